@@ -1,0 +1,42 @@
+#pragma once
+// Reading folders: one read per folder, entries in a stable order, and the
+// wildcard rules used to match names against the listing.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/win_types.h"
+
+namespace qf {
+
+// Identity of a folder on disk, for link-loop detection.
+struct FolderId {
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    bool operator==(const FolderId&) const = default;
+};
+
+struct FolderEntry {
+    WIN32_FIND_DATAA data;   // attributes, times, size, name
+    bool enterable = false;  // folder the user may enter (X_OK)
+    FolderId id;             // for folders: device and inode after following links
+};
+
+// Lists the folder's files and folders (not "." and ".."), symbolic links
+// followed; FIFOs, sockets, devices and dangling links are left out. Sorted by
+// name, ASCII case-insensitive, ties by bytes. Returns false when the folder
+// cannot be read.
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out);
+
+// `*` any run, `?` one character, ASCII case-insensitive. "*.*" matches every
+// name; "name.*" also matches "name".
+bool MatchWildcard(std::string_view pattern, std::string_view name);
+
+// Device and inode of a folder (links followed); false when it cannot be read.
+bool GetFolderId(const std::string& folder, FolderId& id);
+
+// True when the path is a folder (links followed) that the user may enter.
+bool IsEnterableFolder(const std::string& path);
+
+}  // namespace qf

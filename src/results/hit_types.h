@@ -1,0 +1,43 @@
+#pragma once
+// Where the terms were found: positions per term in one line, and the hit
+// lines of one file.
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <string>
+
+namespace qf {
+
+// Ascending 0-based byte offsets of one term's accepted hits in one line.
+using DEQUE_POSITIONS_IN_LINE = std::deque<int32_t>;
+// Term (comparison form) to its positions; only terms accepted in the line.
+using MAP_TERM_POSITIONS = std::map<std::string, DEQUE_POSITIONS_IN_LINE>;
+
+struct tagStructLineAndPositions {
+    std::string sLineText;               // as read, original case, no line end
+    MAP_TERM_POSITIONS mapTermPositions;
+    bool operator==(const tagStructLineAndPositions&) const = default;
+};
+
+// 1-based line number to the hit line.
+using MAP_LINES_WITH_HITS = std::map<uint32_t, tagStructLineAndPositions>;
+// Term to the number of hit lines that hold it.
+using MAP_HITS = std::map<std::string, int32_t>;
+
+inline MAP_HITS CountHits(const MAP_LINES_WITH_HITS& lines) {
+    MAP_HITS hits;
+    for (const auto& [number, line] : lines)
+        for (const auto& [term, positions] : line.mapTermPositions) ++hits[term];
+    return hits;
+}
+
+// The smallest hit position of a line, or -1 when it has none.
+inline int32_t FirstHitPosition(const MAP_TERM_POSITIONS& terms) {
+    int32_t first = -1;
+    for (const auto& [term, positions] : terms)
+        if (!positions.empty() && (first < 0 || positions.front() < first)) first = positions.front();
+    return first;
+}
+
+}  // namespace qf

@@ -1,0 +1,114 @@
+#include "results/result_record.h"
+
+#include <algorithm>
+
+#include "platform/file_time.h"
+#include "results/result_kind.h"
+
+namespace qf {
+namespace {
+
+std::string WithoutTabs(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (c != '\t') out.push_back(c);
+    return out;
+}
+
+std::string LocalTimeText(const FILETIME& ft) {
+    FILETIME local;
+    SYSTEMTIME st;
+    if (!FileTimeToLocalFileTime(ft, local) || !FileTimeToSystemTime(local, st)) return {};
+    return FormatDateTimeMinutes(st);
+}
+
+std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
+
+}  // namespace
+
+void FillKindFields(tagPrivStruct& record, int kind, const tagSelectedFileFolderStruct& entry) {
+    record.resultKind = kind;
+    record.typeCode = std::string(KindCode(kind));
+    record.hitsLocatedIn = std::string(KindHitsLocatedIn(kind));
+    record.fileName = entry.fileName;
+    record.extension = entry.extension;
+    record.fullPath = entry.fullPath;
+    record.folderPath = entry.zipFolderText.empty() ? entry.folderPath : entry.zipFolderText;
+    record.folderKey = entry.folderPath;
+    record.fileKey = entry.fileName;
+
+    record.archiveFolder = Cut(entry.archiveFolder, kMaxArchiveText);
+    record.archiveFileName = Cut(entry.archiveFileName, kMaxArchiveText);
+    record.archiveExtension = entry.archiveExtension;
+    record.unzippedFolder = entry.unzippedFolder;
+    record.unzippedFileName = entry.unzippedFileName;
+    record.unzippedExtension = entry.unzippedExtension;
+    record.unzippedFullPath = entry.unzippedFolder.empty() ? "" : JoinPath(entry.unzippedFolder, entry.unzippedFileName);
+
+    record.convertedFolder = entry.convertedFolder;
+    record.convertedFileName.clear();
+    if (!entry.convertedFolder.empty()) record.convertedFileName.append(entry.fileName).append(".txt");
+    record.convertedExtension = entry.convertedExtension;
+    record.convertedFullPath =
+        entry.convertedFolder.empty() ? "" : JoinPath(entry.convertedFolder, record.convertedFileName);
+}
+
+void FillFileData(tagPrivStruct& record, const WIN32_FIND_DATAA& data) {
+    record.size = std::to_string(data.nFileSize);
+    record.creationTime = LocalTimeText(data.ftCreationTime);
+    record.lastAccessTime = LocalTimeText(data.ftLastAccessTime);
+    record.lastWriteTime = LocalTimeText(data.ftLastWriteTime);
+}
+
+void FillHitLine(tagPrivStruct& record, uint32_t lineNumber, const tagStructLineAndPositions& line) {
+    record.lineNumber = std::to_string(lineNumber);
+    record.lineNumberValue = int32_t(lineNumber);
+    record.fullLine = WithoutTabs(line.sLineText);
+    const int32_t first = std::max<int32_t>(0, FirstHitPosition(line.mapTermPositions));
+    const std::string_view text(line.sLineText);
+    const std::string fromHit = WithoutTabs(text.substr(std::min<size_t>(size_t(first), text.size())));
+    record.lineFromFirstHit = Cut(fromHit, kMaxFirstHitText);
+}
+
+void FillWholeFile(tagPrivStruct& record) {
+    record.lineNumber = "0";
+    record.lineNumberValue = 0;
+    record.fullLine.clear();
+    record.lineFromFirstHit.clear();
+}
+
+std::string ColumnText(const tagPrivStruct& r, int column) {
+    switch (column) {
+        case 1: return r.folderNumber;
+        case 2: return r.fileNumberInFolder;
+        case 3: return r.lineNumber;
+        case 4: return r.lineFromFirstHit;
+        case 5: return r.hitsLocatedIn;
+        case 6: return r.newFileMark;
+        case 7: return r.fileName;
+        case 8: return r.newFolderMark;
+        case 9: return r.folderPath;
+        case 10: return r.extension;
+        case 11: return r.size;
+        case 12: return r.lastWriteTime;
+        case 13: return r.creationTime;
+        case 14: return r.lastAccessTime;
+        case 15: return r.convertedFolder;
+        case 16: return r.convertedFileName;
+        case 17: return r.convertedExtension;
+        case 18: return r.archiveFolder;
+        case 19: return r.archiveFileName;
+        case 20: return r.archiveExtension;
+        case 21: return r.unzippedFolder;
+        case 22: return r.unzippedFileName;
+        case 23: return r.unzippedExtension;
+        case 24: return r.fullLine;
+        case 25: return r.resultNumber;
+        case 26: return r.readOrderMark;
+        case 27: return r.typeCode;
+        default: return {};
+    }
+}
+
+}  // namespace qf

@@ -1,0 +1,23 @@
+#pragma once
+// How a search run reports to its front end. Called on the worker thread:
+// a window turns each call into a queued signal and never blocks the worker.
+
+#include <cstddef>
+#include <string>
+
+namespace qf {
+
+class SearchObserver {
+public:
+    virtual ~SearchObserver() = default;
+    virtual void StatusText(const std::string& /*text*/) {}     // "Searching ...", "Selecting ..."
+    virtual void CurrentName(const std::string& /*name*/) {}    // each file or folder as it is met
+    virtual void RowsAppended(size_t /*firstRow*/, size_t /*count*/) {}  // "one by one" display
+    virtual void ResultsRefreshed(size_t /*rowCount*/) {}  // the run's end: show the whole list
+    virtual void CountersChanged() {}
+    virtual void StartTime(const std::string& /*text*/) {}
+    virtual void EndTime(const std::string& /*text*/) {}
+    virtual void RunEnded() {}
+};
+
+}  // namespace qf

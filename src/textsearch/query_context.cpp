@@ -1,0 +1,17 @@
+#include "textsearch/query_context.h"
+
+namespace qf {
+
+QueryContext MakeQueryContext(const Options& options, const std::vector<std::string>& terms,
+                              const BooleanQuery* boolean) {
+    QueryContext q;
+    q.options = &options;
+    q.terms = terms;
+    q.matcher = TermMatcher::FromOptions(options);
+    q.foldedTerms.reserve(terms.size());
+    for (const std::string& t : terms) q.foldedTerms.push_back(q.matcher.ComparisonForm(t));
+    q.boolean = boolean;
+    return q;
+}
+
+}  // namespace qf
