@@ -1,0 +1,120 @@
+#include "platform/folder_listing.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/case_fold.h"
+#include "platform/entry_stat.h"
+
+namespace qf {
+namespace {
+
+// ASCII case-insensitive order; names equal but for case fall back to bytes
+// so that every run lists in the same order.
+bool NameLess(const std::string& a, const std::string& b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(AsciiLower(a[i]));
+        const auto y = static_cast<unsigned char>(AsciiLower(b[i]));
+        if (x != y) return x < y;
+    }
+    if (a.size() != b.size()) return a.size() < b.size();
+    return a < b;
+}
+
+bool SameLetter(char a, char b) { return AsciiLower(a) == AsciiLower(b); }
+
+// Plain `*`/`?` matching. Only the last star is ever backtracked to, which is
+// enough for these patterns and keeps the cost at pattern times name.
+bool MatchPlain(std::string_view pattern, std::string_view name) {
+    size_t p = 0, n = 0;
+    size_t starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || SameLetter(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+bool MatchWildcard(std::string_view pattern, std::string_view name) {
+    if (MatchPlain(pattern, name)) return true;
+    // A trailing ".*" also matches a name that ends where the dot would be:
+    // "*.*" matches "README", "name.*" matches "name".
+    if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*")
+        return MatchPlain(pattern.substr(0, pattern.size() - 2), name);
+    return false;
+}
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out) {
+    out.clear();
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    DIR* dir = fdopendir(fd);
+    if (!dir) {
+        close(fd);
+        return false;
+    }
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        const dirent* ent = readdir(dir);
+        if (!ent) {
+            ok = errno == 0;
+            break;
+        }
+        const char* name = ent->d_name;
+        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+        detail::EntryStat st;
+        // Dangling links and entries that vanished meanwhile fail here and are left out.
+        if (!detail::StatEntry(fd, name, st)) continue;
+        FolderEntry entry;
+        if (!detail::FillFindData(st, name, entry.data)) continue;  // FIFOs, sockets, devices
+        if (entry.data.IsFolder()) {
+            entry.enterable = faccessat(fd, name, X_OK, 0) == 0;
+            entry.id = {st.device, st.inode};
+        }
+        out.push_back(std::move(entry));
+    }
+    closedir(dir);
+    if (!ok) {
+        out.clear();
+        return false;
+    }
+    std::sort(out.begin(), out.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return NameLess(a.data.cFileName, b.data.cFileName); });
+    return true;
+}
+
+bool GetFolderId(const std::string& folder, FolderId& id) {
+    // The same call as the listing, so that both report the same identity.
+    detail::EntryStat st;
+    if (!detail::StatEntry(AT_FDCWD, folder.c_str(), st) || !S_ISDIR(st.mode)) return false;
+    id = {st.device, st.inode};
+    return true;
+}
+
+bool IsEnterableFolder(const std::string& path) {
+    struct stat st{};
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(path.c_str(), X_OK) == 0;
+}
+
+}  // namespace qf

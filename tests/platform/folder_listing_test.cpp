@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/file_info.h"
+#include "platform/file_time.h"
+#include "platform/folder_listing.h"
+#include "support/test_support.h"
+
+namespace {
+
+std::vector<std::string> Names(const std::vector<qf::FolderEntry>& entries) {
+    std::vector<std::string> names;
+    for (const auto& e : entries) names.push_back(e.data.cFileName);
+    return names;
+}
+
+TEST(PlatformFolderListing, SortsWithoutCaseTiesByBytes) {
+    qftest::TempDir dir;
+    for (const char* name : {"b.txt", "a.txt", "A.txt", "C", "_under"}) qftest::WriteFile(dir / name, "x");
+    qftest::MakeDirs(dir / "Sub");
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
+    // '_' sorts before letters because letters compare in lower case.
+    EXPECT_EQ(Names(entries), (std::vector<std::string>{"_under", "A.txt", "a.txt", "b.txt", "C", "Sub"}));
+}
+
+TEST(PlatformFolderListing, FollowsLinksAndSkipsSpecialEntries) {
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "real/file.txt", "12345");
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+    ASSERT_EQ(symlink("missing-target", (dir / "dangling").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "real").c_str(), (dir / "linkdir").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "real/file.txt").c_str(), (dir / "linkfile").c_str()), 0);
+
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
+    ASSERT_EQ(Names(entries), (std::vector<std::string>{"linkdir", "linkfile", "real"}));
+    EXPECT_TRUE(entries[0].data.IsFolder());
+    EXPECT_TRUE(entries[0].enterable);
+    EXPECT_EQ(entries[0].data.nFileSize, 0u);
+    // A link has the identity of its target: this is what stops a walk from looping.
+    qf::FolderId realId;
+    ASSERT_TRUE(qf::GetFolderId(dir / "real", realId));
+    EXPECT_EQ(entries[0].id, realId);
+    EXPECT_EQ(entries[2].id, realId);
+    EXPECT_FALSE(entries[1].data.IsFolder());
+    EXPECT_EQ(entries[1].data.nFileSize, 5u);
+}
+
+TEST(PlatformFolderListing, FolderWithoutSearchPermissionIsNotEnterable) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may enter any folder";
+    qftest::TempDir dir;
+    qftest::MakeDirs(dir / "closed");
+    ASSERT_EQ(chmod((dir / "closed").c_str(), 0600), 0);
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].data.IsFolder());
+    EXPECT_FALSE(entries[0].enterable);
+    EXPECT_FALSE(qf::IsEnterableFolder(dir / "closed"));
+}
+
+TEST(PlatformFolderListing, MissingOrNonFolderPathFails) {
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "file", "x");
+    std::vector<qf::FolderEntry> entries{qf::FolderEntry{}};
+    EXPECT_FALSE(qf::ListFolder(dir / "nope", entries));
+    EXPECT_TRUE(entries.empty());
+    EXPECT_FALSE(qf::ListFolder(dir / "file", entries));
+    qf::FolderId id;
+    EXPECT_FALSE(qf::GetFolderId(dir / "file", id));
+    EXPECT_FALSE(qf::IsEnterableFolder(dir / "file"));
+    EXPECT_TRUE(qf::IsRegularFile(dir / "file"));
+    EXPECT_FALSE(qf::IsRegularFile(dir.Path()));
+}
+
+TEST(PlatformFileInfo, RestoredTimesReadBackExactly) {
+    qftest::TempDir dir;
+    const std::string file = dir / "kept.txt";
+    qftest::WriteFile(file, "content");
+    // One time before 1970 to take the negative-seconds path.
+    const qf::FILETIME access = qf::FileTimeFromUnix(-31'536'000, 123'456'700);
+    const qf::FILETIME write = qf::FileTimeFromUnix(946'684'800, 500'000'000);
+    ASSERT_TRUE(qf::RestoreFileTimes(file, access, write));
+
+    qf::WIN32_FIND_DATAA data;
+    ASSERT_TRUE(qf::GetFindData(file, data));
+    EXPECT_EQ(data.cFileName, "kept.txt");
+    EXPECT_EQ(data.ftLastAccessTime, access);
+    EXPECT_EQ(data.ftLastWriteTime, write);
+    EXPECT_LE(data.ftCreationTime.Value(), qf::FileTimeFromUnix(time(nullptr) + 1).Value());
+    EXPECT_FALSE(qf::RestoreFileTimes(dir / "absent", access, write));
+}
+
+}  // namespace
