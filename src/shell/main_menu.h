@@ -1,0 +1,19 @@
+#pragma once
+// The main window's menu: Search Logic, Settings, Search terms, Log file,
+// Tools and Help, each command named by its number ("id1012").
+
+#include <QHash>
+
+class QAction;
+class QMenuBar;
+
+namespace qf::shell {
+
+using MenuActions = QHash<int, QAction*>;
+
+MenuActions BuildMainMenu(QMenuBar& bar);
+
+// Commands whose dialogs come later: grayed whatever the window's state.
+bool IsNotYetAvailable(int command);
+
+}  // namespace qf::shell

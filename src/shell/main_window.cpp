@@ -1,0 +1,316 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTextEdit>
+#include <QThread>
+
+#include "engine/search_run.h"
+#include "platform/paths.h"
+#include "settings/default_lists.h"
+#include "settings/search_start.h"
+#include "shell/control_ids.h"
+#include "shell/help_pages.h"
+#include "shell/log_center_dialog.h"
+#include "shell/folders_dialog.h"
+#include "shell/mode_rules.h"
+#include "shell/record_view_window.h"
+#include "shell/result_clicks.h"
+#include "shell/result_model.h"
+#include "shell/search_bridge.h"
+#include "shell/settings_commands.h"
+#include "shell/statistics_window.h"
+#include "textsearch/query_terms.h"
+
+namespace qf::shell {
+namespace {
+
+constexpr const char* kCaption = " Quillfind  2.00    -               ";
+
+// The query checks of the search start. The Boolean check plugs in here once
+// the text search offers it as QueryChecks; until then the validation
+// refuses Boolean queries with its own message.
+QueryChecks SearchQueryChecks() { return DefaultQueryChecks(); }
+
+Message ThreadFailedMessage() {
+    return ErrorMessage("Severe Error!    Msg no: 0004.", "Creating Thread fail !!!\n\nAction: Immediately e-mail us, please!");
+}
+
+TempWarningChoice AskWithDialog(QWidget* parent, bool& dontShowAgain) {
+    TempWarningDialog dialog(dontShowAgain, parent);
+    dialog.exec();
+    dontShowAgain = dialog.DontShowAgain();
+    return dialog.Choice();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent)
+    : QMainWindow(parent), session_(session), messages_(messages) {
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setObjectName(QStringLiteral("mainWindow"));
+    resize(1044, 740);
+    PrepareModelAtStart(session_.state.options);
+
+    auto* central = new QWidget;
+    setCentralWidget(central);
+    controls_ = BuildMainControls(central);
+    menu_ = BuildMainMenu(*menuBar());
+    model_ = new ResultModel(session_.results, this);
+    SetUpResultWindow();
+    CreateToolWindows();
+
+    askTempWarning = [this](bool& dontShowAgain) { return AskWithDialog(this, dontShowAgain); };
+    folderChooser = [this] { return BrowseForFolder(this); };
+    settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this,
+                                                   [this] { ShowOptionsInControls(controls_, session_.state.options); });
+    clicks_ = std::make_unique<ResultClicks>(session_, controls_, *recordView_, messages_);
+
+    ShowOptionsInControls(controls_, session_.state.options);
+    controls_.openPreview->setChecked(true);
+    controls_.openDefaultApp->setChecked(false);
+    ConnectModeRules();
+    ConnectCommands();
+    ConnectMenu();
+    ConnectBridge();
+    session_.state.TakeSnapshot();
+}
+
+MainWindow::~MainWindow() { ShutDownSearch(); }
+
+void MainWindow::SetUpResultWindow() {
+    QTableView* view = controls_.resultWindow;
+    view->setModel(model_);
+    for (int column = 0; column < kResultColumnCount; ++column)
+        view->horizontalHeader()->resizeSection(column, ResultColumns()[size_t(column)].width);
+    connect(view, &QTableView::clicked, this, [this](const QModelIndex& index) { clicks_->Clicked(index.row()); });
+    connect(view, &QTableView::doubleClicked, this, [this] { clicks_->DoubleClicked(); });
+}
+
+void MainWindow::CreateToolWindows() {
+    statistics_ = new StatisticsWindow(session_.state.options, this);
+    recordView_ = new RecordViewWindow(this);
+    const std::string logFolder = JoinPath(session_.AppHome(), "Temp");
+    for (LogKind kind : {LogKind::Unzip, LogKind::Word, LogKind::Pdf, LogKind::Copy})
+        logViewers_[kind] = new LogViewerWindow(kind, logFolder, this);
+    connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
+    connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
+}
+
+void MainWindow::ConnectModeRules() {
+    Options& o = session_.state.options;
+    const MainControls& c = controls_;
+    connect(c.byFileName, &QRadioButton::clicked, this, [this, &o] {
+        ApplyByFileName(controls_, o);
+        clicks_->RecordViewToggled(false);
+        controls_.recordView->setChecked(false);
+    });
+    connect(c.queryTextIn, &QRadioButton::clicked, this, [this, &o] { ApplyQueryTextIn(controls_, o); });
+    for (QCheckBox* target : {c.fileContent, c.fileName, c.fileExtension, c.folderName})
+        connect(target, &QCheckBox::clicked, this, [this, &o] {
+            if (ApplyTargetClicked(controls_, o)) clicks_->RecordViewToggled(false);
+        });
+    connect(c.standardQuery, &QRadioButton::clicked, this, [this, &o] { ApplyQueryKind(controls_, o, QueryKind::Standard); });
+    connect(c.booleanQuery, &QRadioButton::clicked, this, [this, &o] { ApplyQueryKind(controls_, o, QueryKind::Boolean); });
+    connect(c.microBoolean, &QRadioButton::clicked, this,
+            [this, &o] { ApplyQueryKind(controls_, o, QueryKind::MicroBoolean); });
+    // The Boolean assistant arrives with its window; unchecking returns to the query box.
+    connect(c.booleanAssistant, &QCheckBox::clicked, this, [this](bool checked) {
+        if (!checked) controls_.standardBox->setFocus();
+    });
+    connect(c.openPreview, &QRadioButton::clicked, this, [this] {
+        controls_.openPreview->setChecked(true);
+        controls_.openDefaultApp->setChecked(false);
+    });
+    connect(c.openDefaultApp, &QRadioButton::clicked, this, [this] {
+        controls_.openDefaultApp->setChecked(true);
+        controls_.openPreview->setChecked(false);
+    });
+    connect(c.recordView, &QCheckBox::clicked, this, [this](bool checked) { clicks_->RecordViewToggled(checked); });
+}
+
+void MainWindow::ConnectCommands() {
+    const MainControls& c = controls_;
+    connect(c.search, &QPushButton::clicked, this, &MainWindow::Search);
+    connect(c.stop, &QPushButton::clicked, this, &MainWindow::Stop);
+    connect(c.selectFolders, &QPushButton::clicked, this, &MainWindow::OpenFoldersDialog);
+    connect(c.logCenter, &QPushButton::clicked, this, &MainWindow::OpenLogCenter);
+    connect(c.statistics, &QPushButton::clicked, this, [this] {
+        statistics_->show();
+        statistics_->raise();
+    });
+}
+
+void MainWindow::ConnectMenu() {
+    const auto on = [this](int id, auto slot) { connect(menu_.value(id), &QAction::triggered, this, slot); };
+    on(kCmdOpenSearchLogic, [this] { settings_->OpenSearchLogic(); });
+    on(kCmdSaveSearchLogic, [this] { settings_->SaveSearchLogicAs(); });
+    on(kCmdOpenSettings, [this] { settings_->OpenSettings(); });
+    on(kCmdSaveSettings, [this] { settings_->SaveSettings(); });
+    on(kCmdOpenTerms, [this] { settings_->OpenTerms(); });
+    on(kCmdSaveTerms, [this] { settings_->SaveTerms(); });
+    on(kCmdQuit, [this] { close(); });
+    on(kCmdUnzipLog, [this] { ShowLog(LogKind::Unzip); });
+    on(kCmdWordLog, [this] { ShowLog(LogKind::Word); });
+    on(kCmdPdfLog, [this] { ShowLog(LogKind::Pdf); });
+    on(kCmdCopyLog, [this] { ShowLog(LogKind::Copy); });
+    on(kCmdHelpContents, [this] { OpenHelp(kTopicContents, 15, messages_); });
+    on(kCmdQuickStart, [this] { OpenHelp(kTopicQuickStart, 205, messages_); });
+    on(kCmdExactPhrase, [this] { OpenHelp(kTopicExactPhrase, 217, messages_); });
+    on(kCmdBooleanHelp, [this] { OpenHelp(kTopicBoolean, 218, messages_); });
+    on(kCmdWebPage, [] { QDesktopServices::openUrl(HomePageUrl()); });
+    on(kCmdSupport, [] { QDesktopServices::openUrl(SupportPageUrl()); });
+}
+
+void MainWindow::ConnectBridge() {
+    bridge_ = new SearchBridge(this);
+    connect(bridge_, &SearchBridge::statusText, this, [this](const QString& text) {
+        controls_.statusLine->setText(text);
+        statistics_->SetPhase(text);
+    });
+    connect(bridge_, &SearchBridge::currentName, statistics_, &StatisticsWindow::SetCurrentName);
+    connect(bridge_, &SearchBridge::rowsAvailable, this, [this](qulonglong rows) { model_->ShowRows(rows); });
+    connect(bridge_, &SearchBridge::resultsRefreshed, this, [this](qulonglong rows) { model_->Refill(rows); });
+    connect(bridge_, &SearchBridge::countersChanged, this, &MainWindow::ShowCounters);
+    connect(bridge_, &SearchBridge::startTime, statistics_, &StatisticsWindow::SetStartTime);
+    connect(bridge_, &SearchBridge::endTime, statistics_, &StatisticsWindow::SetEndTime);
+    connect(bridge_, &SearchBridge::runEnded, this, &MainWindow::RunEnded);
+}
+
+void MainWindow::AskQuickStart() {
+    Message question;
+    question.caption = "Quick Start Guide";
+    question.text = "Start Quick Start Guide\nwith demos and examples.";
+    question.icon = MsgIcon::Question;
+    question.buttons = MsgButtons::YesNo;
+    question.defaultAnswer = MsgAnswer::No;
+    if (messages_.Show(question) == MsgAnswer::Yes) OpenHelp(kTopicQuickStart, 204, messages_);
+}
+
+bool MainWindow::ConfirmTempWarning() {
+    Options& o = session_.state.options;
+    if (o.On(Opt::WARNINGTMP) || !askTempWarning) return true;
+    bool dontShowAgain = o.On(Opt::WARNINGTMP);
+    // Closing the warning without an answer is taken as "1. Quit": nothing is deleted.
+    if (askTempWarning(dontShowAgain) != TempWarningChoice::Continue) return false;
+    o.SetInt(Opt::WARNINGTMP, dontShowAgain ? 1 : 0);
+    return true;
+}
+
+void MainWindow::AddQueryToHistory() {
+    QComboBox* box = controls_.standardBox;
+    const QString text = box->currentText();
+    if (text.trimmed().isEmpty() || box->findText(text, Qt::MatchExactly) >= 0) return;
+    int row = 0;
+    while (row < box->count() && box->itemText(row).compare(text, Qt::CaseInsensitive) < 0) ++row;
+    box->insertItem(row, text);
+    box->setEditText(text);
+}
+
+void MainWindow::Search() {
+    if (searching_ || session_.running) return;
+    if (!ConfirmTempWarning()) return;
+    if (prepareWorkingFolders && !prepareWorkingFolders(session_)) return;
+    StoreControlsInOptions(controls_, session_.state.options);
+    if (!ValidateSearchStart(session_.state, SearchQueryChecks(), messages_, session_.bStopRequest)) return;
+    AddQueryToHistory();
+    session_.results.Clear();
+    model_->Refill(0);
+    BeginSearchDisplay();
+    if (!StartSearch(session_, *bridge_, messages_)) {
+        messages_.Show(ThreadFailedMessage());
+        RestoreControls();
+    }
+}
+
+void MainWindow::BeginSearchDisplay() {
+    searching_ = true;
+    DisableForSearch(controls_);
+    SetMenuEnabled(false);
+    SwapTavilanButtons(true);
+    clicks_->SearchStarted();
+    statistics_->Reset();
+    if (statistics_->KeepHidden())
+        statistics_->hide();
+    else
+        statistics_->show();
+}
+
+void MainWindow::Stop() { StopSearch(session_); }
+
+void MainWindow::RestoreControls() {
+    searching_ = false;
+    RestoreAfterSearch(controls_, session_.state.options);
+    SetMenuEnabled(true);
+    SwapTavilanButtons(false);
+}
+
+void MainWindow::RunEnded() {
+    RestoreControls();
+    statistics_->RunEnded();
+    ShowCounters();
+    clicks_->SearchEnded();
+    emit searchEnded();
+}
+
+void MainWindow::ShowCounters() {
+    statistics_->ShowValues(
+        StatisticsFromRunCounters(session_.counters, SearchModes::FromOptions(session_.state.options)));
+}
+
+void MainWindow::SetMenuEnabled(bool on) {
+    for (auto it = menu_.cbegin(); it != menu_.cend(); ++it) it.value()->setEnabled(on && !IsNotYetAvailable(it.key()));
+}
+
+void MainWindow::SwapTavilanButtons(bool searching) {
+    controls_.checkTavilan->setVisible(!searching);
+    controls_.showTavilan->setVisible(searching);
+}
+
+void MainWindow::ShowLog(LogKind kind) {
+    LogViewerWindow* viewer = logViewers_.at(kind);
+    viewer->Refresh();
+    viewer->show();
+    viewer->raise();
+}
+
+void MainWindow::OpenFoldersDialog() {
+    FoldersDialog dialog(session_.state.options, messages_, folderChooser, this);
+    dialog.exec();
+}
+
+void MainWindow::OpenLogCenter() {
+    LogCenterDialog dialog(this);
+    connect(&dialog, &LogCenterDialog::showLog, this, &MainWindow::ShowLog);
+    dialog.exec();
+}
+
+// A worker may be waiting on a message box: keep the event loop turning
+// until it has ended, so that it can never hold up the exit.
+void MainWindow::ShutDownSearch() {
+    if (onClosing) onClosing();
+    StopSearch(session_);
+    if (bridge_) bridge_->disconnect(this);
+    while (session_.running) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    WaitForSearch(session_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ShutDownSearch();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace qf::shell

@@ -1,0 +1,68 @@
+#include "shell/search_bridge.h"
+
+namespace qf::shell {
+
+SearchBridge::SearchBridge(QObject* parent) : QObject(parent) {}
+
+void SearchBridge::StatusText(const std::string& text) {
+    emit statusText(QString::fromStdString(text));
+}
+
+void SearchBridge::CurrentName(const std::string& name) {
+    std::lock_guard lock(nameLock_);
+    latestName_ = name;
+    if (namePending_) return;
+    namePending_ = true;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostName, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostName() {
+    QString name;
+    {
+        std::lock_guard lock(nameLock_);
+        name = QString::fromStdString(latestName_);
+        namePending_ = false;
+    }
+    emit currentName(name);
+}
+
+void SearchBridge::RowsAppended(size_t firstRow, size_t count) {
+    rowsKnown_ = firstRow + count;
+    if (rowsPending_.exchange(true)) return;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostRows, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostRows() {
+    rowsPending_ = false;
+    emit rowsAvailable(rowsKnown_.load());
+}
+
+void SearchBridge::ResultsRefreshed(size_t rowCount) {
+    rowsKnown_ = rowCount;
+    emit resultsRefreshed(rowCount);
+}
+
+void SearchBridge::CountersChanged() {
+    if (countersPending_.exchange(true)) return;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostCounters, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostCounters() {
+    countersPending_ = false;
+    emit countersChanged();
+}
+
+void SearchBridge::StartTime(const std::string& text) {
+    rowsKnown_ = 0;
+    emit startTime(QString::fromStdString(text));
+}
+
+void SearchBridge::EndTime(const std::string& text) {
+    emit endTime(QString::fromStdString(text));
+}
+
+void SearchBridge::RunEnded() {
+    emit runEnded();
+}
+
+}  // namespace qf::shell

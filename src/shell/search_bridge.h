@@ -1,0 +1,55 @@
+#pragma once
+// Turns the worker's reports into queued signals for the window thread.
+// Frequent reports (rows, counters, current name) are coalesced: the worker
+// posts at most one pending event of each kind, so a fast search cannot flood
+// the window's event queue.
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <mutex>
+#include <string>
+
+#include "results/search_observer.h"
+
+namespace qf::shell {
+
+class SearchBridge : public QObject, public SearchObserver {
+    Q_OBJECT
+public:
+    explicit SearchBridge(QObject* parent = nullptr);
+
+    // Worker thread.
+    void StatusText(const std::string& text) override;
+    void CurrentName(const std::string& name) override;
+    void RowsAppended(size_t firstRow, size_t count) override;
+    void ResultsRefreshed(size_t rowCount) override;
+    void CountersChanged() override;
+    void StartTime(const std::string& text) override;
+    void EndTime(const std::string& text) override;
+    void RunEnded() override;
+
+signals:
+    void statusText(const QString& text);
+    void currentName(const QString& name);
+    void rowsAvailable(qulonglong rowCount);
+    void resultsRefreshed(qulonglong rowCount);
+    void countersChanged();
+    void startTime(const QString& text);
+    void endTime(const QString& text);
+    void runEnded();
+
+private:
+    void PostRows();
+    void PostName();
+    void PostCounters();
+
+    std::atomic<size_t> rowsKnown_{0};
+    std::atomic<bool> rowsPending_{false};
+    std::atomic<bool> countersPending_{false};
+    std::mutex nameLock_;
+    std::string latestName_;
+    bool namePending_ = false;
+};
+
+}  // namespace qf::shell

@@ -1,0 +1,48 @@
+#pragma once
+// The Search Logic, Settings and Search terms commands: the .SET and .TRMS
+// files, written from and read back into the main window's controls.
+
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "engine/session.h"
+#include "platform/user_messages.h"
+#include "settings/terms_file.h"
+#include "shell/main_controls.h"
+
+class QWidget;
+
+namespace qf::shell {
+
+class SettingsCommands {
+public:
+    SettingsCommands(Session& session, const MainControls& controls, UserMessages& messages, QWidget* owner,
+                     std::function<void()> controlsChanged);
+
+    void OpenSearchLogic();    // 1001
+    void SaveSearchLogicAs();  // 1002
+    void OpenSettings();       // 1011
+    void SaveSettings();       // 1012
+    void OpenTerms();          // 1015
+    void SaveTerms();          // 1016
+
+    bool SaveSettingsTo(const std::string& path);
+    bool OpenSettingsFrom(const std::string& path);
+
+    std::string DefaultSettingsPath() const;
+    std::string DefaultTermsPath() const;
+
+private:
+    SearchTermsData TermsFromControls() const;
+    void ShowTerms(const SearchTermsData& terms);
+
+    Session& session_;
+    const MainControls& controls_;
+    UserMessages& messages_;
+    QWidget* owner_;
+    std::function<void()> controlsChanged_;
+    QString lastName_;  // kept between "Save Search Logic as..." calls
+};
+
+}  // namespace qf::shell

@@ -1,0 +1,192 @@
+#include "shell/statistics_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace qf::shell {
+namespace {
+
+constexpr int kKindRows = 5;
+constexpr int kKindColumns = 7;
+constexpr int kFolderRow = 3;
+constexpr int kContentRow = 4;
+constexpr int kBinaryColumn = 6;
+
+const char* const kRowCaptions[kKindRows] = {"File name only", "File name      (Query text)",
+                                             "File extension (Query t.)", "Folder name  (Query text)",
+                                             "File content   (Query text)"};
+const char* const kColumnCaptions[kKindColumns] = {" Number of\n hits",   "  Number of \n  lines with hits",
+                                                   "Found in\nfiles",     "Found in\nfolders",
+                                                   "Examined \nfiles ",   "Examined \nfolders ",
+                                                   "Binary skipped\nfiles "};
+
+bool HasField(int row, int column) {
+    if (column == kBinaryColumn) return row == kContentRow;
+    if (row == kFolderRow && (column == 2 || column == 4)) return false;
+    return true;
+}
+
+QString KindField(int row, int column) { return QStringLiteral("stat_%1_%2").arg(row).arg(column); }
+
+}  // namespace
+
+StatisticsValues StatisticsFromRunCounters(const RunCounters& counters, const SearchModes& modes) {
+    const bool active[kKindRows] = {modes.byFileName, modes.fileNames, modes.extensions, modes.folderNames,
+                                    modes.content};
+    StatisticsValues values;
+    int resultRow = -1;
+    for (int row = 0; row < kKindRows; ++row) {
+        if (!active[row]) continue;
+        values.push_back({KindField(row, 5), counters.nFoldersExamined.load()});
+        if (HasField(row, 4)) values.push_back({KindField(row, 4), counters.nFilesExamined.load()});
+        resultRow = row;
+    }
+    // Lines and files are not yet counted per kind: they go to the last active row.
+    if (resultRow >= 0) {
+        values.push_back({KindField(resultRow, 1), counters.nResultLines.load()});
+        if (HasField(resultRow, 2)) values.push_back({KindField(resultRow, 2), counters.nResultFiles.load()});
+    }
+    values.push_back({KindField(kContentRow, kBinaryColumn), counters.nBinarySkipped.load()});
+    return values;
+}
+
+StatisticsWindow::StatisticsWindow(Options& options, QWidget* parent) : QDialog(parent, Qt::Tool), options_(options) {
+    setWindowTitle(QStringLiteral("Statistics of the search process"));
+    setObjectName(QStringLiteral("statisticsWindow"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuildKindTable());
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(BuildProcessGroups());
+    middle->addWidget(BuildTypeTable());
+    layout->addLayout(middle);
+
+    auto* times = new QGridLayout;
+    startTime_ = new QLineEdit;
+    endTime_ = new QLineEdit;
+    currentName_ = new QLineEdit;
+    phase_ = new QLabel(QStringLiteral("Show files : "));
+    startTime_->setObjectName(QStringLiteral("startTime"));
+    endTime_->setObjectName(QStringLiteral("endTime"));
+    currentName_->setObjectName(QStringLiteral("currentName"));
+    phase_->setObjectName(QStringLiteral("phase"));
+    for (QLineEdit* e : {startTime_, endTime_, currentName_}) e->setReadOnly(true);
+    times->addWidget(new QLabel(QStringLiteral("Search started at : ")), 0, 0);
+    times->addWidget(startTime_, 0, 1);
+    times->addWidget(new QLabel(QStringLiteral("Search ended at : ")), 1, 0);
+    times->addWidget(endTime_, 1, 1);
+    times->addWidget(phase_, 2, 0);
+    times->addWidget(currentName_, 2, 1);
+    layout->addLayout(times);
+
+    auto* bottom = new QHBoxLayout;
+    doNotShow_ = new QCheckBox(QStringLiteral("Do not show this dialog again. "));
+    doNotShow_->setObjectName(QStringLiteral("doNotShow"));
+    doNotShow_->setChecked(options_.On(Opt::SUMSHWHIDE));
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setObjectName(QStringLiteral("statisticsOk"));
+    connect(ok, &QPushButton::clicked, this, &StatisticsWindow::StoreAndClose);
+    bottom->addWidget(doNotShow_);
+    bottom->addStretch();
+    bottom->addWidget(ok);
+    layout->addLayout(bottom);
+    Reset();
+}
+
+QLineEdit* StatisticsWindow::AddField(const QString& name) {
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setAlignment(Qt::AlignRight);
+    field->setMinimumWidth(60);
+    fields_.insert(name, field);
+    return field;
+}
+
+QWidget* StatisticsWindow::BuildKindTable() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    for (int c = 0; c < kKindColumns; ++c) grid->addWidget(new QLabel(QString::fromLatin1(kColumnCaptions[c])), 0, c + 1);
+    for (int r = 0; r < kKindRows; ++r) {
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowCaptions[r])), r + 1, 0);
+        for (int c = 0; c < kKindColumns; ++c)
+            if (HasField(r, c)) grid->addWidget(AddField(KindField(r, c)), r + 1, c + 1);
+    }
+    return box;
+}
+
+QWidget* StatisticsWindow::BuildProcessGroups() {
+    struct Group { const char* caption; const char* prefix; std::array<const char*, 3> fields; LogKind log; };
+    const Group groups[] = {{"MS Word docs : ", "word", {"Found  ", "Converted  ", "Unconverted  "}, LogKind::Word},
+                            {"Pdf  docs : ", "pdf", {"Found  ", "Converted  ", "Unconverted  "}, LogKind::Pdf},
+                            {"Zipped files : ", "zip", {"Found  ", "Unzipped  ", "Failed  "}, LogKind::Unzip}};
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    int row = 0;
+    for (const Group& g : groups) {
+        grid->addWidget(new QLabel(QString::fromLatin1(g.caption)), row, 0);
+        for (int i = 0; i < 3; ++i) {
+            grid->addWidget(new QLabel(QString::fromLatin1(g.fields[size_t(i)])), row, 1 + 2 * i);
+            grid->addWidget(AddField(QStringLiteral("%1_%2").arg(QString::fromLatin1(g.prefix)).arg(i)), row, 2 + 2 * i);
+        }
+        auto* view = new QPushButton(QStringLiteral("View"));
+        view->setObjectName(QStringLiteral("view_%1").arg(QString::fromLatin1(g.prefix)));
+        connect(view, &QPushButton::clicked, this, [this, k = g.log] { emit viewLog(k); });
+        grid->addWidget(view, row, 7);
+        ++row;
+    }
+    return box;
+}
+
+QWidget* StatisticsWindow::BuildTypeTable() {
+    const char* const types[] = {"Html  : ", "Htm   : ", "Txt   : ", "Other : "};
+    const char* const columns[] = {"Examined  ", "Found  ", "Not found "};
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(QString::fromLatin1(columns[c])), 0, c + 1);
+    for (int r = 0; r < 4; ++r) {
+        grid->addWidget(new QLabel(QString::fromLatin1(types[r])), r + 1, 0);
+        for (int c = 0; c < 3; ++c) grid->addWidget(AddField(QStringLiteral("type_%1_%2").arg(r).arg(c)), r + 1, c + 1);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("Sum. : ")), 5, 0);
+    grid->addWidget(AddField(QStringLiteral("sumExamined")), 5, 1);
+    return box;
+}
+
+void StatisticsWindow::Reset() {
+    for (QLineEdit* field : std::as_const(fields_)) field->setText(QStringLiteral("0"));
+    currentName_->clear();
+    currentName_->show();
+}
+
+void StatisticsWindow::ShowValues(const StatisticsValues& values) {
+    for (const auto& [name, value] : values)
+        if (QLineEdit* field = fields_.value(name)) field->setText(QString::number(value));
+}
+
+void StatisticsWindow::SetPhase(const QString& text) { phase_->setText(text); }
+void StatisticsWindow::SetCurrentName(const QString& name) { currentName_->setText(name); }
+void StatisticsWindow::SetStartTime(const QString& text) { startTime_->setText(text); }
+void StatisticsWindow::SetEndTime(const QString& text) { endTime_->setText(text); }
+void StatisticsWindow::RunEnded() { currentName_->hide(); }
+bool StatisticsWindow::KeepHidden() const { return doNotShow_->isChecked(); }
+void StatisticsWindow::SetKeepHidden(bool hidden) { doNotShow_->setChecked(hidden); }
+
+QString StatisticsWindow::FieldText(const QString& name) const {
+    if (const QLineEdit* field = fields_.value(name)) return field->text();
+    if (const QLineEdit* other = findChild<QLineEdit*>(name)) return other->text();
+    return {};
+}
+
+void StatisticsWindow::StoreAndClose() {
+    options_.SetInt(Opt::SUMSHWHIDE, doNotShow_->isChecked() ? 1 : 0);
+    hide();
+}
+
+}  // namespace qf::shell

@@ -1,0 +1,216 @@
+// The Search and Stop commands driven through the window, over real files.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "shell/record_view_window.h"
+#include "shell/result_clicks.h"
+#include "shell/result_model.h"
+#include "shell/statistics_window.h"
+#include "window_fixture.h"
+
+using namespace qf::shell;
+
+namespace qftest {
+namespace {
+
+class SearchTest : public WindowTest {
+protected:
+    void SetUpFolder(int files, const std::string& content) {
+        for (int i = 0; i < files; ++i) WriteFile(data / ("f" + std::to_string(1000 + i) + ".txt"), content);
+        options().SetList(qf::Opt::DIRECTORIS, {data.Path()});
+    }
+    void Query(const char* text) { Control<QComboBox>(kIdStandardBox)->setEditText(QString::fromLatin1(text)); }
+    void OneByOne(bool on) {
+        options().SetInt(qf::Opt::DISPLAYDUR, on);
+        options().SetInt(qf::Opt::DISPLAYATE, !on);
+    }
+    QAction* MenuItem(int id) { return window->findChild<QAction*>(IdName(id)); }
+};
+
+TEST_F(SearchTest, SearchDisablesTheControlsAndRestoresThemAtTheEnd) {
+    SetUpFolder(3, "one alpha line\nnothing here\n");
+    Query("alpha");
+    QSignalSpy ended(window.get(), &MainWindow::searchEnded);
+    Click(kIdSearch);
+    // The run's end arrives through the event loop: until then the window is searching.
+    EXPECT_FALSE(Control(kIdSearch)->isEnabled());
+    EXPECT_FALSE(Control(kIdModeGroup)->isEnabled());
+    EXPECT_FALSE(Control(kIdStandardBox)->isEnabled());
+    EXPECT_FALSE(Control(kIdRecordView)->isEnabled());
+    EXPECT_TRUE(Control(kIdStop)->isEnabled());
+    EXPECT_TRUE(Control(kIdStatistics)->isEnabled());
+    EXPECT_TRUE(Control(kIdLogCenter)->isEnabled());
+    EXPECT_TRUE(Control(kIdCheckTavilan)->isHidden());
+    EXPECT_FALSE(Control(kIdShowTavilan)->isHidden());
+    EXPECT_FALSE(MenuItem(kCmdSaveSettings)->isEnabled());
+
+    ASSERT_TRUE(ended.wait(20000));
+    EXPECT_TRUE(Control(kIdSearch)->isEnabled());
+    EXPECT_TRUE(Control(kIdModeGroup)->isEnabled());
+    EXPECT_TRUE(Control(kIdStandardBox)->isEnabled());
+    EXPECT_TRUE(Control(kIdRecordView)->isEnabled());
+    EXPECT_FALSE(Control(kIdBooleanEditor)->isEnabled());
+    EXPECT_FALSE(Control(kIdCheckTavilan)->isHidden());
+    EXPECT_TRUE(Control(kIdShowTavilan)->isHidden());
+    EXPECT_TRUE(MenuItem(kCmdSaveSettings)->isEnabled());
+    EXPECT_FALSE(MenuItem(kCmdPreferences)->isEnabled());  // its dialog comes later
+    EXPECT_EQ(window->findChild<QLabel*>("statusLine")->text(), QStringLiteral("End of search !!! "));
+}
+
+TEST_F(SearchTest, OneByOneShowsRowsWhileTheSearchRuns) {
+    SetUpFolder(3, "one alpha line\nalpha again\n");
+    Query("alpha");
+    OneByOne(true);
+    QSignalSpy inserted(&window->Model(), &QAbstractItemModel::rowsInserted);
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_GE(inserted.count(), 1);
+    ASSERT_EQ(window->Model().rowCount(), 6);
+    EXPECT_EQ(window->Model().index(0, 7).data().toString(), QStringLiteral("f1000.txt"));
+    EXPECT_EQ(window->Model().index(0, 24).data().toString(), QStringLiteral("one alpha line"));
+    EXPECT_EQ(window->Model().index(0, 27).data().toString(), QStringLiteral("FIC"));
+    // The statistics window kept count: one folder and three files examined by the content search.
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_5"), QStringLiteral("1"));
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_4"), QStringLiteral("3"));
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_1"), QStringLiteral("6"));
+    EXPECT_FALSE(window->Statistics().FieldText("startTime").isEmpty());
+    EXPECT_FALSE(window->Statistics().isHidden());
+}
+
+TEST_F(SearchTest, AllAtOnceShowsTheRowsOnlyAtTheEnd) {
+    SetUpFolder(2, "alpha\n");
+    Query("alpha");
+    OneByOne(false);
+    QSignalSpy inserted(&window->Model(), &QAbstractItemModel::rowsInserted);
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_EQ(inserted.count(), 0);
+    EXPECT_EQ(window->Model().rowCount(), 2);
+}
+
+TEST_F(SearchTest, StopEndsARunningSearchEarly) {
+    SetUpFolder(1500, "needle\n");
+    Query("needle");
+    QSignalSpy ended(window.get(), &MainWindow::searchEnded);
+    Click(kIdSearch);
+    Click(kIdStop);
+    ASSERT_TRUE(ended.wait(20000));
+    EXPECT_LT(session.results.Size(), 1500u);
+    EXPECT_TRUE(Control(kIdSearch)->isEnabled());
+}
+
+TEST_F(SearchTest, StopWhileIdleChangesNothing) {
+    SetUpFolder(1, "alpha\n");
+    Query("alpha");
+    Click(kIdStop);
+    EXPECT_EQ(messages.Count(), 0u);
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_EQ(session.results.Size(), 1u);
+}
+
+TEST_F(SearchTest, QuitInTheTemporaryFolderWarningStartsNoSearch) {
+    SetUpFolder(1, "alpha\n");
+    Query("alpha");
+    options().SetInt(qf::Opt::WARNINGTMP, 0);
+    int asked = 0;
+    TempWarningChoice answer = TempWarningChoice::Quit;
+    window->askTempWarning = [&](bool& dontShowAgain) {
+        ++asked;
+        dontShowAgain = true;
+        return answer;
+    };
+    Click(kIdSearch);
+    Click(kIdSearch);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(session.running);
+    EXPECT_TRUE(Control(kIdSearch)->isEnabled());
+    EXPECT_EQ(options().Int(qf::Opt::WARNINGTMP), 0);
+
+    answer = TempWarningChoice::Continue;
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_EQ(options().Int(qf::Opt::WARNINGTMP), 1);
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_EQ(asked, 3);
+}
+
+TEST_F(SearchTest, RefusedSearchesLeaveTheWindowIdle) {
+    Query("alpha");
+    Click(kIdSearch);  // no folder chosen
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Warning !    Msg no:0088");
+    EXPECT_TRUE(Control(kIdSearch)->isEnabled());
+
+    SetUpFolder(1, "alpha\n");
+    window->prepareWorkingFolders = [](qf::Session&) { return false; };
+    Click(kIdSearch);
+    EXPECT_FALSE(session.running);
+    EXPECT_TRUE(Control(kIdSearch)->isEnabled());
+}
+
+TEST_F(SearchTest, TheFirstRowIsPreviewedWithItsHitsColoured) {
+    SetUpFolder(1, "before\nsay alpha and beta\n");
+    Query("alpha beta");
+    ASSERT_TRUE(SearchAndWait());
+    auto* preview = Control<QTextEdit>(kIdPreview);
+    ASSERT_EQ(preview->toPlainText(), QStringLiteral("say alpha and beta"));
+    QTextCursor cursor(preview->document());
+    cursor.setPosition(5);  // inside "alpha", the first term: red
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    cursor.setPosition(16);  // inside "beta", the second term: green
+    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
+    cursor.setPosition(2);
+    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(preview->isReadOnly());
+}
+
+TEST_F(SearchTest, DefaultApplicationModeOpensTheFileInsteadOfPreviewing) {
+    SetUpFolder(1, "alpha\n");
+    Query("alpha");
+    Click(kIdOpenDefaultApp);
+    QStringList opened;
+    window->Clicks().openFile = [&](const QString& path) {
+        opened << path;
+        return true;
+    };
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_TRUE(opened.isEmpty());  // the end of a search never opens a file by itself
+    window->Clicks().Clicked(0);
+    EXPECT_EQ(opened, QStringList{QString::fromStdString(data / "f1000.txt")});
+    EXPECT_TRUE(Control<QTextEdit>(kIdPreview)->toPlainText().isEmpty());
+}
+
+TEST_F(SearchTest, RecordViewShowsTheClickedRowBesideItsLabels) {
+    SetUpFolder(3, "x alpha\n");
+    Query("alpha");
+    ASSERT_TRUE(SearchAndWait());
+    Click(kIdRecordView);
+    ASSERT_TRUE(Control<QCheckBox>(kIdRecordView)->isChecked());
+    window->Clicks().Clicked(1);
+    RecordViewWindow& view = window->RecordView();
+    EXPECT_FALSE(view.isHidden());
+    EXPECT_EQ(view.ValueText(0), QStringLiteral("alpha"));
+    EXPECT_EQ(view.ValueText(1), QStringLiteral("x alpha"));
+    EXPECT_EQ(view.ValueText(2), QStringLiteral("1/1"));
+    EXPECT_EQ(view.ValueText(3), QStringLiteral("2/3"));
+    EXPECT_EQ(view.ValueText(6), QStringLiteral("f1001.txt"));
+
+    Click(kIdRecordView);
+    EXPECT_TRUE(view.isHidden());
+}
+
+TEST_F(SearchTest, ClickWithoutResultsWarns) {
+    SetUpFolder(1, "alpha\n");
+    Query("alpha");
+    ASSERT_TRUE(SearchAndWait());
+    messages.Clear();
+    window->Clicks().Clicked(-1);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Warning !    Msg no: 0066.");
+}
+
+}  // namespace
+}  // namespace qftest

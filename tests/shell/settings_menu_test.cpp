@@ -1,0 +1,72 @@
+// Settings and search terms files written from the window and read back into it.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTextEdit>
+
+#include "shell/settings_commands.h"
+#include "window_fixture.h"
+
+using namespace qf::shell;
+
+namespace qftest {
+namespace {
+
+TEST_F(WindowTest, ASavedSettingsFileRestoresTheControls) {
+    Click(kIdFolderName);
+    Click(kIdBooleanQuery);
+    Control<QTextEdit>(kIdBooleanEditor)->setPlainText("(a .AND. b)");
+    Click(kIdOpenDefaultApp);
+    const std::string file = home / "mine.SET";
+    ASSERT_TRUE(window->Settings().SaveSettingsTo(file));
+
+    Click(kIdByFileName);
+    Click(kIdOpenPreview);
+    Control<QTextEdit>(kIdBooleanEditor)->clear();
+    ASSERT_TRUE(window->Settings().OpenSettingsFrom(file));
+
+    EXPECT_TRUE(Control<QRadioButton>(kIdQueryTextIn)->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>(kIdByFileName)->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(kIdFolderName)->isChecked());
+    EXPECT_TRUE(Control<QCheckBox>(kIdFileContent)->isChecked());
+    EXPECT_TRUE(Control<QRadioButton>(kIdBooleanQuery)->isChecked());
+    EXPECT_TRUE(Control(kIdBooleanQuery)->isEnabled());
+    EXPECT_FALSE(Control(kIdBooleanEditor)->isHidden());
+    EXPECT_TRUE(Control(kIdBooleanEditor)->isEnabled());
+    EXPECT_TRUE(Control(kIdStandardBox)->isHidden());
+    EXPECT_EQ(Control<QTextEdit>(kIdBooleanEditor)->toPlainText(), QStringLiteral("(a .AND. b)"));
+    EXPECT_TRUE(Control<QRadioButton>(kIdOpenDefaultApp)->isChecked());
+    EXPECT_FALSE(Control<QRadioButton>(kIdOpenPreview)->isChecked());
+}
+
+TEST_F(WindowTest, DefaultFilesLiveInTheApplicationHome) {
+    Control<QComboBox>(kIdStandardBox)->addItem("older query");
+    Control<QComboBox>(kIdStandardBox)->setEditText("\"exact phrase\" word");
+    window->Settings().SaveSettings();
+    window->Settings().SaveTerms();
+    EXPECT_TRUE(Exists(home / "default.SET"));
+    EXPECT_TRUE(Exists(home / "default.TRMS"));
+
+    Control<QComboBox>(kIdStandardBox)->clear();
+    Control<QComboBox>(kIdStandardBox)->setEditText("");
+    window->Settings().OpenTerms();
+    EXPECT_EQ(Control<QComboBox>(kIdStandardBox)->currentText(), QStringLiteral("\"exact phrase\" word"));
+    EXPECT_EQ(Control<QComboBox>(kIdStandardBox)->findText("older query"), 0);
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST(SettingsCommandsTest, WithoutAnApplicationHomeSavingIsRefused) {
+    qf::Session session("");
+    qf::RecordingMessages messages;
+    MainWindow window(session, messages);
+    window.Settings().SaveSettings();
+    window.Settings().SaveTerms();
+    ASSERT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(messages.Messages()[0].caption, "Severe Error!    Msg no: 0010.");
+    EXPECT_EQ(messages.Messages()[1].caption, "Severe Error!    Msg no: 0012.");
+    EXPECT_EQ(messages.Messages()[1].icon, qf::MsgIcon::Error);
+}
+
+}  // namespace
+}  // namespace qftest
