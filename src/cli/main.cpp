@@ -1,0 +1,61 @@
+// quillfind-cli: runs one search to its end and prints the result records.
+
+#include <cstdio>
+
+#include "cli/apply_options.h"
+#include "cli/cli_options.h"
+#include "cli/output_formats.h"
+#include "cli/progress_observer.h"
+#include "cli/stderr_messages.h"
+#include "cli/terminal.h"
+#include "engine/search_run.h"
+#include "engine/session.h"
+#include "platform/app_home.h"
+#include "settings/search_start.h"
+#include "settings/settings_file.h"
+#include "textsearch/query_terms.h"
+
+namespace {
+
+constexpr int kFound = 0;
+constexpr int kNothingFound = 1;
+constexpr int kRefused = 2;
+
+int Run(const qf::cli::CliOptions& cli) {
+    using namespace qf;
+    cli::StderrWriter writer(cli::StderrIsTerminal());
+    const bool progress = cli.progress.value_or(writer.Terminal());
+    cli::StderrMessages messages(writer, cli.yes, progress);
+
+    std::string home;
+    if (!PrepareAppHome(home, cli.home)) {
+        writer.Line("quillfind-cli: cannot create the application home " + ResolveAppHome(cli.home));
+        return kRefused;
+    }
+    Session session(home);
+    Options& options = session.state.options;
+    if (!cli::ApplyCommandLine(cli, options, messages)) return kRefused;
+    if (!cli.saveSettingsFile.empty()) {
+        if (!SaveSettingsFile(options, cli.saveSettingsFile, messages)) return kRefused;
+        if (cli.folders.empty()) return kFound;  // saving was the whole task
+    }
+    if (!ValidateSearchStart(session.state, DefaultQueryChecks(), messages, session.bStopRequest)) return kRefused;
+
+    cli::ProgressObserver observer(writer, session.counters, progress);
+    if (!StartSearch(session, observer, messages)) {
+        writer.Line("quillfind-cli: the search could not be started");
+        return kRefused;
+    }
+    WaitForSearch(session);
+    cli::PrintResults(stdout, cli.format, session.results);
+    return session.results.Size() > 0 ? kFound : kNothingFound;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qf::cli::CliOptions cli;
+    const int parsed = qf::cli::ParseCommandLine(argc, argv, cli);
+    if (parsed >= 0) return parsed;
+    return Run(cli);
+}

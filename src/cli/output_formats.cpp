@@ -1,0 +1,142 @@
+#include "cli/output_formats.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "cli/json_text.h"
+#include "cli/record_fields.h"
+#include "results/result_kind.h"
+
+namespace qf::cli {
+namespace {
+
+void WriteLine(std::FILE* out, const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), out);
+    std::fputc('\n', out);
+}
+
+// TSV cannot quote: tabs, line ends and backslashes are escaped.
+std::string TsvField(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\t') out += "\\t";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\r') out += "\\r";
+        else if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    return out;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+template <typename Escape>
+void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Escape escape) {
+    std::string header;
+    for (const RecordField& field : kRecordFields) {
+        if (!header.empty()) header += separator;
+        header += field.name;
+    }
+    WriteLine(out, header);
+    for (const tagPrivStruct& record : list) {
+        std::string line;
+        bool first = true;
+        for (const RecordField& field : kRecordFields) {
+            if (!first) line += separator;
+            first = false;
+            line += escape(FieldText(record, field));
+        }
+        WriteLine(out, line);
+    }
+}
+
+// The hit line of a record in the store: same file, same kind, same line.
+const tagStructLineAndPositions* FindHitLine(const FileResultsStore& store, const tagPrivStruct& record) {
+    if (!IsLineKind(record.resultKind)) return nullptr;
+    const auto [begin, end] = store.equal_range(record.fullPath);
+    for (auto it = begin; it != end; ++it) {
+        if (it->second.resultKind != record.resultKind) continue;
+        const auto line = it->second.lines.find(uint32_t(record.lineNumberValue));
+        if (line != it->second.lines.end()) return &line->second;
+    }
+    return nullptr;
+}
+
+std::string HitsObject(const tagStructLineAndPositions* line) {
+    std::string out = "{";
+    if (line) {
+        bool first = true;
+        for (const auto& [term, positions] : line->mapTermPositions) {
+            if (!first) out += ", ";
+            first = false;
+            // A key must be a string: a term that is not UTF-8 is given as its base64.
+            out += IsValidUtf8(term) ? JsonString(term) : JsonString("base64:" + Base64(term));
+            out += ": [";
+            for (size_t i = 0; i < positions.size(); ++i) out += (i ? ", " : "") + std::to_string(positions[i]);
+            out += "]";
+        }
+    }
+    return out + "}";
+}
+
+}  // namespace
+
+void PrintTable(std::FILE* out, const RESULT_LIST& list) {
+    const std::vector<std::string> header = {"No.", "Type", "Line", "Path", "Text"};
+    std::vector<std::vector<std::string>> rows;
+    rows.reserve(list.size());
+    for (const tagPrivStruct& r : list)
+        rows.push_back({r.resultNumber, r.typeCode, r.lineNumber, TsvField(r.fullPath), TsvField(r.lineFromFirstHit)});
+    std::vector<size_t> width(header.size());
+    for (size_t c = 0; c < header.size(); ++c) width[c] = header[c].size();
+    for (const auto& row : rows)
+        for (size_t c = 0; c + 1 < row.size(); ++c) width[c] = std::max(width[c], row[c].size());
+    auto print = [&](const std::vector<std::string>& row) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c) {
+            line += row[c];
+            if (c + 1 < row.size()) line += std::string(width[c] - row[c].size() + 2, ' ');
+        }
+        WriteLine(out, line);
+    };
+    print(header);
+    for (const auto& row : rows) print(row);
+}
+
+void PrintTsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, '\t', TsvField); }
+
+void PrintCsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, ',', CsvField); }
+
+void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsStore& store) {
+    for (const tagPrivStruct& record : list) {
+        std::string line = "{";
+        for (const RecordField& field : kRecordFields) {
+            line += JsonString(field.name) + ": ";
+            line += field.text ? JsonText(record.*field.text) : std::to_string(record.*field.number);
+            line += ", ";
+        }
+        line += "\"hits\": " + HitsObject(FindHitLine(store, record)) + "}";
+        WriteLine(out, line);
+    }
+}
+
+void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results) {
+    const RESULT_LIST list = results.CopyList();
+    switch (format) {
+        case OutputFormat::Table: PrintTable(out, list); break;
+        case OutputFormat::Tsv: PrintTsv(out, list); break;
+        case OutputFormat::Csv: PrintCsv(out, list); break;
+        case OutputFormat::Json: PrintJsonLines(out, list, results.CopyStore()); break;
+    }
+    std::fflush(out);
+}
+
+}  // namespace qf::cli

@@ -1,0 +1,23 @@
+#pragma once
+// Printing the result list: a table for people, TSV, CSV, and JSON Lines
+// with the record's own field names.
+
+#include <cstdio>
+#include <string>
+
+#include "results/search_results.h"
+
+namespace qf::cli {
+
+enum class OutputFormat { Table, Tsv, Csv, Json };
+
+void PrintTable(std::FILE* out, const RESULT_LIST& list);
+void PrintTsv(std::FILE* out, const RESULT_LIST& list);
+void PrintCsv(std::FILE* out, const RESULT_LIST& list);
+// One object per record, plus "hits": each term's positions in that line,
+// from the per-file store.
+void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsStore& store);
+
+void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results);
+
+}  // namespace qf::cli

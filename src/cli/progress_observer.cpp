@@ -1,0 +1,42 @@
+#include "cli/progress_observer.h"
+
+namespace qf::cli {
+namespace {
+
+constexpr auto kInterval = std::chrono::milliseconds(200);
+constexpr size_t kMaxNameShown = 60;
+
+}  // namespace
+
+void ProgressObserver::StatusText(const std::string& text) {
+    if (!enabled_ || text == status_) return;
+    status_ = text;
+    Show(false);
+}
+
+void ProgressObserver::CurrentName(const std::string& name) {
+    if (!enabled_) return;
+    // Keep the copy cheap: most calls are dropped by the interval anyway.
+    const auto now = std::chrono::steady_clock::now();
+    if (now - last_ < kInterval) return;
+    name_ = name.size() > kMaxNameShown ? "..." + name.substr(name.size() - kMaxNameShown) : name;
+    Show(false);
+}
+
+void ProgressObserver::Show(bool force) {
+    if (!enabled_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (!force && now - last_ < kInterval) return;
+    last_ = now;
+    writer_.Progress(status_ + " lines: " + std::to_string(counters_.nResultLines.load()) +
+                     " files: " + std::to_string(counters_.nResultFiles.load()) +
+                     " folders: " + std::to_string(counters_.nFoldersExamined.load()) + "  " + name_);
+}
+
+void ProgressObserver::ResultsRefreshed(size_t /*rowCount*/) { Show(true); }
+
+void ProgressObserver::RunEnded() {
+    if (enabled_) writer_.EndProgress();
+}
+
+}  // namespace qf::cli

@@ -1,0 +1,118 @@
+#include "engine/file_phase.h"
+
+#include "engine/file_extension.h"
+#include "engine/file_passes.h"
+#include "engine/name_hits.h"
+#include "platform/file_info.h"
+#include "platform/paths.h"
+#include "results/result_kind.h"
+
+namespace qf {
+namespace {
+
+const char* const kSearching = "Searching ...";
+const char* const kSelecting = "Selecting ...";
+
+tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
+                                      std::string extension) {
+    tagSelectedFileFolderStruct entry;
+    entry.folderPath = folder.sWorkingFolder;
+    entry.fileName = listed.data.cFileName;
+    entry.extension = std::move(extension);
+    entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
+    entry.findData = listed.data;
+    if (folder.IsArchiveFolder() && context.session.hooks.fillArchiveColumns)
+        context.session.hooks.fillArchiveColumns(folder, entry);
+    return entry;
+}
+
+bool MatchesAnyZipPattern(const Options& options, const std::string& name) {
+    for (const std::string& pattern : options.List(Opt::ZFILENAMES))
+        if (MatchWildcard(pattern, name)) return true;
+    return false;
+}
+
+// Name hits of the file name and extension, appended at once.
+void MatchFileNames(RunContext& context, const tagSelectedFileFolderStruct& entry) {
+    if (context.modes.fileNames) {
+        if (auto hit = MatchNameHit(context.query, NameWithoutExtension(entry.fileName), kKindFileName, entry))
+            context.selected.push_back(std::move(*hit));
+    }
+    if (context.modes.extensions) {
+        if (auto hit = MatchNameHit(context.query, entry.extension, kKindExtension, entry))
+            context.selected.push_back(std::move(*hit));
+    }
+}
+
+// Steps 2 to 5 for one listed file; kept files go to `kept`.
+void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
+                const std::string& pattern, ListingMode mode, std::vector<tagSelectedFileFolderStruct>& kept) {
+    const Options& o = context.options;
+    std::string extension = ExtensionOfName(listed.data.cFileName);
+    if (!NameOrTypeRulePasses(o, pattern, extension)) return;
+    ++context.session.counters.nFilesExamined;
+    if (!FilePasses(o, listed.data, context.now)) return;
+
+    tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
+    if (context.modes.content && context.session.hooks.convertDocument) {
+        context.session.hooks.convertDocument(entry);
+        context.observer.StatusText(kSelecting);
+    }
+    if (!FileTermRulesPass(context.fileRules, context.query.matcher, entry.fileName, entry.extension)) return;
+
+    MatchFileNames(context, entry);
+    if (mode == ListingMode::Zip && o.On(Opt::CONVZIPCHK) && IsZipExtension(entry.extension) &&
+        MatchesAnyZipPattern(o, entry.fileName) && context.session.hooks.unzipArchive) {
+        context.session.hooks.unzipArchive(entry, context.session.archiveFolderQueue);
+        context.observer.StatusText(kSelecting);
+    }
+    if (context.modes.byFileName || context.modes.content) {
+        entry.resultKind = context.modes.byFileName ? kKindFile : kKindFileContent;
+        kept.push_back(std::move(entry));
+    }
+}
+
+// The listing's kept files join the selected-file list; binary types are
+// kept out of the content phase and counted.
+void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& kept) {
+    for (tagSelectedFileFolderStruct& entry : kept) {
+        if (entry.resultKind == kKindFileContent && IsBinaryType(context.options, entry.extension)) {
+            ++context.session.counters.nBinarySkipped;
+            continue;
+        }
+        context.selected.push_back(std::move(entry));
+    }
+}
+
+}  // namespace
+
+void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const std::string& pattern, ListingMode mode) {
+    context.observer.StatusText(kSearching);
+    const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
+    std::vector<tagSelectedFileFolderStruct> kept;
+    for (const FolderEntry& listed : context.listing) {
+        if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
+            context.observer.CurrentName(listed.data.cFileName);
+            SelectFile(context, folder, listed, pattern, mode, kept);
+            if (restore) {
+                RestoreFileTimes(JoinPath(folder.sWorkingFolder, listed.data.cFileName),
+                                 listed.data.ftLastAccessTime, listed.data.ftLastWriteTime);
+            }
+        }
+        if (context.PollStop()) break;
+    }
+    AppendKept(context, kept);
+}
+
+void RunFilePhase(RunContext& context, const _Folder_Struct& folder) {
+    for (const std::string& pattern : context.options.List(Opt::FILENAMES1)) {
+        ListWithPattern(context, folder, pattern, ListingMode::Normal);
+        if (context.Stopping()) return;
+    }
+    for (const std::string& pattern : context.options.List(Opt::ZFILENAMES)) {
+        ListWithPattern(context, folder, pattern, ListingMode::Zip);
+        if (context.Stopping()) return;
+    }
+}
+
+}  // namespace qf

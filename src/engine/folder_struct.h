@@ -1,0 +1,42 @@
+#pragma once
+// One entry of the run's folder queue, and the queue of archive folders that
+// the unzip step fills while a folder is processed.
+
+#include <deque>
+#include <memory>
+#include <string>
+
+#include "platform/folder_listing.h"
+
+namespace qf {
+
+// The folders from a starting folder down to one queued folder, innermost
+// first; a folder met again on this chain is a link loop.
+struct FolderAncestry {
+    FolderId id;
+    std::shared_ptr<const FolderAncestry> parent;
+};
+
+struct _Folder_Struct {
+    std::string sWorkingFolder;       // no trailing separator, except the root
+    std::string sArchiveFolderFiles;  // the archive's full path for an archive folder, else empty
+    std::string sIncreasedFolder;     // the extraction folder of that archive, else empty
+
+    // Identity chain of this folder; empty when not known (a starting folder
+    // is identified when it is processed).
+    std::shared_ptr<const FolderAncestry> ancestry;
+
+    bool IsArchiveFolder() const { return !sArchiveFolderFiles.empty(); }
+};
+
+using FOLDER_QUEUE = std::deque<_Folder_Struct>;
+using DEQ_ARCHIVE_FOLDER_QUE = std::deque<_Folder_Struct>;
+
+// True when id is the folder itself or one of the folders above it.
+inline bool OnAncestry(const std::shared_ptr<const FolderAncestry>& chain, const FolderId& id) {
+    for (const FolderAncestry* node = chain.get(); node; node = node->parent.get())
+        if (node->id == id) return true;
+    return false;
+}
+
+}  // namespace qf

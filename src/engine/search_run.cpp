@@ -1,0 +1,213 @@
+#include "engine/search_run.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "engine/display_mode_observer.h"
+#include "engine/end_message.h"
+#include "engine/file_phase.h"
+#include "engine/folder_walk.h"
+#include "engine/name_hits.h"
+#include "engine/run_context.h"
+#include "platform/file_info.h"
+#include "platform/file_time.h"
+#include "platform/paths.h"
+#include "results/result_kind.h"
+#include "textsearch/content_scan.h"
+
+namespace qf {
+namespace {
+
+SYSTEMTIME LocalNow() {
+    SYSTEMTIME local;
+    if (!SystemTimeToTzSpecificLocalTime(GetSystemTime(), local)) local = GetLocalTime();
+    return local;
+}
+
+std::string ZipWorkingFolder(const Session& session, const Options& options) {
+    const std::string& folder = options.Text(Opt::ZIPWORKDIR);
+    if (!folder.empty()) return TrimTrailingSeparators(folder);
+    return JoinPath(JoinPath(session.AppHome(), "Temp"), "ZIPFILES");
+}
+
+// Leftover empty extraction folders go; folders with content stay. A link is
+// never followed out of the working folder.
+void RemoveEmptySubfolders(const std::string& folder) {
+    std::vector<FolderEntry> entries;
+    if (!ListFolder(folder, entries)) return;
+    for (const FolderEntry& entry : entries) {
+        if (!entry.data.IsFolder()) continue;
+        std::error_code ec;
+        const std::filesystem::path path = JoinPath(folder, entry.data.cFileName);
+        if (std::filesystem::is_symlink(path, ec) || ec) continue;
+        if (std::filesystem::is_empty(path, ec) && !ec) std::filesystem::remove(path, ec);
+    }
+}
+
+// Step 3.6: the folder-name search on the folder's own name.
+void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::string& name) {
+    tagSelectedFileFolderStruct entry;
+    entry.folderPath = ParentPath(folder.sWorkingFolder);
+    entry.fileName = name;
+    entry.fullPath = folder.sWorkingFolder;
+    GetFindData(folder.sWorkingFolder, entry.findData);
+    if (auto hit = MatchNameHit(context.query, name, kKindFolderName, entry)) context.selected.push_back(std::move(*hit));
+}
+
+// With SUBFOLDERS 0: the names of the immediate subfolders are matched instead of walked.
+void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
+    for (const FolderEntry& listed : context.listing) {
+        if (listed.data.IsFolder() && listed.enterable) {
+            context.observer.CurrentName(listed.data.cFileName);
+            tagSelectedFileFolderStruct entry;
+            entry.folderPath = folder.sWorkingFolder;
+            entry.fileName = listed.data.cFileName;
+            entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
+            entry.findData = listed.data;
+            if (folder.IsArchiveFolder() && context.session.hooks.fillArchiveColumns)
+                context.session.hooks.fillArchiveColumns(folder, entry);
+            if (auto hit = MatchNameHit(context.query, entry.fileName, kKindFolderName, entry))
+                context.selected.push_back(std::move(*hit));
+        }
+        if (context.PollStop()) break;
+    }
+}
+
+void RunContentPhase(RunContext& context) {
+    Session& s = context.session;
+    ContentScanContext scan{context.query, s.results, s.counters, s.bStopSearch, s.bStopRequest, context.observer};
+    for (const tagSelectedFileFolderStruct& entry : context.selected) {
+        if (s.bStopRequest) s.bStopSearch = 1;
+        if (context.Stopping()) break;
+        SearchFileContent(scan, entry);
+    }
+    context.selected.clear();
+}
+
+// Step 3 for the front entry, already taken off the queue.
+void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
+    if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
+    ++context.session.counters.nFoldersExamined;
+    context.observer.CurrentName(folder.sWorkingFolder);
+
+    const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
+    WIN32_FIND_DATAA ownTimes;
+    const bool timesSaved = restore && GetFindData(folder.sWorkingFolder, ownTimes);
+
+    const bool identified = EnsureAncestry(folder);
+    const bool listed = ListFolder(folder.sWorkingFolder, context.listing);
+    if (context.options.On(Opt::SUBFOLDERS))
+        QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
+    else if (context.modes.folderNames)
+        MatchSubfolderNames(context, folder);
+
+    // A folder deleted after it was queued is skipped silently; one that
+    // exists but cannot be read simply has no entries.
+    if (listed || identified) {
+        bool takesPart = true;
+        if (!folder.IsArchiveFolder()) {
+            const std::string name = BaseName(folder.sWorkingFolder);
+            takesPart = FolderTakesPart(context.folderRules, context.query.matcher, name);
+            if (takesPart && context.modes.folderNames) MatchOwnName(context, folder, name);
+        }
+        if (takesPart && !context.Stopping()) RunFilePhase(context, folder);
+    }
+    RunContentPhase(context);
+    if (timesSaved) RestoreFileTimes(folder.sWorkingFolder, ownTimes.ftLastAccessTime, ownTimes.ftLastWriteTime);
+}
+
+// Step 3.9: the archives unzipped meanwhile are searched next, the last one first.
+void QueueArchiveFolders(Session& session, FOLDER_QUEUE& queue) {
+    for (_Folder_Struct& archiveFolder : session.archiveFolderQueue) queue.push_front(std::move(archiveFolder));
+    session.archiveFolderQueue.clear();
+}
+
+void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
+    Session& s = context.session;
+    s.counters.Reset();
+    context.selected.clear();
+    s.bStopSearch = 0;
+    context.observer.StatusText("Searching ...");
+    const SYSTEMTIME start = LocalNow();
+    s.state.options.SetDate(Opt::SERCHSTART, start);
+    context.observer.StartTime(FormatDateTimeSeconds(start));
+    context.observer.EndTime("");
+    RemoveEmptySubfolders(ZipWorkingFolder(s, context.options));
+    s.archiveFolderQueue.clear();
+    context.ignored = MakeIgnoredFolderSet(context.options);
+    for (const std::string& folder : context.options.List(Opt::DIRECTORIS))
+        queue.push_back(_Folder_Struct{TrimTrailingSeparators(folder), {}, {}, nullptr});
+    context.folderRules = MakeFolderTermRules(context.options, context.query.matcher, context.messages);
+    context.fileRules = MakeFileTermRules(context.options, context.query.matcher, context.messages);
+}
+
+void EndOfRun(RunContext& context) {
+    Session& s = context.session;
+    context.observer.ResultsRefreshed(s.results.Size());
+    const SYSTEMTIME end = LocalNow();
+    s.state.options.SetDate(Opt::SEARCHENDT, end);
+    context.observer.EndTime(FormatDateTimeSeconds(end));
+    context.observer.StatusText("End of search !!! ");
+    context.observer.CountersChanged();
+    context.selected.clear();
+    if (context.options.On(Opt::SEARCHENDB)) context.messages.Beep();
+    if (context.options.On(Opt::SEARCHENDC))
+        context.messages.Show(EndOfSearchMessage(context.maxLines, s.counters.nResultLines));
+    if (s.hooks.writeFinalLogs) s.hooks.writeFinalLogs();
+}
+
+}  // namespace
+
+void SearchRun(Session& session, const Options& startOptions, const std::vector<std::string>& terms,
+               SearchObserver& frontEnd, UserMessages& messages, std::time_t now) {
+    Options options = startOptions;
+    options.SetInt(Opt::SEARCHMAXL, std::min<int64_t>(options.Int(Opt::SEARCHMAXL), kSystemLineLimit));
+    DisplayModeObserver observer(frontEnd, options.On(Opt::DISPLAYDUR));
+    const QueryContext query = MakeQueryContext(options, terms, nullptr);
+    RunContext context{session, options, query, observer, messages, SearchModes::FromOptions(options)};
+    context.now = now;
+    context.maxLines = options.Int(Opt::SEARCHMAXL);
+
+    FOLDER_QUEUE queue;
+    StartOfRun(context, queue);
+    while (!queue.empty() && !context.Stopping()) {
+        _Folder_Struct folder = std::move(queue.front());
+        queue.pop_front();
+        ProcessFolder(context, folder, queue);
+        QueueArchiveFolders(session, queue);
+        if (session.bStopRequest) session.bStopSearch = 1;
+        observer.CountersChanged();
+    }
+    EndOfRun(context);
+}
+
+bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messages) {
+    if (session.running) return false;
+    if (session.worker.joinable()) session.worker.join();
+
+    Options& live = session.state.options;
+    live.SetInt(Opt::ARESLINENU, live.Int(Opt::RESLINENUM));
+    live.SetInt(Opt::ARESLINENU_SAVED, live.Int(Opt::RESLINENUM));
+    session.results.Clear();
+    session.running = true;
+    // The run reads its own copy: the options may change in the window meanwhile.
+    auto body = [&session, &observer, &messages, options = live, terms = session.state.searchTerms] {
+        SearchRun(session, options, terms, observer, messages, std::time(nullptr));
+        session.running = false;
+        observer.RunEnded();
+    };
+    try {
+        session.worker = std::thread(std::move(body));
+    } catch (const std::system_error&) {
+        // The thread could not be created: no run takes place.
+        session.running = false;
+        return false;
+    }
+    return true;
+}
+
+void WaitForSearch(Session& session) {
+    if (session.worker.joinable()) session.worker.join();
+}
+
+}  // namespace qf

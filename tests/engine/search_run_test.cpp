@@ -1,0 +1,232 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "engine/run_helpers.h"
+#include "support/test_support.h"
+
+namespace {
+
+using qf::Opt;
+using qftest::MakeDirs;
+using qftest::WriteFile;
+
+class SearchRunTest : public ::testing::Test {
+protected:
+    qftest::TempDir home;
+    qftest::TempDir tree;
+    qf::Session session{home.Path()};
+    qf::RecordingMessages messages;
+    qf::Options& options = session.state.options;
+
+    std::string P(const std::string& relative) const { return tree / relative; }
+};
+
+TEST_F(SearchRunTest, WalksDepthFirstPreOrderInListingOrder) {
+    for (const char* f : {"A/a.txt", "A/1/b.txt", "A/1/deep/c.txt", "A/2/d.txt", "B/e.txt"}) WriteFile(P(f), "x");
+    qftest::ByFileName(session, {P("A"), P("B")});
+    const auto outcome = qftest::RunSearch(session, messages);
+    ASSERT_TRUE(outcome.started);
+    EXPECT_EQ(outcome.paths, (std::vector<std::string>{P("A/a.txt"), P("A/1/b.txt"), P("A/1/deep/c.txt"),
+                                                       P("A/2/d.txt"), P("B/e.txt")}));
+    EXPECT_EQ(outcome.types, std::vector<std::string>(5, "DOS"));
+}
+
+TEST_F(SearchRunTest, ExcludeListIsExactAndCaseSensitive) {
+    WriteFile(P("A/a.txt"), "x");
+    WriteFile(P("A/sub/b.txt"), "x");
+    WriteFile(P("B/c.txt"), "x");
+    qftest::ByFileName(session, {P("A"), P("B"), P("B")});
+
+    options.SetList(Opt::IGNDIRECTS, {P("A")});
+    auto outcome = qftest::RunSearch(session, messages);
+    // A and everything below it are skipped; B, listed twice, is searched twice.
+    EXPECT_EQ(outcome.paths, (std::vector<std::string>{P("B/c.txt"), P("B/c.txt")}));
+
+    options.SetList(Opt::IGNDIRECTS, {tree.Path() + "/a"});
+    outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths.size(), 4u);
+}
+
+TEST_F(SearchRunTest, RejectedFolderStillHasItsSubfoldersSearched) {
+    WriteFile(P("top/a.txt"), "x");
+    WriteFile(P("top/keep_me/b.txt"), "x");
+    WriteFile(P("top/keep_me/other/c.txt"), "x");
+    qftest::ByFileName(session, {P("top")});
+    options.SetInt(Opt::FOLDSTRCHK, 1);
+    options.SetText(Opt::FOLDCRITER, "keep");
+    auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("top/keep_me/b.txt")});
+
+    // The exclude rule drops the named folder only; its subfolder is judged by its own name.
+    options.SetInt(Opt::FOLDSTRCHK, 0);
+    options.SetInt(Opt::FOLDESTRCH, 1);
+    options.SetText(Opt::FOLDECRITE, "keep");
+    outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, (std::vector<std::string>{P("top/a.txt"), P("top/keep_me/other/c.txt")}));
+}
+
+TEST_F(SearchRunTest, WithoutSubfoldersOnlyTheirNamesAreMatched) {
+    WriteFile(P("root/alpha.txt"), "nothing");
+    WriteFile(P("root/alpha_dir/inner.txt"), "alpha");
+    qftest::ContentSearch(session, {P("root")}, "alpha");
+    options.SetInt(Opt::SUBFOLDERS, 0);
+    options.SetInt(Opt::STYPESTEXT, 0);
+    options.SetInt(Opt::STYPFOLDER, 1);
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("root/alpha_dir")});
+    EXPECT_EQ(outcome.types, std::vector<std::string>{"FON"});
+}
+
+TEST_F(SearchRunTest, DisplayLimitStopsTheRunAndNamesTheLimit) {
+    for (int i = 0; i < 20; ++i) WriteFile(P("many/f" + std::to_string(100 + i) + ".txt"), "hit\nhit\n");
+    qftest::ContentSearch(session, {P("many")}, "hit");
+    options.SetInt(Opt::SEARCHMAXL, 5);
+    options.SetInt(Opt::SEARCHENDC, 1);
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_LE(outcome.paths.size(), 5u);
+    EXPECT_GT(outcome.paths.size(), 0u);
+    const qf::Message end = messages.Last();
+    EXPECT_EQ(end.caption, "Information    Msg no: 0051.");
+    EXPECT_EQ(end.icon, qf::MsgIcon::Exclamation);
+    EXPECT_NE(end.text.find("display limit of:\n\n5 line (max. system limit is 10,000)."), std::string::npos);
+}
+
+TEST_F(SearchRunTest, EndMessageAndBeepFollowTheirOptions) {
+    WriteFile(P("one/a.txt"), "x");
+    qftest::ByFileName(session, {P("one")});
+    options.SetInt(Opt::SEARCHENDC, 1);
+    options.SetInt(Opt::SEARCHENDB, 1);
+    qftest::RunSearch(session, messages);
+    EXPECT_EQ(messages.Last().text, "End of search !!!");
+    EXPECT_EQ(messages.Beeps(), 1);
+    EXPECT_NE(options.Date(Opt::SERCHSTART).wYear, 0);
+    EXPECT_NE(options.Date(Opt::SEARCHENDT).wYear, 0);
+}
+
+TEST_F(SearchRunTest, StopFromAnotherThreadEndsTheRun) {
+    for (int d = 0; d < 200; ++d) WriteFile(P("big/d" + std::to_string(d) + "/f.txt"), "x");
+    qftest::ByFileName(session, {P("big")});
+    ASSERT_TRUE(qf::ValidateSearchStart(session.state, qf::DefaultQueryChecks(), messages, session.bStopRequest));
+    std::atomic<int> seen{0};
+    qftest::RecordingObserver observer;
+    std::atomic<bool> release{false};
+    observer.onName = [&](const std::string&) {
+        // Hold the worker on its first name until the stop has been requested.
+        if (seen++ == 0)
+            while (!release) std::this_thread::yield();
+    };
+    ASSERT_TRUE(qf::StartSearch(session, observer, messages));
+    std::thread stopper([&] {
+        while (seen == 0) std::this_thread::yield();
+        qf::StopSearch(session);
+        release = true;
+    });
+    stopper.join();
+    qf::WaitForSearch(session);
+    EXPECT_TRUE(observer.ended);
+    EXPECT_LE(session.results.Size(), 2u);
+    EXPECT_LT(session.counters.nFoldersExamined.load(), 5);
+}
+
+TEST_F(SearchRunTest, FolderDeletedWhileQueuedIsSkipped) {
+    WriteFile(P("A/a.txt"), "x");
+    WriteFile(P("B/b.txt"), "x");
+    WriteFile(P("C/c.txt"), "x");
+    qftest::ByFileName(session, {P("A"), P("B"), P("C")});
+    qftest::RecordingObserver observer;
+    observer.onName = [&](const std::string& name) {
+        if (name == "a.txt") std::filesystem::remove_all(P("B"));
+    };
+    const auto outcome = qftest::RunSearch(session, messages, &observer);
+    EXPECT_EQ(outcome.paths, (std::vector<std::string>{P("A/a.txt"), P("C/c.txt")}));
+}
+
+TEST_F(SearchRunTest, LinkLoopEndsAndOddEntriesAreSkipped) {
+    WriteFile(P("loop/a.txt"), "needle");
+    MakeDirs(P("loop/sub"));
+    ASSERT_EQ(symlink(P("loop").c_str(), P("loop/sub/back").c_str()), 0);
+    ASSERT_EQ(symlink(P("nowhere").c_str(), P("loop/dangling.txt").c_str()), 0);
+    ASSERT_EQ(mkfifo(P("loop/pipe.txt").c_str(), 0644), 0);
+    qftest::ContentSearch(session, {P("loop")}, "needle");
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("loop/a.txt")});
+}
+
+TEST_F(SearchRunTest, FileVanishingBeforeItIsReadIsNoResult) {
+    WriteFile(P("v/a.txt"), "needle");
+    WriteFile(P("v/b.txt"), "needle");
+    qftest::ContentSearch(session, {P("v")}, "needle");
+    qftest::RecordingObserver observer;
+    observer.onName = [&](const std::string& name) {
+        if (name == "a.txt") std::filesystem::remove(P("v/a.txt"));
+    };
+    const auto outcome = qftest::RunSearch(session, messages, &observer);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("v/b.txt")});
+}
+
+TEST_F(SearchRunTest, AwkwardNamesAreSearchedLikeAnyOther) {
+    const std::vector<std::string> names = {"with space.txt", "quote\"d.txt", "it's.txt", "-dash.txt",
+                                            std::string("bad\xff\xfe.txt")};
+    for (const auto& n : names) WriteFile(P("odd/" + n), "needle");
+    qftest::ContentSearch(session, {P("odd")}, "needle");
+    auto outcome = qftest::RunSearch(session, messages);
+    std::sort(outcome.paths.begin(), outcome.paths.end());
+    std::vector<std::string> expected;
+    for (const auto& n : names) expected.push_back(P("odd/" + n));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(outcome.paths, expected);
+}
+
+TEST_F(SearchRunTest, BinaryTypesAreCountedNotRead) {
+    WriteFile(P("bin/a.exe"), "needle");
+    WriteFile(P("bin/a.txt"), "needle");
+    qftest::ContentSearch(session, {P("bin")}, "needle");
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("bin/a.txt")});
+    EXPECT_EQ(session.counters.nBinarySkipped.load(), 1);
+}
+
+TEST_F(SearchRunTest, FileNameAndExtensionHits) {
+    WriteFile(P("n/report.md"), "x");
+    WriteFile(P("n/other.report"), "x");
+    qftest::ContentSearch(session, {P("n")}, "report");
+    options.SetInt(Opt::STYPESTEXT, 0);
+    options.SetInt(Opt::STSTRGFILE, 1);
+    options.SetInt(Opt::SSTRGFILEE, 1);
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, (std::vector<std::string>{P("n/other.report"), P("n/report.md")}));
+    EXPECT_EQ(outcome.types, (std::vector<std::string>{"FIE", "FIN"}));
+}
+
+TEST_F(SearchRunTest, OneByOneDisplayReportsRows) {
+    WriteFile(P("d/a.txt"), "x");
+    WriteFile(P("d/b.txt"), "x");
+    qftest::ByFileName(session, {P("d")});
+    qftest::RecordingObserver allAtOnce;
+    qftest::RunSearch(session, messages, &allAtOnce);
+    EXPECT_EQ(allAtOnce.appended, 0u);
+    options.Choose({Opt::DISPLAYATE, Opt::DISPLAYDUR}, Opt::DISPLAYDUR);
+    qftest::RecordingObserver oneByOne;
+    qftest::RunSearch(session, messages, &oneByOne);
+    EXPECT_EQ(oneByOne.appended, 2u);
+}
+
+TEST_F(SearchRunTest, EmptyWorkingSubfoldersGoAtStartFullOnesStay) {
+    const std::string zip = home / "Temp/ZIPFILES";
+    MakeDirs(zip + "/ZIPS00001");
+    WriteFile(zip + "/ZIPS00002/kept.txt", "x");
+    WriteFile(P("w/a.txt"), "x");
+    qftest::ByFileName(session, {P("w")});
+    qftest::RunSearch(session, messages);
+    EXPECT_FALSE(qftest::Exists(zip + "/ZIPS00001"));
+    EXPECT_TRUE(qftest::Exists(zip + "/ZIPS00002/kept.txt"));
+}
+
+}  // namespace
