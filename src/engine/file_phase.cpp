@@ -90,8 +90,11 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<tagSelectedFileFolderStruct> kept;
-    for (const FolderEntry& listed : context.listing) {
-        if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
+    for (FolderEntry& listed : context.listing) {
+        // Times and size are read only for names that match; a file that
+        // vanished since the listing is passed over.
+        if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName) &&
+            LoadEntryDetails(folder.sWorkingFolder, listed)) {
             context.observer.CurrentName(listed.data.cFileName);
             SelectFile(context, folder, listed, pattern, mode, kept);
             if (restore) {

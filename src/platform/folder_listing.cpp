@@ -53,7 +53,38 @@ bool MatchPlain(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+bool IsSpecialType(unsigned char type) {
+    return type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK;
+}
+
+// Stats a folder, a link or an entry of unknown type; false for what is left out.
+bool ExamineEntry(int fd, const char* name, unsigned char type, FolderEntry& entry) {
+    if (IsSpecialType(type)) return false;
+    detail::EntryStat st;
+    // Dangling links and entries that vanished meanwhile fail here and are left out.
+    if (!detail::StatEntry(fd, name, st)) return false;
+    if (!detail::FillFindData(st, name, entry.data)) return false;  // FIFOs, sockets, devices
+    entry.detailed = true;
+    if (entry.data.IsFolder()) {
+        entry.enterable = faccessat(fd, name, X_OK, 0) == 0;
+        entry.id = {st.device, st.inode};
+    }
+    return true;
+}
+
 }  // namespace
+
+bool LoadEntryDetails(const std::string& folder, FolderEntry& entry) {
+    if (entry.detailed) return true;
+    const std::string path = folder == "/" ? "/" + entry.data.cFileName : folder + "/" + entry.data.cFileName;
+    detail::EntryStat st;
+    if (!detail::StatEntry(AT_FDCWD, path.c_str(), st)) return false;
+    const bool wasFolder = entry.data.IsFolder();
+    if (!detail::FillFindData(st, entry.data.cFileName, entry.data) || entry.data.IsFolder() != wasFolder)
+        return false;
+    entry.detailed = true;
+    return true;
+}
 
 bool MatchWildcard(std::string_view pattern, std::string_view name) {
     if (MatchPlain(pattern, name)) return true;
@@ -83,14 +114,12 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out) {
         }
         const char* name = ent->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
-        detail::EntryStat st;
-        // Dangling links and entries that vanished meanwhile fail here and are left out.
-        if (!detail::StatEntry(fd, name, st)) continue;
         FolderEntry entry;
-        if (!detail::FillFindData(st, name, entry.data)) continue;  // FIFOs, sockets, devices
-        if (entry.data.IsFolder()) {
-            entry.enterable = faccessat(fd, name, X_OK, 0) == 0;
-            entry.id = {st.device, st.inode};
+        if (ent->d_type == DT_REG) {
+            entry.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+            entry.data.cFileName = name;
+        } else if (!ExamineEntry(fd, name, ent->d_type, entry)) {
+            continue;
         }
         out.push_back(std::move(entry));
     }

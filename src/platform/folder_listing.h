@@ -21,13 +21,23 @@ struct FolderEntry {
     WIN32_FIND_DATAA data;   // attributes, times, size, name
     bool enterable = false;  // folder the user may enter (X_OK)
     FolderId id;             // for folders: device and inode after following links
+    bool detailed = false;   // times and size are filled (see LoadEntryDetails)
 };
 
 // Lists the folder's files and folders (not "." and ".."), symbolic links
 // followed; FIFOs, sockets, devices and dangling links are left out. Sorted by
 // name, ASCII case-insensitive, ties by bytes. Returns false when the folder
 // cannot be read.
+//
+// Folders, links and entries of unknown type are examined at once. A regular
+// file is known from the directory alone: its times and size are read only
+// when asked for with LoadEntryDetails, since most files of a large tree never
+// match a pattern and need no more than their name.
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out);
+
+// Fills the times and size of a listed entry (once). False when the entry
+// vanished meanwhile or is no longer a regular file or folder.
+bool LoadEntryDetails(const std::string& folder, FolderEntry& entry);
 
 // `*` any run, `?` one character, ASCII case-insensitive. "*.*" matches every
 // name; "name.*" also matches "name".

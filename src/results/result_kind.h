@@ -28,4 +28,10 @@ inline bool IsLineKind(int kind) {
     return kind == kKindFolderName || kind == kKindFileName || kind == kKindFileContent || kind == kKindExtension;
 }
 
+// The "not" kinds: NOC and the negated results, which have no hit line.
+inline bool IsNegatedKind(int kind) {
+    return kind == kKindNotContained || kind == kKindNotFileContent || kind == kKindNotFileName ||
+           kind == kKindNotFolderName || kind == kKindNotExtension;
+}
+
 }  // namespace qf

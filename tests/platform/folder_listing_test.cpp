@@ -97,3 +97,19 @@ TEST(PlatformFileInfo, RestoredTimesReadBackExactly) {
 }
 
 }  // namespace
+
+TEST(PlatformFolderListing, FileDetailsAreLoadedOnDemandAndVanishedFilesFail) {
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "a.txt", "12345");
+    qftest::WriteFile(dir / "gone.txt", "x");
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
+    ASSERT_EQ(entries.size(), 2u);
+    ASSERT_TRUE(qf::LoadEntryDetails(dir.Path(), entries[0]));
+    EXPECT_TRUE(entries[0].detailed);
+    EXPECT_EQ(entries[0].data.nFileSize, 5u);
+    EXPECT_NE(entries[0].data.ftLastWriteTime.Value(), 0u);
+
+    std::remove((dir / "gone.txt").c_str());
+    EXPECT_FALSE(qf::LoadEntryDetails(dir.Path(), entries[1]));
+}

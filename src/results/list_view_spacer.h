@@ -1,0 +1,15 @@
+#pragma once
+// Pads the fields that take part in sort keys to one width per field, so
+// that a plain text comparison of two keys compares field by field and
+// numbers compare by value.
+
+#include "results/search_results.h"
+
+namespace qf {
+
+// Numbers (folder, file, line numbers, size, spare) are padded on the left,
+// texts on the right; tabs are removed from lineFromFirstHit first. Widths
+// are in bytes, which is what the key comparison counts.
+void ListViewSpacer(RESULT_LIST& list);
+
+}  // namespace qf

@@ -1,0 +1,154 @@
+#include "results/record_view.h"
+
+#include <algorithm>
+
+#include "results/click_record.h"
+#include "results/result_kind.h"
+#include "results/result_preview.h"
+#include "results/text_file_lines.h"
+#include "results/utf8_offsets.h"
+
+namespace qf {
+namespace {
+
+constexpr size_t kMaxLineText = 250;
+constexpr size_t kWithoutArchiveValues = 16;
+
+std::string Cut(std::string_view s, size_t n) { return std::string(s.substr(0, std::min(n, s.size()))); }
+
+struct HitLine {
+    std::string lineText;
+    std::string firstHit;
+    size_t smallest = 0;
+    MAP_TERM_POSITIONS terms;
+};
+
+std::vector<std::string> RecordValues(const tagPrivStruct& r, const ResultViewState& view, const HitLine& line) {
+    const auto files = view.folderFileCounts.find(r.folderKey);
+    const int fileCount = files == view.folderFileCounts.end() ? 0 : files->second;
+    return {line.firstHit,
+            line.lineText,
+            r.folderNumber + "/" + std::to_string(view.folderCount),
+            r.fileNumberInFolder + "/" + std::to_string(fileCount),
+            r.lineNumber,
+            r.hitsLocatedIn,
+            r.fileName,
+            r.folderPath,
+            r.extension,
+            r.size,
+            r.creationTime,
+            r.lastAccessTime,
+            r.lastWriteTime,
+            r.convertedFileName,
+            r.convertedFolder,
+            r.convertedExtension,
+            r.archiveFileName,
+            r.archiveFolder,
+            r.archiveExtension,
+            r.unzippedFileName,
+            r.unzippedFolder,
+            r.unzippedExtension};
+}
+
+// " \n " first-hit "\n \n " line, then "\n\n " before every further value.
+void ComposeText(RecordViewText& out) {
+    for (size_t i = 0; i < out.values.size(); ++i) {
+        out.text.append(i == 0 ? " \n " : i == 1 ? "\n \n " : "\n\n ");
+        out.valueStarts.push_back(out.text.size());
+        out.text.append(out.values[i]);
+    }
+}
+
+// A hit that runs past its value's end is cut there.
+void AddRanges(RecordViewText& out, const Utf8Offsets& offsets, size_t value, size_t shift,
+               const std::vector<std::string>& terms, const MAP_TERM_POSITIONS& positions) {
+    const size_t start = out.valueStarts[value];
+    const size_t length = out.values[value].size();
+    for (size_t i = 0; i < terms.size(); ++i) {
+        const auto hits = positions.find(terms[i]);
+        if (hits == positions.end()) continue;
+        for (int32_t p : hits->second) {
+            if (p < 0 || size_t(p) < shift || size_t(p) - shift >= length) continue;
+            const size_t begin = size_t(p) - shift;
+            const size_t end = std::min(begin + terms[i].size(), length);
+            out.ranges.push_back(offsets.Range(start + begin, start + end, TermColor(i)));
+        }
+    }
+}
+
+RecordViewText Compose(const tagPrivStruct& r, const ResultViewState& view, const HitLine& line,
+                       const std::vector<std::string>& terms) {
+    RecordViewText out;
+    out.values = RecordValues(r, view, line);
+    out.layout = line.terms.empty() ? RecordViewLayout::WithoutHits : RecordViewLayout::WithHits;
+    if (out.layout == RecordViewLayout::WithoutHits) out.values.resize(kWithoutArchiveValues);
+    ComposeText(out);
+    if (out.layout == RecordViewLayout::WithHits) {
+        const Utf8Offsets offsets(out.text);
+        AddRanges(out, offsets, 0, line.smallest, terms, line.terms);
+        AddRanges(out, offsets, 1, 0, terms, line.terms);
+    }
+    return out;
+}
+
+HitLine MakeHitLine(const tagStructLineAndPositions* stored, int kind) {
+    HitLine line;
+    if (!stored) return line;
+    if (!IsNegatedKind(kind)) line.lineText = Cut(stored->sLineText, kMaxLineText);
+    line.terms = stored->mapTermPositions;
+    if (line.terms.empty()) {
+        line.firstHit = line.lineText;
+        return line;
+    }
+    line.smallest = size_t(std::max(0, FirstHitPosition(line.terms)));
+    if (line.smallest < line.lineText.size())
+        line.firstHit = Cut(std::string_view(line.lineText).substr(line.smallest), kMaxFirstHitText);
+    return line;
+}
+
+RecordViewResult Hidden() { return {RecordViewOutcome::Hidden, {}}; }
+
+}  // namespace
+
+RecordViewResult RecordViewFill(SearchResults& results, std::optional<size_t> row, const ResultViewState& view,
+                                const Options& options, const std::vector<std::string>& terms,
+                                UserMessages& messages) {
+    if (options.On(Opt::STYDOSFILE)) return Hidden();
+    const std::optional<ClickRecord> click = row ? ReadClickRecord(results, *row) : std::nullopt;
+    if (!click) {
+        messages.Show(WarningMessage("Warning !    Msg no: 0222.",
+                                     "No Items Result window\nAction : You must perform a search to get some results."));
+        return {RecordViewOutcome::NoRow, {}};
+    }
+    const tagPrivStruct& r = click->record;
+    const auto kept = KeepFileTimes(click->openPath);
+    const int kind = KindFromCode(r.typeCode);
+    const std::optional<tagFileStrukt> file = FindResultFile(results, r);
+    if (!file) return Hidden();
+
+    uint32_t lineNumber = 1;
+    if (kind == kKindFileContent) {
+        lineNumber = uint32_t(std::max<int32_t>(r.lineNumberValue, 0));
+        std::vector<std::string> lines;
+        if (!ReadFirstLines(click->readPath, lineNumber, lines)) {
+            messages.Show(ErrorMessage("Error !    Msg no: 0230.",
+                                       "No, or damaged file ! Unable to open :\n\n" + click->readPath));
+            return Hidden();
+        }
+    }
+    RecordViewResult result{RecordViewOutcome::Filled, {}};
+    const auto stored = file->lines.find(lineNumber);
+    if (stored != file->lines.end() || !IsLineKind(kind)) {
+        // A whole-file result has no stored line; it shows its values without one.
+        const HitLine line = MakeHitLine(stored != file->lines.end() ? &stored->second : nullptr, kind);
+        result.view = Compose(r, view, line, ComparisonTerms(terms, options.On(Opt::CASESENSIT)));
+    } else {
+        result.view.values = {Cut(r.lineFromFirstHit, kMaxLineText)};
+        result.view.valueStarts = {0};
+        result.view.text = result.view.values[0];
+    }
+    RestoreKeptTimes(click->openPath, kept, options);
+    return result;
+}
+
+}  // namespace qf

@@ -1,0 +1,21 @@
+#pragma once
+// Rebuilds the result list from the per-file store: the store is the source
+// of every sort, grouping and line limit, so no result of the search is lost.
+
+#include "results/result_store.h"
+#include "results/search_results.h"
+
+namespace qf {
+
+constexpr int kNoLineLimit = 1000000;
+
+// The store's files in order, each with its hit lines in ascending order, at
+// most maxLinesPerFile lines per file (a whole-file result is one record).
+// Each folder key gets one folder number and each file one number within its
+// folder, in order of first appearance.
+RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile);
+
+// Different folders among the store's files.
+int CountFolders(const FileResultsStore& store);
+
+}  // namespace qf

@@ -1,0 +1,34 @@
+#include "results/result_renumber.h"
+
+#include <set>
+#include <utility>
+
+namespace qf {
+
+FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list) {
+    std::string previousFolder, previousFile;
+    bool first = true;
+    std::set<std::pair<std::string, std::string>> files;
+    FOLDER_FILE_COUNTS counts;
+    size_t position = 0;
+    for (tagPrivStruct& r : list) {
+        r.resultNumber = std::to_string(++position);
+        if (first || r.folderKey != previousFolder) {
+            r.newFolderMark = "New";
+            r.newFileMark = "New";
+            previousFolder = r.folderKey;
+            previousFile = r.fileKey;
+        } else {
+            r.newFolderMark = "  ";
+            r.newFileMark = r.fileKey != previousFile ? "New" : "  ";
+            previousFile = r.fileKey;
+        }
+        first = false;
+        // Counted per folder key rather than per run of rows: after a sort by
+        // size one folder's files are spread over many runs.
+        if (files.emplace(r.folderKey, r.fileKey).second) ++counts[r.folderKey];
+    }
+    return counts;
+}
+
+}  // namespace qf

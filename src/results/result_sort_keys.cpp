@@ -1,0 +1,54 @@
+#include "results/result_sort_keys.h"
+
+#include <charconv>
+
+#include "platform/case_fold.h"
+
+namespace qf {
+namespace {
+
+// Characters 6-9, 0-1, 3-4, 12-13, 15-16; a short or empty text gives spaces.
+constexpr std::array<int, 12> kDatePositions = {6, 7, 8, 9, 0, 1, 3, 4, 12, 13, 15, 16};
+
+void AppendDateKey(std::string_view timeText, std::string& out) {
+    for (int p : kDatePositions) out.push_back(size_t(p) < timeText.size() ? timeText[size_t(p)] : ' ');
+}
+
+void AppendSortField(const tagPrivStruct& r, int keyIndex, std::string& out) {
+    switch (keyIndex) {
+        case 0: out.append(r.fileKey); break;
+        case 2: out.append(r.hitsLocatedIn); break;
+        case 3: out.append(r.extension); break;
+        case 4: out.append(r.size); break;
+        case 5: AppendDateKey(r.lastWriteTime, out); break;
+        case 6: AppendDateKey(r.creationTime, out); break;
+        case 7: AppendDateKey(r.lastAccessTime, out); break;
+        default: break;  // 1: folder, file and line alone
+    }
+}
+
+}  // namespace
+
+std::string DateKey(std::string_view timeText) {
+    std::string key;
+    AppendDateKey(timeText, key);
+    return key;
+}
+
+void AppendSortKey(const tagPrivStruct& r, int keyIndex, std::string& out) {
+    if (keyIndex < 0 || keyIndex >= kSortKeyCount) return;
+    AppendSortField(r, keyIndex, out);
+    out.append(r.folderKey).append(r.fileKey).append(r.lineNumberCopy);
+}
+
+std::optional<int> SortKeyFromText(std::string_view text) {
+    int index = -1;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);
+    if (ec == std::errc() && end == text.data() + text.size())
+        return index >= 0 && index < kSortKeyCount ? std::optional<int>(index) : std::nullopt;
+    for (int i = 0; i < kSortKeyCount; ++i)
+        if (EqualsIgnoreCase(kSortKeyTexts[size_t(i)], text)) return i;
+    return std::nullopt;
+}
+
+}  // namespace qf

@@ -1,0 +1,123 @@
+#include "results/result_sorting.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+#include "platform/case_fold.h"
+#include "results/list_view_spacer.h"
+#include "results/result_rebuild.h"
+#include "results/result_renumber.h"
+#include "results/result_sort_keys.h"
+
+namespace qf {
+namespace {
+
+Message NoResultLinesMessage() {
+    return WarningMessage("Warning !    Msg no: 0244.",
+                          "No result lines !\n\nAction: You must do search to get result lines.");
+}
+
+Message UnknownSortKeyMessage() {
+    Message m;
+    m.caption = "Error !    Msg no: 0062.";
+    m.text = "Default Sort Order. This case couldn't happen!!!\n\nAction: Please immediately E-mail us.";
+    m.icon = MsgIcon::None;
+    return m;
+}
+
+// Puts element order[i] at position i by swapping along the permutation's
+// cycles: no second list of ten thousand records is built.
+void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
+    for (size_t i = 0; i < order.size(); ++i) {
+        size_t current = i;
+        while (order[current] != i) {
+            const size_t next = order[current];
+            std::swap(list[current], list[next]);
+            order[current] = current;
+            current = next;
+        }
+        order[current] = current;
+    }
+}
+
+// Rebuilds under the lock; returns false when the store is empty.
+bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPerFile, int keyIndex,
+                   bool descending, bool* knownKey) {
+    bool found = false;
+    results.WithLock([&](RESULT_LIST& list, FileResultsStore& store) {
+        list.clear();
+        if (store.empty()) return;
+        found = true;
+        list = RebuildResultList(store, maxLinesPerFile);
+        view.folderCount = CountFolders(store);
+        ListViewSpacer(list);
+        const bool sorted = SortResultList(list, keyIndex, descending);
+        if (knownKey) *knownKey = sorted;
+        view.folderFileCounts = RenumberResultList(list);
+    });
+    if (!found) view.folderFileCounts.clear();
+    return found;
+}
+
+}  // namespace
+
+void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStruct&, std::string&)>& appendKey,
+                   bool descending) {
+    // All keys in one buffer: one allocation instead of one per record.
+    std::string arena;
+    std::vector<size_t> ends;
+    ends.reserve(list.size());
+    for (const tagPrivStruct& r : list) {
+        const size_t begin = arena.size();
+        appendKey(r, arena);
+        for (size_t i = begin; i < arena.size(); ++i) arena[i] = AsciiLower(arena[i]);
+        ends.push_back(arena.size());
+    }
+    auto key = [&](size_t i) {
+        const size_t begin = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(arena).substr(begin, ends[i] - begin);
+    };
+    std::vector<size_t> order(list.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    // Equal keys keep the rebuild's order, so repeated sorts show the same rows.
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return descending ? key(b) < key(a) : key(a) < key(b); });
+    PermuteInPlace(list, std::move(order));
+}
+
+bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending) {
+    if (keyIndex < 0 || keyIndex >= kSortKeyCount) return false;
+    SortListByKey(list, [keyIndex](const tagPrivStruct& r, std::string& out) { AppendSortKey(r, keyIndex, out); },
+                  descending);
+    return true;
+}
+
+size_t RebuildAndDefaultSort(SearchResults& results, ResultViewState& view, int maxLinesPerFile,
+                             SearchObserver* observer) {
+    if (observer) observer->StatusText("Sorting ...");
+    RebuildSorted(results, view, maxLinesPerFile, kDefaultSortKey, false, nullptr);
+    return results.Size();
+}
+
+CommandOutcome SortCommand(SearchResults& results, ResultViewState& view, Options& options, SortRequest request,
+                           UserMessages& messages, SearchObserver* observer) {
+    const bool known = request.keyIndex >= 0 && request.keyIndex < kSortKeyCount;
+    options.Choose({Opt::ASCSORTORD, Opt::DSCSORTORD}, request.descending ? Opt::DSCSORTORD : Opt::ASCSORTORD);
+    options.SetInt(Opt::SELSORTORD, request.keyIndex);
+    options.SetText(Opt::SELSORTORD, known ? std::string(kSortKeyTexts[size_t(request.keyIndex)]) : std::string());
+
+    if (observer) observer->StatusText("Sorting ...");
+    bool knownKey = true;
+    if (!RebuildSorted(results, view, kNoLineLimit, request.keyIndex, request.descending, &knownKey)) {
+        messages.Show(NoResultLinesMessage());
+        return CommandOutcome::Refused;
+    }
+    if (!knownKey) messages.Show(UnknownSortKeyMessage());
+    const int state = options.Int(Opt::LISTORIGMO);
+    if (state == 0 || state == 2) options.SetInt(Opt::LISTORIGMO, state + 1);
+    return CommandOutcome::Done;
+}
+
+}  // namespace qf

@@ -1,0 +1,15 @@
+#include "results/search_end_results.h"
+
+#include "results/result_grouping.h"
+#include "results/result_rebuild.h"
+#include "results/result_sorting.h"
+
+namespace qf {
+
+size_t FinishSearchResults(SearchResults& results, ResultViewState& view, SearchObserver* observer) {
+    const size_t rows = RebuildAndDefaultSort(results, view, kNoLineLimit, observer);
+    FillTypeLists(results, view);
+    return rows;
+}
+
+}  // namespace qf

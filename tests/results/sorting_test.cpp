@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "platform/user_messages.h"
+#include "results/result_rebuild.h"
+#include "results/result_sort_keys.h"
+#include "results/result_sorting.h"
+#include "results/search_end_results.h"
+#include "results_fixture.h"
+
+namespace {
+
+using qftest::AddContentFile;
+using qftest::Column;
+using qftest::Entry;
+
+struct Sorter {
+    qf::SearchResults results;
+    qf::ResultViewState view;
+    qf::Options options;
+    qf::RecordingMessages messages;
+
+    qf::CommandOutcome Sort(int key, bool descending = false) {
+        return qf::SortCommand(results, view, options, {key, descending}, messages, nullptr);
+    }
+    std::vector<std::string> Names() { return Column(results, [](const qf::tagPrivStruct& r) { return r.fileName; }); }
+};
+
+void AddWholeFile(qf::SearchResults& results, qf::tagSelectedFileFolderStruct entry) {
+    qf::MakeRecords(results, entry, qf::kKindFile, {});
+}
+
+TEST(ResultSorting, SizesSortByValueBothWays) {
+    Sorter s;
+    AddWholeFile(s.results, Entry("/d", "hundred.txt", 100));
+    AddWholeFile(s.results, Entry("/d", "nine.txt", 9));
+    AddWholeFile(s.results, Entry("/d", "ten.txt", 10));
+
+    ASSERT_EQ(s.Sort(4), qf::CommandOutcome::Done);
+    EXPECT_EQ(s.Names(), (std::vector<std::string>{"nine.txt", "ten.txt", "hundred.txt"}));
+    EXPECT_EQ(s.results.Row(0).size, "  9");  // padded on the left, as the window shows it
+    EXPECT_EQ(s.results.Row(1).size, " 10");
+
+    s.Sort(4, true);
+    EXPECT_EQ(s.Names(), (std::vector<std::string>{"hundred.txt", "ten.txt", "nine.txt"}));
+    EXPECT_TRUE(s.options.On(qf::Opt::DSCSORTORD));
+    EXPECT_FALSE(s.options.On(qf::Opt::ASCSORTORD));
+    EXPECT_EQ(s.options.Int(qf::Opt::SELSORTORD), 4);
+    EXPECT_EQ(s.options.Text(qf::Opt::SELSORTORD), "File size");
+}
+
+TEST(ResultSorting, FileNamesIgnoreCaseAndTieByFolder) {
+    Sorter s;
+    AddContentFile(s.results, Entry("/x", "b.txt"), {1});
+    AddContentFile(s.results, Entry("/y", "a.txt"), {1});
+    AddContentFile(s.results, Entry("/x", "A.txt"), {1});
+    AddContentFile(s.results, Entry("/w", "B.txt"), {1});
+
+    s.Sort(0);
+    EXPECT_EQ(s.Names(), (std::vector<std::string>{"A.txt", "a.txt", "B.txt", "b.txt"}));
+    EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.folderPath; }),
+              (std::vector<std::string>{"/x", "/y", "/w", "/x"}));
+}
+
+TEST(ResultSorting, DatesOrderAcrossYearsAndWithinADay) {
+    Sorter s;
+    auto dated = [&](const std::string& name, qf::FILETIME t) {
+        qf::tagSelectedFileFolderStruct e = Entry("/d", name);
+        e.findData.ftLastWriteTime = t;
+        AddWholeFile(s.results, e);
+    };
+    dated("a-new-year.txt", qftest::LocalTime(2005, 1, 1, 0, 10));
+    dated("b-afternoon.txt", qftest::LocalTime(2005, 6, 1, 14, 5));
+    dated("c-old-year.txt", qftest::LocalTime(2004, 12, 31, 23, 59));
+    dated("d-lunch.txt", qftest::LocalTime(2005, 6, 1, 13, 50));
+
+    s.Sort(5);
+    EXPECT_EQ(s.Names(),
+              (std::vector<std::string>{"c-old-year.txt", "a-new-year.txt", "d-lunch.txt", "b-afternoon.txt"}));
+    EXPECT_EQ(qf::DateKey("03/07/2005  14:05"), "200503071405");
+    EXPECT_EQ(qf::DateKey("03/07"), "    0307    ");  // a short text must not read past its end
+}
+
+TEST(ResultSorting, LinesNineAndTenKeepTheirOrderUnderEveryKey) {
+    for (int key = 0; key < qf::kSortKeyCount; ++key) {
+        Sorter s;
+        AddContentFile(s.results, Entry("/d", "f.txt", 5), {9, 10, 100});
+        s.Sort(key);
+        EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.lineNumber; }),
+                  (std::vector<std::string>{"9", "10", "100"}))
+            << qf::kSortKeyTexts[size_t(key)];
+    }
+}
+
+TEST(ResultSorting, RenumbersRowsAndMarksButKeepsFolderAndFileNumbers) {
+    Sorter s;
+    AddContentFile(s.results, Entry("/a", "big.txt", 300), {1, 2});
+    AddContentFile(s.results, Entry("/a", "small.txt", 1), {1});
+    AddContentFile(s.results, Entry("/b", "mid.txt", 20), {1});
+    qf::FinishSearchResults(s.results, s.view, nullptr);
+    const auto folderNumbers = [&] {
+        std::map<std::string, std::string> numbers;
+        for (const auto& r : s.results.CopyList())
+            numbers[qftest::Trim(r.fileName)] = qftest::Trim(r.folderNumber) + "." + qftest::Trim(r.fileNumberInFolder);
+        return numbers;
+    };
+    const auto before = folderNumbers();
+    EXPECT_EQ(before.at("small.txt"), "1.2");
+    EXPECT_EQ(before.at("mid.txt"), "2.1");
+
+    s.Sort(4);  // small (a), mid (b), big (a), big (a)
+    EXPECT_EQ(s.Names(), (std::vector<std::string>{"small.txt", "mid.txt", "big.txt", "big.txt"}));
+    EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.resultNumber; }),
+              (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.newFolderMark; }),
+              (std::vector<std::string>{"New", "New", "New", ""}));
+    EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.newFileMark; }),
+              (std::vector<std::string>{"New", "New", "New", ""}));
+    EXPECT_EQ(folderNumbers(), before);
+    // Folder /a's two files are counted although its rows are not adjacent.
+    EXPECT_EQ(s.view.folderFileCounts.at(s.results.Row(0).folderKey), 2);
+    EXPECT_EQ(s.view.folderCount, 2);
+}
+
+TEST(ResultSorting, OneNumberPerFolderWhenTheStoreInterleavesIt) {
+    // By full path "/a/b.txt" < "/a/b/x.txt" < "/a/c.txt": folder /a is split.
+    Sorter s;
+    AddContentFile(s.results, Entry("/a", "c.txt"), {1});
+    AddContentFile(s.results, Entry("/a/b", "x.txt"), {1});
+    AddContentFile(s.results, Entry("/a", "b.txt"), {1});
+    qf::FinishSearchResults(s.results, s.view, nullptr);
+
+    EXPECT_EQ(s.Names(), (std::vector<std::string>{"b.txt", "c.txt", "x.txt"}));
+    EXPECT_EQ(Column(s.results, [](const qf::tagPrivStruct& r) { return r.folderNumber + "/" + r.fileNumberInFolder; }),
+              (std::vector<std::string>{"1/1", "1/2", "2/1"}));
+    EXPECT_EQ(s.view.folderCount, 2);
+}
+
+TEST(ResultSorting, StateAndRefusals) {
+    Sorter s;
+    EXPECT_EQ(s.Sort(0), qf::CommandOutcome::Refused);
+    ASSERT_EQ(s.messages.Count(), 1u);
+    EXPECT_EQ(s.messages.Last().caption, "Warning !    Msg no: 0244.");
+    EXPECT_EQ(s.messages.Last().text, "No result lines !\n\nAction: You must do search to get result lines.");
+    EXPECT_EQ(s.messages.Last().icon, qf::MsgIcon::Warning);
+    EXPECT_EQ(s.options.Int(qf::Opt::LISTORIGMO), 0);
+
+    AddContentFile(s.results, Entry("/a", "f.txt"), {1});
+    s.Sort(3);
+    EXPECT_EQ(s.options.Int(qf::Opt::LISTORIGMO), 1);
+    s.Sort(3);
+    EXPECT_EQ(s.options.Int(qf::Opt::LISTORIGMO), 1);
+    s.options.SetInt(qf::Opt::LISTORIGMO, 2);
+    s.Sort(3);
+    EXPECT_EQ(s.options.Int(qf::Opt::LISTORIGMO), 3);
+
+    s.messages.Clear();
+    EXPECT_EQ(s.Sort(8), qf::CommandOutcome::Done);
+    ASSERT_EQ(s.messages.Count(), 1u);
+    EXPECT_EQ(s.messages.Last().caption, "Error !    Msg no: 0062.");
+    EXPECT_EQ(s.messages.Last().icon, qf::MsgIcon::None);
+    EXPECT_EQ(s.results.Size(), 1u);
+    EXPECT_EQ(s.results.Row(0).resultNumber, "1");
+}
+
+TEST(ResultSorting, RebuildHonoursTheLineLimitAndKeepsWholeFileResults) {
+    qf::SearchResults results;
+    AddContentFile(results, Entry("/a", "f.txt"), {3, 1, 2});
+    AddWholeFile(results, Entry("/a", "g.dat"));
+    qf::FileResultsStore store = results.CopyStore();
+
+    const qf::RESULT_LIST two = qf::RebuildResultList(store, 2);
+    ASSERT_EQ(two.size(), 3u);
+    EXPECT_EQ(two[0].lineNumber, "1");
+    EXPECT_EQ(two[1].lineNumber, "2");
+    EXPECT_EQ(two[2].lineNumber, "0");
+    EXPECT_EQ(qf::RebuildResultList(store, qf::kNoLineLimit).size(), 4u);
+}
+
+TEST(ResultSorting, FinishingASearchSortsByFolderFileAndLineAndFillsTypes) {
+    qf::SearchResults results;
+    qf::ResultViewState view;
+    view.includeTypes = {"old"};
+    AddContentFile(results, Entry("/b", "z.TXT"), {2, 1});
+    AddContentFile(results, Entry("/a", "y.doc"), {5});
+    AddContentFile(results, Entry("/a", "x.txt"), {7});
+
+    EXPECT_EQ(qf::FinishSearchResults(results, view, nullptr), 4u);
+    EXPECT_EQ(Column(results, [](const qf::tagPrivStruct& r) { return r.fileName + ":" + r.lineNumber; }),
+              (std::vector<std::string>{"x.txt:7", "y.doc:5", "z.TXT:1", "z.TXT:2"}));
+    EXPECT_TRUE(view.includeTypes.empty());
+    EXPECT_EQ(view.excludeTypes, (std::vector<std::string>{"doc", "txt"}));
+}
+
+TEST(ResultSorting, KeyCaptionsAndIndexes) {
+    EXPECT_EQ(qf::SortKeyFromText("File size"), 4);
+    EXPECT_EQ(qf::SortKeyFromText("last accessed DATE/time"), 7);
+    EXPECT_EQ(qf::SortKeyFromText("0"), 0);
+    EXPECT_FALSE(qf::SortKeyFromText("8").has_value());
+    EXPECT_FALSE(qf::SortKeyFromText("size").has_value());
+    EXPECT_FALSE(qf::SortKeyFromText("").has_value());
+}
+
+}  // namespace
