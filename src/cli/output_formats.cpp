@@ -5,6 +5,7 @@
 
 #include "cli/json_text.h"
 #include "cli/record_fields.h"
+#include "results/list_view_spacer.h"
 #include "results/result_kind.h"
 
 namespace qf::cli {
@@ -129,7 +130,9 @@ void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsSt
 }
 
 void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results) {
-    const RESULT_LIST list = results.CopyList();
+    // Column padding belongs to the window's sort keys, not to printed output.
+    RESULT_LIST list = results.CopyList();
+    for (tagPrivStruct& record : list) record = WithoutPadding(std::move(record));
     switch (format) {
         case OutputFormat::Table: PrintTable(out, list); break;
         case OutputFormat::Tsv: PrintTsv(out, list); break;

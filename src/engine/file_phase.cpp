@@ -51,6 +51,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     std::string extension = ExtensionOfName(listed.data.cFileName);
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
     ++context.session.counters.nFilesExamined;
+    CountFileExamined(context.session.statistics, context.statRows, extension, IsBinaryType(o, extension));
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
@@ -78,6 +79,7 @@ void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& k
     for (tagSelectedFileFolderStruct& entry : kept) {
         if (entry.resultKind == kKindFileContent && IsBinaryType(context.options, entry.extension)) {
             ++context.session.counters.nBinarySkipped;
+            CountBinarySkipped(context.session.statistics);
             continue;
         }
         context.selected.push_back(std::move(entry));

@@ -12,6 +12,7 @@
 #include "platform/folder_listing.h"
 #include "platform/user_messages.h"
 #include "results/search_observer.h"
+#include "results/search_statistics.h"
 #include "textsearch/query_context.h"
 
 namespace qf {
@@ -26,6 +27,7 @@ struct RunContext {
     SearchObserver& observer;
     UserMessages& messages;
     SearchModes modes;
+    ActiveRows statRows;  // the statistics rows this run counts in
     FolderTermRules folderRules;
     FileTermRules fileRules;
     IgnoredFolderSet ignored;

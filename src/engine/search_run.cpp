@@ -13,6 +13,7 @@
 #include "platform/file_time.h"
 #include "platform/paths.h"
 #include "results/result_kind.h"
+#include "results/search_end_results.h"
 #include "textsearch/content_scan.h"
 
 namespace qf {
@@ -88,6 +89,8 @@ void RunContentPhase(RunContext& context) {
 void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
     ++context.session.counters.nFoldersExamined;
+    StartNextFolder(context.session.statistics);
+    CountFolderExamined(context.session.statistics, context.statRows);
     context.observer.CurrentName(folder.sWorkingFolder);
 
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
@@ -125,11 +128,14 @@ void QueueArchiveFolders(Session& session, FOLDER_QUEUE& queue) {
 void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     Session& s = context.session;
     s.counters.Reset();
+    ResetStatistics(s.statistics);
+    context.statRows = ActiveRows::FromOptions(context.options);
     context.selected.clear();
     s.bStopSearch = 0;
     context.observer.StatusText("Searching ...");
     const SYSTEMTIME start = LocalNow();
     s.state.options.SetDate(Opt::SERCHSTART, start);
+    RecordStartTime(s.statistics, start);
     context.observer.StartTime(FormatDateTimeSeconds(start));
     context.observer.EndTime("");
     RemoveEmptySubfolders(ZipWorkingFolder(s, context.options));
@@ -143,9 +149,11 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
 
 void EndOfRun(RunContext& context) {
     Session& s = context.session;
+    FinishSearchResults(s.results, s.resultView, &context.observer);
     context.observer.ResultsRefreshed(s.results.Size());
     const SYSTEMTIME end = LocalNow();
     s.state.options.SetDate(Opt::SEARCHENDT, end);
+    RecordEndTime(s.statistics, end);
     context.observer.EndTime(FormatDateTimeSeconds(end));
     context.observer.StatusText("End of search !!! ");
     context.observer.CountersChanged();

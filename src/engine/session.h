@@ -8,7 +8,9 @@
 #include <thread>
 
 #include "engine/folder_struct.h"
+#include "results/result_view_state.h"
 #include "results/run_counters.h"
+#include "results/search_statistics.h"
 #include "results/search_results.h"
 #include "results/selected_file.h"
 #include "settings/settings_state.h"
@@ -42,6 +44,8 @@ public:
     SettingsState state;
     SearchResults results;
     RunCounters counters;
+    SearchStatistics statistics;   // the statistics window's grid
+    ResultViewState resultView;    // sorting and grouping state of the result list
     std::atomic<int> bStopRequest{0};  // set by Stop, reset by the search-start validation
     std::atomic<int> bStopSearch{0};   // the run's own flag
     DEQ_ARCHIVE_FOLDER_QUE archiveFolderQueue;  // filled by the unzip step, worker thread only

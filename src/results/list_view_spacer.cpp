@@ -38,7 +38,23 @@ void PadField(RESULT_LIST& list, Field field, bool left) {
     }
 }
 
+void TrimLeft(std::string& s) {
+    const size_t first = s.find_first_not_of(' ');
+    s.erase(0, first == std::string::npos ? s.size() : first);
+}
+
+void TrimRight(std::string& s) {
+    const size_t last = s.find_last_not_of(' ');
+    s.erase(last == std::string::npos ? 0 : last + 1);
+}
+
 }  // namespace
+
+tagPrivStruct WithoutPadding(tagPrivStruct record) {
+    for (Field field : kLeftPadded) TrimLeft(record.*field);
+    for (Field field : kRightPadded) TrimRight(record.*field);
+    return record;
+}
 
 void ListViewSpacer(RESULT_LIST& list) {
     for (tagPrivStruct& r : list) std::erase(r.lineFromFirstHit, '\t');

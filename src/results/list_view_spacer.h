@@ -12,4 +12,8 @@ namespace qf {
 // are in bytes, which is what the key comparison counts.
 void ListViewSpacer(RESULT_LIST& list);
 
+// The record with the padding taken off again, for output that is not a
+// column display (exports to other programs, JSON).
+tagPrivStruct WithoutPadding(tagPrivStruct record);
+
 }  // namespace qf
