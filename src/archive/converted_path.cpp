@@ -1,0 +1,51 @@
+#include "archive/converted_path.h"
+
+#include <vector>
+
+#include "platform/paths.h"
+
+namespace qf {
+namespace {
+
+bool IsSeparator(char c) { return c == kPathSeparator || c == '\\'; }
+
+// The rest as relative parts, with "." dropped and ".." taking back one part.
+std::string NormalisedRest(std::string_view rest) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    while (start <= rest.size()) {
+        size_t end = start;
+        while (end < rest.size() && !IsSeparator(rest[end])) ++end;
+        const std::string_view part = rest.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string out;
+    for (std::string_view part : parts) out.append(1, kPathSeparator).append(part);
+    return out;
+}
+
+}  // namespace
+
+DriveAndRest SplitDrive(std::string_view path) {
+    const size_t colon = path.find(':');
+    if (colon == std::string_view::npos) return {"", std::string(path)};
+    return {std::string(path.substr(0, colon)), std::string(path.substr(colon + 1))};
+}
+
+std::string ConvertedFolder(const std::string& workFolder, std::string_view tree, const std::string& documentFolder) {
+    const DriveAndRest split = SplitDrive(documentFolder);
+    std::string disc = split.drive.empty() ? std::string() : split.drive.substr(0, 1);
+    disc += "-Disc";
+    return JoinPath(JoinPath(workFolder, tree), disc) + NormalisedRest(split.rest);
+}
+
+std::string ConvertedFile(const std::string& convertedFolder, const std::string& documentPath) {
+    return JoinPath(convertedFolder, BaseName(documentPath) + ".txt");
+}
+
+}  // namespace qf

@@ -1,0 +1,29 @@
+#pragma once
+// Where the text of a converted document goes: one tree per working folder,
+// "<drive letter>-Disc" and then the document's own folder path, so that
+// documents in different folders never share a text file.
+
+#include <string>
+#include <string_view>
+
+namespace qf {
+
+constexpr const char* kWordTree = "Converted_WORD_docs";
+constexpr const char* kPdfTree = "Converted PDF docs";
+
+struct DriveAndRest {
+    std::string drive;  // the text before the first ":" ("" without one)
+    std::string rest;   // the text after it (the whole path without one)
+};
+
+// A path with ":" splits there; a POSIX path has no drive and keeps all.
+DriveAndRest SplitDrive(std::string_view path);
+
+// <workFolder>/<tree>/<letter>-Disc<rest of documentFolder>; "." and ".."
+// parts of the rest are resolved so that the folder stays inside the tree.
+std::string ConvertedFolder(const std::string& workFolder, std::string_view tree, const std::string& documentFolder);
+
+// The text file: the document's whole name with ".txt" appended.
+std::string ConvertedFile(const std::string& convertedFolder, const std::string& documentPath);
+
+}  // namespace qf

@@ -1,0 +1,77 @@
+#include "archive/document_conversion.h"
+
+#include "archive/converted_path.h"
+#include "archive/converter_command.h"
+#include "archive/process_log.h"
+#include "platform/case_fold.h"
+#include "platform/folder_ops.h"
+#include "platform/paths.h"
+
+namespace qf {
+namespace {
+
+// What differs between the Word and the PDF conversion.
+struct Converter {
+    std::atomic<int64_t> RunCounters::*examined;
+    std::atomic<int64_t> RunCounters::*converted;
+    std::atomic<int64_t> RunCounters::*failed;
+    const char* tree;
+    LogProcess log;
+    const char* okText;
+    const char* failedText;
+    const char* messageNumber;
+    ProcessRequest (*command)(const std::string& appHome, const std::string& document, const std::string& text);
+};
+
+constexpr Converter kWord{&RunCounters::nWordExamined, &RunCounters::nWordConverted, &RunCounters::nWordFailed,
+                          kWordTree, LogProcess::Word, " Word conversion OK ", " Word conversion failed ", "0225",
+                          &WordConverterCommand};
+constexpr Converter kPdf{&RunCounters::nPdfExamined, &RunCounters::nPdfConverted, &RunCounters::nPdfFailed,
+                         kPdfTree, LogProcess::Pdf, "Pdf conversion OK ", "Pdf conversion failed ", "0228",
+                         &PdfConverterCommand};
+
+void Convert(ConversionContext& context, const Converter& converter, const std::string& workFolder,
+             _Convert_Path_Info_Struct& request) {
+    RunCounters& counters = context.counters;
+    ++(counters.*converter.examined);
+    context.observer.CountersChanged();
+    const std::string folder = ConvertedFolder(workFolder, converter.tree, request.sFolder);
+    const std::string text = ConvertedFile(folder, request.sFullPath);
+    CreateFolders(folder);
+    // Waits as long as the converter runs; a Stop takes effect afterwards.
+    const int result = RunProcess(converter.command(context.appHome, request.sFullPath, text));
+    ProcessLog log(context.logFolder, converter.log, context.messages);
+    if (result != 0) {
+        log.Bad(converter.failedText, request.sFullPath, converter.messageNumber);
+        ++(counters.*converter.failed);
+    } else {
+        log.Good(converter.okText, request.sFullPath, converter.messageNumber);
+        ++(counters.*converter.converted);
+    }
+    context.observer.CountersChanged();
+    request.sConvExtension = "txt";
+    request.sConvFolder = folder;
+    request.sConvFullPath = text;
+}
+
+}  // namespace
+
+void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request) {
+    context.observer.StatusText("Converting : ");
+    context.observer.CurrentName(request.sFullPath);
+    const std::string extension = CharLowerA(request.sExtension);
+    if (extension == "doc") Convert(context, kWord, context.wordWorkFolder, request);
+    else if (extension == "pdf") Convert(context, kPdf, context.pdfWorkFolder, request);
+}
+
+void ConvertSelectedFile(ConversionContext& context, tagSelectedFileFolderStruct& file) {
+    _Convert_Path_Info_Struct request{file.extension, file.folderPath, file.fullPath, {}, {}, {}};
+    ConvertDocument(context, request);
+    if (request.sConvExtension.empty()) return;
+    file.convertedExtension = request.sConvExtension;
+    file.convertedFolder = request.sConvFolder;
+    file.convertedFileName = BaseName(request.sConvFullPath);
+    file.convertedFullPath = request.sConvFullPath;
+}
+
+}  // namespace qf

@@ -1,0 +1,45 @@
+#pragma once
+// Word and PDF documents turned into text files by the outside converters,
+// so that the content scan can read them line by line.
+
+#include <string>
+
+#include "platform/user_messages.h"
+#include "results/run_counters.h"
+#include "results/search_observer.h"
+#include "results/selected_file.h"
+
+namespace qf {
+
+// One conversion's request (the first three fields) and answer (the last
+// three: "txt", the converted folder and the text file, set for every Word
+// or PDF document whether its conversion succeeds or not).
+struct _Convert_Path_Info_Struct {
+    std::string sExtension;
+    std::string sFolder;
+    std::string sFullPath;
+    std::string sConvExtension;
+    std::string sConvFolder;
+    std::string sConvFullPath;
+};
+
+// What one run shares between its conversions. The references must outlive it.
+struct ConversionContext {
+    std::string appHome;         // where antiw.sh, antiword/ and xPdf/ may live
+    std::string wordWorkFolder;  // WORDWRKDIR or its default
+    std::string pdfWorkFolder;   // PDFWORKDIR or its default
+    std::string logFolder;
+    RunCounters& counters;
+    SearchObserver& observer;
+    UserMessages& messages;
+};
+
+// Converts a "doc" or "pdf" document (extension compared in lower case) and
+// waits for the converter; any other file is left alone. A converter that is
+// missing or fails counts as a failed conversion.
+void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request);
+
+// The same for a selected file: the answer fills its converted columns.
+void ConvertSelectedFile(ConversionContext& context, tagSelectedFileFolderStruct& file);
+
+}  // namespace qf

@@ -1,0 +1,20 @@
+#pragma once
+// Whole text files of lines: reports, exports and logs end every line with
+// CR LF, as users exchange them with the Windows version.
+
+#include <string>
+#include <vector>
+
+namespace qf {
+
+// Replaces the file with the lines, each followed by CR LF. False when it
+// cannot be opened; a later write error is not reported.
+bool WriteCrLfLines(const std::string& path, const std::vector<std::string>& lines);
+
+// Reads every line; accepts LF and CR LF. False when the file cannot be opened.
+bool ReadTextLines(const std::string& path, std::vector<std::string>& lines);
+
+// True when the file exists and can be opened for reading.
+bool CanOpenForReading(const std::string& path);
+
+}  // namespace qf

@@ -1,0 +1,109 @@
+#include "reports/settings_description.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text_lines_file.h"
+#include "report_fixture.h"
+
+using namespace qf;
+using namespace qftest;
+
+namespace {
+
+bool HasEntry(const BAZ_ACTIVE_LIST& list, const std::string& text, const std::string& value) {
+    for (const auto& e : list)
+        if (e.text == "          " + text && e.value == value) return true;
+    return false;
+}
+
+bool HasText(const BAZ_ACTIVE_LIST& list, const std::string& text) {
+    for (const auto& e : list)
+        if (e.text == text) return true;
+    return false;
+}
+
+}  // namespace
+
+TEST(SettingsDescription, ByFileNameModeMatchesGolden) {
+    Options o;
+    o.SetInt(Opt::STYDOSFILE, 1);
+    o.SetInt(Opt::STYPESTEXT, 0);
+    o.SetText(Opt::WORDWRKDIR, "/h/Temp/WORDFILES");
+    o.SetText(Opt::PDFWORKDIR, "/h/Temp/PDFFILES");
+    o.SetText(Opt::ZIPWORKDIR, "/h/Temp/ZIPFILES");
+    o.SetList(Opt::DIRECTORIS, {"/data/a", "/data/b"});
+    o.SetList(Opt::FILENAMES1, {"*.txt", "a?.doc"});
+    o.SetInt(Opt::CSIZECHECK, 1);  // no comparison chosen
+    o.SetInt(Opt::SIZEFROMTW, 5);
+    o.SetInt(Opt::SIZENKBYTS, 1);
+    o.SetColumns(Opt::LISTINCLIS, {{3, "Line number"}, {4, "File name"}});
+    o.SetColumns(Opt::LISTEXCLIS, {{1, "Line(s) with hit(s)"}});
+    o.SetText(Opt::CFSDFLEDIT, "/backup");
+
+    TempDir dir;
+    ASSERT_TRUE(WriteCrLfLines(dir / "d.txt", ScreenDescriptionLines(o, {})));
+    EXPECT_EQ(ReadFile(dir / "d.txt"), Golden("describe_by_file_name.txt"));
+}
+
+TEST(SettingsDescription, ContentSearchEntries) {
+    Options o;
+    o.SetText(Opt::FINDTEXTS1, "abc");
+    o.SetInt(Opt::INGIVORDER, 1);
+    o.SetInt(Opt::STARTCHECK, 1);
+    o.SetInt(Opt::STARTLNRAD, 1);
+    o.SetInt(Opt::STARTLNUMB, 4);
+    const BAZ_ACTIVE_LIST list = BuildScreenDescription(o, {});
+    EXPECT_TRUE(HasText(list, "TEXT options : "));
+    EXPECT_TRUE(HasEntry(list, "Standard Search ", "ON"));
+    EXPECT_TRUE(HasEntry(list, "Search term(s) and/or phrase(s) is/are : ", "abc"));
+    // A start condition limits the area whatever the order.
+    EXPECT_TRUE(HasEntry(list, "All search term(s)/phrase(s) must appeared in one file :",
+                         "In limited area of given file(s) - in any order.  "));
+    EXPECT_TRUE(HasEntry(list, "Limited area of search in file : ", "ON"));
+    EXPECT_TRUE(HasEntry(list, "Condition to start - line number :  ", "4"));
+    EXPECT_FALSE(HasText(list, "REVERSE READ ORDER. "));
+}
+
+TEST(SettingsDescription, BooleanQueryOnOneLineAndFolderLayoutsDiffer) {
+    Options o;
+    o.Choose({Opt::STANRADIO1, Opt::BOOLRADIO1, Opt::MICROBOOLR}, Opt::BOOLRADIO1);
+    o.SetList(Opt::DIRECTORIS, {"/x"});
+    _Multi_Settings_Struct snapshot{o, "", "(a .AND.\r\nb)", {}};
+    const BAZ_ACTIVE_LIST report = BuildReportDescription(snapshot, o, {});
+    EXPECT_TRUE(HasEntry(report, "Boolean search term(s) and/or phrase(s) is/are : ", "(a .AND.  b)"));
+    EXPECT_TRUE(HasText(report, std::string(20, ' ') + "/x"));  // the report carries the folder as text
+
+    o.SetText(Opt::FINDRICHED, "(a .AND.\nb)");
+    const BAZ_ACTIVE_LIST screen = BuildScreenDescription(o, {});
+    EXPECT_TRUE(HasEntry(screen, "Boolean search term(s) and/or phrase(s) is/are : ", "(a .AND. b)"));
+    EXPECT_FALSE(HasText(screen, "Included folder(s) is/are : "));  // text carries the indent
+    EXPECT_TRUE(HasEntry(screen, "Included folder(s) is/are : ", ""));
+}
+
+TEST(SettingsDescription, ReportDescribesTheSearchAsStarted) {
+    Options started;  // a content search
+    Options now = started;
+    now.SetInt(Opt::STYDOSFILE, 1);  // switched after the search
+    now.SetInt(Opt::DISPLAYDUR, 1);
+    now.SetInt(Opt::DISPLAYATE, 0);
+    _Multi_Settings_Struct snapshot{started, "abc", "", {}};
+    const BAZ_ACTIVE_LIST list = BuildReportDescription(snapshot, now, {});
+    EXPECT_TRUE(HasText(list, "TEXT options : "));
+    EXPECT_FALSE(HasEntry(list, "File name search only ", "ON"));
+    EXPECT_TRUE(HasEntry(list, "Display result lines - one by one :  ", "ON"));
+    EXPECT_FALSE(HasEntry(list, "Display result lines - all at once :  ", "ON"));
+}
+
+TEST(SettingsDescription, SummaryLinesOfAContentSearch) {
+    Options o;
+    o.SetInt(Opt::STSTRGFILE, 1);
+    const std::vector<std::string> expected{
+        "Binary (excluded for file content search) file types : ON.",
+        "Active file types : ON.",
+        "Excluded file types : OFF.",
+        "For File names search (Query text) - All file types (*.*) will be searched. ",
+        "For file content search (Query text) - All (*.*) except binary will be searched. ",
+        "Active Delimiters : ON.",
+        "Active Comments : OFF."};
+    EXPECT_EQ(DescriptionSummaryLines(o), expected);
+}
