@@ -1,0 +1,34 @@
+#pragma once
+// The comment rule: where a term's hits lie relative to a comment string in
+// the line decides whether the line counts for that term.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "settings/options.h"
+
+namespace qf {
+
+enum class CommentShow { All, HideCommented, OnlyBoth, OnlyCommented };
+
+struct CommentRule {
+    bool active = false;                  // CHECKCOMMT
+    CommentShow show = CommentShow::All;
+    std::vector<std::string> strings;     // in ascending string order
+
+    static CommentRule FromOptions(const Options& options);
+
+    // 0: no comment string; 1: every hit inside the comment; 2: no hit
+    // inside; 3: hits on both sides. first/last: the term's first and last position.
+    int Class(std::string_view foldedLine, int32_t first, int32_t last) const;
+
+    // Whether a term with hits from first to last counts in this line.
+    bool Accepts(std::string_view foldedLine, int32_t first, int32_t last) const;
+};
+
+// The class of one comment string.
+int CommentClassOf(std::string_view foldedLine, std::string_view comment, int32_t first, int32_t last);
+
+}  // namespace qf

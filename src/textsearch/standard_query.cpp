@@ -1,0 +1,89 @@
+#include "textsearch/standard_query.h"
+
+#include "platform/case_fold.h"
+#include "results/result_kind.h"
+#include "textsearch/boolean_evaluation.h"
+
+namespace qf {
+namespace {
+
+int NegatedKind(int kind) {
+    switch (kind) {
+        case kKindFolderName: return kKindNotFolderName;
+        case kKindFileName: return kKindNotFileName;
+        case kKindExtension: return kKindNotExtension;
+        default: return kind;
+    }
+}
+
+MAP_TERM_POSITIONS NameTerms(const QueryContext& query, std::string_view name) {
+    const std::string folded = query.matcher.ComparisonForm(name);
+    MAP_TERM_POSITIONS terms;
+    for (const std::string& term : query.foldedTerms) {
+        DEQUE_POSITIONS_IN_LINE positions = CollectPositions(query.matcher, folded, term);
+        if (!positions.empty()) terms[term] = std::move(positions);
+    }
+    return terms;
+}
+
+// Returns 1 for a result, -1 for a negated result, 0 for none.
+int StandardNameRule(const QueryContext& query, const MAP_TERM_POSITIONS& terms) {
+    const Options& o = *query.options;
+    if (o.On(Opt::NOTCONTAIN)) return terms.empty() ? -1 : 0;
+    if (o.On(Opt::CKANYWORDS)) return terms.empty() ? 0 : 1;
+    if (terms.size() != query.foldedTerms.size()) return 0;
+    if (o.On(Opt::ALLINONECH) && !LineOrderHolds(query.foldedTerms, terms, o.On(Opt::INGIVORDER))) return 0;
+    return 1;
+}
+
+int BooleanNameRule(const QueryContext& query, const MAP_TERM_POSITIONS& terms) {
+    if (!query.boolean) return 0;
+    if (!EvaluateTerms(*query.boolean, terms, query.matcher.caseSensitive)) return 0;
+    return FirstIsNot(*query.boolean) ? -1 : 1;
+}
+
+}  // namespace
+
+int LineOrderHolds(const std::vector<std::string>& foldedTerms, const MAP_TERM_POSITIONS& line, bool givenOrder) {
+    if (line.size() != foldedTerms.size()) return 0;
+    if (!givenOrder || foldedTerms.empty()) return 1;
+    const auto positionsOf = [&line](const std::string& term) -> const DEQUE_POSITIONS_IN_LINE* {
+        const auto it = line.find(term);
+        return it == line.end() || it->second.empty() ? nullptr : &it->second;
+    };
+    const DEQUE_POSITIONS_IN_LINE* firstPositions = positionsOf(foldedTerms.front());
+    if (!firstPositions) return 0;
+    int32_t prev = firstPositions->front();
+    bool allInOrder = true;
+    for (const std::string& term : foldedTerms) {
+        const DEQUE_POSITIONS_IN_LINE* positions = positionsOf(term);
+        if (!positions) return 0;
+        bool stepHolds = false;
+        for (int32_t p : *positions) {
+            if (p >= prev) {
+                prev = p;
+                stepHolds = true;
+                break;
+            }
+        }
+        if (!stepHolds) {
+            allInOrder = false;
+            prev = positions->front();
+        }
+    }
+    return allInOrder ? 1 : 0;
+}
+
+int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions) {
+    positions.clear();
+    if (name.empty() || EqualsIgnoreCase(name, "noext") || !query.options) return 0;
+    MAP_TERM_POSITIONS terms = NameTerms(query, name);
+    const Options& o = *query.options;
+    const int verdict = (o.On(Opt::BOOLRADIO1) || o.On(Opt::MICROBOOLR)) ? BooleanNameRule(query, terms)
+                                                                         : StandardNameRule(query, terms);
+    if (verdict == 0) return 0;
+    positions = std::move(terms);
+    return verdict < 0 ? NegatedKind(kind) : kind;
+}
+
+}  // namespace qf

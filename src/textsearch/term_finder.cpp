@@ -1,0 +1,46 @@
+#include "textsearch/term_finder.h"
+
+#include <cstring>
+
+namespace qf {
+namespace {
+
+// How common a byte is in ordinary text, roughly: memchr stops least often
+// on the rarest byte of a term, and then a whole comparison settles it.
+int Commonness(unsigned char c) {
+    constexpr std::string_view kByFrequency = " etaoinsrhldcumfpgwybvkxjqz";
+    const size_t i = kByFrequency.find(char(c));
+    if (i != std::string_view::npos) return int(100 - i);
+    if (c >= '0' && c <= '9') return 60;
+    if (c == '.' || c == ',' || c == '\t' || c == '_' || c == '-') return 65;
+    if (c >= 'A' && c <= 'Z') return 40;
+    return 10;
+}
+
+}  // namespace
+
+TermFinder::TermFinder(std::string needle) : needle_(std::move(needle)) {
+    for (size_t i = 1; i < needle_.size(); ++i)
+        if (Commonness(static_cast<unsigned char>(needle_[i])) < Commonness(static_cast<unsigned char>(needle_[rare_])))
+            rare_ = i;
+}
+
+size_t TermFinder::Find(std::string_view text, size_t from) const {
+    const size_t n = needle_.size();
+    if (from > text.size() || n > text.size() - from) return n == 0 && from <= text.size() ? from : std::string_view::npos;
+    if (n <= 1) return text.find(needle_, from);
+    const char* data = text.data();
+    const char rareByte = needle_[rare_];
+    size_t at = from + rare_;                 // where the rare byte of a match at `from` would be
+    const size_t last = text.size() - n + rare_;  // the last such place
+    while (at <= last) {
+        const void* p = std::memchr(data + at, rareByte, last - at + 1);
+        if (!p) return std::string_view::npos;
+        const size_t start = size_t(static_cast<const char*>(p) - data) - rare_;
+        if (std::memcmp(data + start, needle_.data(), n) == 0) return start;
+        at = start + rare_ + 1;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace qf

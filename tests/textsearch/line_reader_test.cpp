@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+
+#include "support/test_support.h"
+#include "textsearch/line_reader.h"
+
+namespace {
+
+std::vector<std::string> ReadAll(const std::string& path) {
+    qf::LineReader reader(qf::OpenForScan(path), true);
+    std::vector<std::string> lines;
+    qf::TextLine line;
+    while (reader.Next(line)) lines.emplace_back(line.folded);
+    return lines;
+}
+
+}  // namespace
+
+TEST(LineReader, LineEndsAndFolding) {
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "a", "One\r\n\nTwo\rX\nlast");
+    EXPECT_EQ(ReadAll(dir / "a"), (std::vector<std::string>{"one", "", "two\rx", "last"}));
+    qftest::WriteFile(dir / "b", "");
+    EXPECT_TRUE(ReadAll(dir / "b").empty());
+    EXPECT_TRUE(ReadAll(dir / "missing").empty());
+}
+
+TEST(LineReader, SkippingStopsBeforeANeedleAndAtTheLimit) {
+    qftest::TempDir dir;
+    std::string text;
+    for (int i = 1; i <= 100000; ++i) text += i == 70000 ? "the Key line\n" : "filler " + std::to_string(i) + "\n";
+    qftest::WriteFile(dir / "big", text + "tail");
+    qf::LineReader reader(qf::OpenForScan(dir / "big"), true);
+    const std::vector<qf::TermFinder> needles{qf::TermFinder("key")};
+    size_t skipped = 0;
+    for (size_t n; (n = reader.SkipLinesWithout(needles, SIZE_MAX)) > 0;) skipped += n;
+    EXPECT_EQ(skipped, 69999u);
+    qf::TextLine line;
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "the Key line");
+
+    EXPECT_EQ(reader.SkipLinesWithout(needles, 5), 5u);
+    ASSERT_TRUE(reader.Next(line));
+    EXPECT_EQ(line.text, "filler 70006");
+    for (size_t n; (n = reader.SkipLinesWithout(needles, SIZE_MAX)) > 0;) skipped += n;
+    EXPECT_EQ(skipped, 69999u + 29994u + 1u);  // the last line has no LF
+    EXPECT_FALSE(reader.Next(line));
+}
