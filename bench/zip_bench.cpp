@@ -7,11 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "archive/archive_columns.h"
-#include "archive/final_log.h"
-#include "archive/rule_entry_filter.h"
 #include "archive/search_folders.h"
-#include "archive/unzip_archive.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
@@ -55,21 +51,7 @@ int main(int argc, char** argv) {
     if (!PrepareSearchFolders(options, home, messages)) return 2;
     if (!ValidateSearchStart(session.state, DefaultQueryChecks(), messages, session.bStopRequest)) return 2;
 
-    const SearchFolders folders = SearchFoldersOf(options, home);
-    const TermMatcher matcher = TermMatcher::FromOptions(options);
-    const FolderTermRules folderRules = MakeFolderTermRules(options, matcher, messages);
-    const FileTermRules fileRules = MakeFileTermRules(options, matcher, messages);
-    RuleEntryFilter filter(options, matcher, folderRules, fileRules, std::time(nullptr));
     SearchObserver observer;
-    UnzipContext unzip{options, session.counters, session.bStopRequest, folders.logFolder, folders.zipWorkFolder,
-                       observer, messages, filter};
-    session.hooks.unzipArchive = [&](const tagSelectedFileFolderStruct& archive, DEQ_ARCHIVE_FOLDER_QUE& queue) {
-        if (auto folder = UnzipArchive(unzip, archive)) queue.push_back(std::move(*folder));
-    };
-    ArchiveColumnFiller columns;
-    session.hooks.fillArchiveColumns = [&](const _Folder_Struct& folder, tagSelectedFileFolderStruct& entry) {
-        columns.Fill(folder, entry);
-    };
 
     const auto start = std::chrono::steady_clock::now();
     if (!StartSearch(session, observer, messages)) return 2;

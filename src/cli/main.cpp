@@ -7,6 +7,7 @@
 #include "cli/output_formats.h"
 #include "cli/progress_observer.h"
 #include "cli/stderr_messages.h"
+#include "archive/search_folders.h"
 #include "cli/terminal.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
@@ -39,7 +40,8 @@ int Run(const qf::cli::CliOptions& cli) {
         if (!SaveSettingsFile(options, cli.saveSettingsFile, messages)) return kRefused;
         if (cli.folders.empty()) return kFound;  // saving was the whole task
     }
-    if (!ValidateSearchStart(session.state, DefaultQueryChecks(), messages, session.bStopRequest)) return kRefused;
+    if (!PrepareSearchFolders(options, home, messages)) return kRefused;
+    if (!ValidateSessionSearch(session, messages)) return kRefused;
 
     cli::ProgressObserver observer(writer, session.counters, progress);
     if (!StartSearch(session, observer, messages)) {

@@ -1,5 +1,6 @@
 #include "engine/file_phase.h"
 
+#include "engine/archive_steps.h"
 #include "engine/file_extension.h"
 #include "engine/file_passes.h"
 #include "engine/name_hits.h"
@@ -21,15 +22,8 @@ tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct&
     entry.extension = std::move(extension);
     entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
     entry.findData = listed.data;
-    if (folder.IsArchiveFolder() && context.session.hooks.fillArchiveColumns)
-        context.session.hooks.fillArchiveColumns(folder, entry);
+    if (folder.IsArchiveFolder() && context.archive) context.archive->FillColumns(folder, entry);
     return entry;
-}
-
-bool MatchesAnyZipPattern(const Options& options, const std::string& name) {
-    for (const std::string& pattern : options.List(Opt::ZFILENAMES))
-        if (MatchWildcard(pattern, name)) return true;
-    return false;
 }
 
 // Name hits of the file name and extension, appended at once.
@@ -55,16 +49,16 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
-    if (context.modes.content && context.session.hooks.convertDocument) {
-        context.session.hooks.convertDocument(entry);
+    if (context.modes.content && context.archive) {
+        context.archive->Convert(entry);
         context.observer.StatusText(kSelecting);
     }
     if (!FileTermRulesPass(context.fileRules, context.query.matcher, entry.fileName, entry.extension)) return;
 
     MatchFileNames(context, entry);
     if (mode == ListingMode::Zip && o.On(Opt::CONVZIPCHK) && IsZipExtension(entry.extension) &&
-        MatchesAnyZipPattern(o, entry.fileName) && context.session.hooks.unzipArchive) {
-        context.session.hooks.unzipArchive(entry, context.session.archiveFolderQueue);
+        ArchiveSteps::MatchesZipName(o, entry.fileName) && context.archive) {
+        context.archive->Unzip(entry);
         context.observer.StatusText(kSelecting);
     }
     if (context.modes.byFileName || context.modes.content) {

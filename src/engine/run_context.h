@@ -20,6 +20,8 @@ namespace qf {
 // The display limit never exceeds this many lines.
 constexpr int64_t kSystemLineLimit = 10000;
 
+class ArchiveSteps;
+
 struct RunContext {
     Session& session;
     const Options& options;  // the copy taken when the search started
@@ -32,6 +34,8 @@ struct RunContext {
     FileTermRules fileRules;
     IgnoredFolderSet ignored;
     std::time_t now = 0;    // the clock of the date rules
+    SYSTEMTIME startTime;   // local time the run started
+    ArchiveSteps* archive = nullptr;  // unzip and conversion, set up with the rules
     int64_t maxLines = 0;   // SEARCHMAXL, at most kSystemLineLimit
 
     std::deque<tagSelectedFileFolderStruct> selected;  // the selected-file list

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/archive_steps.h"
 #include "engine/display_mode_observer.h"
 #include "engine/end_message.h"
 #include "engine/file_phase.h"
@@ -15,6 +16,7 @@
 #include "results/result_kind.h"
 #include "results/search_end_results.h"
 #include "textsearch/content_scan.h"
+#include "textsearch/query_checks.h"
 
 namespace qf {
 namespace {
@@ -65,8 +67,7 @@ void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
             entry.fileName = listed.data.cFileName;
             entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
             entry.findData = listed.data;
-            if (folder.IsArchiveFolder() && context.session.hooks.fillArchiveColumns)
-                context.session.hooks.fillArchiveColumns(folder, entry);
+            if (folder.IsArchiveFolder() && context.archive) context.archive->FillColumns(folder, entry);
             if (auto hit = MatchNameHit(context.query, entry.fileName, kKindFolderName, entry))
                 context.selected.push_back(std::move(*hit));
         }
@@ -77,6 +78,7 @@ void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
 void RunContentPhase(RunContext& context) {
     Session& s = context.session;
     ContentScanContext scan{context.query, s.results, s.counters, s.bStopSearch, s.bStopRequest, context.observer};
+    scan.statistics = &s.statistics;
     for (const tagSelectedFileFolderStruct& entry : context.selected) {
         if (s.bStopRequest) s.bStopSearch = 1;
         if (context.Stopping()) break;
@@ -134,6 +136,7 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     s.bStopSearch = 0;
     context.observer.StatusText("Searching ...");
     const SYSTEMTIME start = LocalNow();
+    context.startTime = start;
     s.state.options.SetDate(Opt::SERCHSTART, start);
     RecordStartTime(s.statistics, start);
     context.observer.StartTime(FormatDateTimeSeconds(start));
@@ -161,23 +164,26 @@ void EndOfRun(RunContext& context) {
     if (context.options.On(Opt::SEARCHENDB)) context.messages.Beep();
     if (context.options.On(Opt::SEARCHENDC))
         context.messages.Show(EndOfSearchMessage(context.maxLines, s.counters.nResultLines));
-    if (s.hooks.writeFinalLogs) s.hooks.writeFinalLogs();
+    if (context.archive) context.archive->WriteFinalLogs(context.startTime, end);
 }
 
 }  // namespace
 
 void SearchRun(Session& session, const Options& startOptions, const std::vector<std::string>& terms,
-               SearchObserver& frontEnd, UserMessages& messages, std::time_t now) {
+               const BooleanQuery& boolean, SearchObserver& frontEnd, UserMessages& messages, std::time_t now) {
     Options options = startOptions;
     options.SetInt(Opt::SEARCHMAXL, std::min<int64_t>(options.Int(Opt::SEARCHMAXL), kSystemLineLimit));
     DisplayModeObserver observer(frontEnd, options.On(Opt::DISPLAYDUR));
-    const QueryContext query = MakeQueryContext(options, terms, nullptr);
+    const bool booleanKind = options.On(Opt::BOOLRADIO1) || options.On(Opt::MICROBOOLR);
+    const QueryContext query = MakeQueryContext(options, terms, booleanKind ? &boolean : nullptr);
     RunContext context{session, options, query, observer, messages, SearchModes::FromOptions(options)};
     context.now = now;
     context.maxLines = options.Int(Opt::SEARCHMAXL);
 
     FOLDER_QUEUE queue;
     StartOfRun(context, queue);
+    ArchiveSteps archive(context);
+    context.archive = &archive;
     while (!queue.empty() && !context.Stopping()) {
         _Folder_Struct folder = std::move(queue.front());
         queue.pop_front();
@@ -199,8 +205,9 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
     session.results.Clear();
     session.running = true;
     // The run reads its own copy: the options may change in the window meanwhile.
-    auto body = [&session, &observer, &messages, options = live, terms = session.state.searchTerms] {
-        SearchRun(session, options, terms, observer, messages, std::time(nullptr));
+    auto body = [&session, &observer, &messages, options = live, terms = session.state.searchTerms,
+                 boolean = session.booleanQuery] {
+        SearchRun(session, options, terms, boolean, observer, messages, std::time(nullptr));
         session.running = false;
         observer.RunEnded();
     };
@@ -212,6 +219,11 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
         return false;
     }
     return true;
+}
+
+int ValidateSessionSearch(Session& session, UserMessages& messages) {
+    return ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options), messages,
+                               session.bStopRequest);
 }
 
 void WaitForSearch(Session& session) {

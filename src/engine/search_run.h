@@ -7,8 +7,13 @@
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "results/search_observer.h"
+#include "textsearch/boolean_query.h"
 
 namespace qf {
+
+// The search-start validation with the standard and Boolean query checks; a
+// Boolean query that passes is kept in the session for the run.
+int ValidateSessionSearch(Session& session, UserMessages& messages);
 
 // Starts the worker over a copy of the session's options and search terms
 // (call after ValidateSearchStart accepted them). Clears the result list and
@@ -25,6 +30,6 @@ inline void StopSearch(Session& session) { session.bStopRequest = 1; }
 
 // The run itself, on the calling thread. `now` is the clock of the date rules.
 void SearchRun(Session& session, const Options& options, const std::vector<std::string>& terms,
-               SearchObserver& observer, UserMessages& messages, std::time_t now);
+               const BooleanQuery& boolean, SearchObserver& observer, UserMessages& messages, std::time_t now);
 
 }  // namespace qf

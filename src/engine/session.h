@@ -3,7 +3,6 @@
 // result list and store, the counters, the stop flags and the worker.
 
 #include <atomic>
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -14,23 +13,9 @@
 #include "results/search_results.h"
 #include "results/selected_file.h"
 #include "settings/settings_state.h"
+#include "textsearch/boolean_query.h"
 
 namespace qf {
-
-// The steps that the archive and conversion work plugs into the run. Each is
-// optional; an empty one is skipped.
-struct ArchiveHooks {
-    // A selected document of the content search, before its TERM rules
-    // (Word and PDF conversion fills the entry's converted columns).
-    std::function<void(tagSelectedFileFolderStruct& file)> convertDocument;
-    // A "zip" file selected in ZIP mode: unzip it and append one entry per
-    // extraction folder to the queue, which the run searches next.
-    std::function<void(const tagSelectedFileFolderStruct& archive, DEQ_ARCHIVE_FOLDER_QUE& queue)> unzipArchive;
-    // Archive columns of a file listed in an archive folder.
-    std::function<void(const _Folder_Struct& folder, tagSelectedFileFolderStruct& file)> fillArchiveColumns;
-    // The final PDF, Word and ZIP logs, written as the run's last step.
-    std::function<void()> writeFinalLogs;
-};
 
 class Session {
 public:
@@ -44,12 +29,12 @@ public:
     SettingsState state;
     SearchResults results;
     RunCounters counters;
+    BooleanQuery booleanQuery;     // the checked Boolean query of the last validation
     SearchStatistics statistics;   // the statistics window's grid
     ResultViewState resultView;    // sorting and grouping state of the result list
     std::atomic<int> bStopRequest{0};  // set by Stop, reset by the search-start validation
     std::atomic<int> bStopSearch{0};   // the run's own flag
     DEQ_ARCHIVE_FOLDER_QUE archiveFolderQueue;  // filled by the unzip step, worker thread only
-    ArchiveHooks hooks;
 
     // The worker of the current or last search (see search_run.h).
     std::thread worker;

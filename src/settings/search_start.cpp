@@ -30,12 +30,6 @@ Message NoFileNamesMessage() {
                           "Action: Press the Select FILE(s) button!");
 }
 
-Message BooleanUnavailableMessage() {
-    return WarningMessage("Warning !    Msg no: 1010.",
-                          "Boolean and line Boolean queries are not available in this version !\n\n"
-                          "Action: Choose the standard text query.");
-}
-
 // Step 6: builds the term list from the query of the chosen kind.
 int BuildTermList(SettingsState& state, const QueryChecks& checks, UserMessages& messages) {
     const Options& o = state.options;
@@ -45,11 +39,7 @@ int BuildTermList(SettingsState& state, const QueryChecks& checks, UserMessages&
     if (o.On(Opt::STANRADIO1)) {
         ok = checks.standard(state.lastStandardQuery, o.Text(Opt::SEPARATORH), terms, messages);
     } else if (o.On(Opt::BOOLRADIO1) || o.On(Opt::MICROBOOLR)) {
-        if (!checks.boolean) {
-            messages.Show(BooleanUnavailableMessage());
-            return 0;
-        }
-        ok = checks.boolean(state.lastBooleanQuery, terms, messages);
+        ok = checks.boolean ? checks.boolean(state.lastBooleanQuery, terms, messages) : 0;
     }
     if (std::any_of(terms.begin(), terms.end(), [](const std::string& t) { return t.empty(); })) {
         messages.Show(EmptyElementMessage());

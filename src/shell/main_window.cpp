@@ -15,6 +15,7 @@
 #include <QTextEdit>
 #include <QThread>
 
+#include "archive/search_folders.h"
 #include "engine/search_run.h"
 #include "platform/paths.h"
 #include "settings/default_lists.h"
@@ -30,17 +31,11 @@
 #include "shell/search_bridge.h"
 #include "shell/settings_commands.h"
 #include "shell/statistics_window.h"
-#include "textsearch/query_terms.h"
 
 namespace qf::shell {
 namespace {
 
 constexpr const char* kCaption = " Quillfind  2.00    -               ";
-
-// The query checks of the search start. The Boolean check plugs in here once
-// the text search offers it as QueryChecks; until then the validation
-// refuses Boolean queries with its own message.
-QueryChecks SearchQueryChecks() { return DefaultQueryChecks(); }
 
 Message ThreadFailedMessage() {
     return ErrorMessage("Severe Error!    Msg no: 0004.", "Creating Thread fail !!!\n\nAction: Immediately e-mail us, please!");
@@ -59,6 +54,9 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
     : QMainWindow(parent), session_(session), messages_(messages) {
     setWindowTitle(QString::fromLatin1(kCaption));
     setObjectName(QStringLiteral("mainWindow"));
+    prepareWorkingFolders = [this](Session& s) {
+        return PrepareSearchFolders(s.state.options, s.AppHome(), messages_);
+    };
     resize(1044, 740);
     PrepareModelAtStart(session_.state.options);
 
@@ -222,7 +220,7 @@ void MainWindow::Search() {
     if (!ConfirmTempWarning()) return;
     if (prepareWorkingFolders && !prepareWorkingFolders(session_)) return;
     StoreControlsInOptions(controls_, session_.state.options);
-    if (!ValidateSearchStart(session_.state, SearchQueryChecks(), messages_, session_.bStopRequest)) return;
+    if (!ValidateSessionSearch(session_, messages_)) return;
     AddQueryToHistory();
     session_.results.Clear();
     model_->Refill(0);

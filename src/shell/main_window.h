@@ -33,7 +33,7 @@ public:
     // Asks for the dialog 146 answer; `dontShowAgain` comes in as WARNINGTMP.
     std::function<TempWarningChoice(bool& dontShowAgain)> askTempWarning;
     // Empties and re-creates the log folder and the working folders before a
-    // search; false refuses the search. Unset until the archive layer offers it.
+    // search; false refuses the search (tests replace it).
     std::function<bool(Session&)> prepareWorkingFolders;
     FolderChooser folderChooser;
     // Called first when the window closes, before it waits for a running search.

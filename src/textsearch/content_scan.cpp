@@ -41,6 +41,10 @@ bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct&
     const MadeRecords made = MakeRecords(context.results, entry, kind, lines);
     context.counters.nResultLines += int64_t(made.count);
     context.counters.nResultFiles += 1;
+    if (context.statistics) {
+        CountResultMade(*context.statistics, kind, lines);
+        CountFileFound(*context.statistics, kind);
+    }
     if (made.count > 0) context.observer.RowsAppended(made.firstRow, made.count);
     context.observer.CountersChanged();
     return true;
@@ -61,6 +65,7 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
         RestoreTimes(context, entry);
     }
     if (verdict.found && !RecordFound(context, entry, verdict.kind, read ? lines : entry.nameHits)) return;
+    if (read && context.statistics) CountContentFile(*context.statistics, entry.extension, verdict.found);
     if (read && context.fileExamined) context.fileExamined(entry, verdict.found);
     context.bStopSearch = 0;
     if (context.bStopRequest == 1) context.bStopSearch = 1;

@@ -7,6 +7,7 @@
 #include "results/hit_types.h"
 #include "results/run_counters.h"
 #include "results/search_observer.h"
+#include "results/search_statistics.h"
 #include "results/search_results.h"
 #include "results/selected_file.h"
 #include "textsearch/line_reader.h"
@@ -23,6 +24,7 @@ struct ContentScanContext {
     SearchObserver& observer;
     // Told of every file whose content was read, with or without hits (statistics).
     std::function<void(const tagSelectedFileFolderStruct& entry, bool found)> fileExamined = {};
+    SearchStatistics* statistics = nullptr;  // the statistics grid, when the run keeps one
 };
 
 // Processes one entry of the selected-file list: a name or "File" result is

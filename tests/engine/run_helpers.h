@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/search_folders.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/user_messages.h"
@@ -38,10 +39,12 @@ struct RunOutcome {
 };
 
 // Validates, then runs synchronously; every message lands in `messages`.
+// `prepareFolders` empties the log and working folders first, as the Search command does.
 inline RunOutcome RunSearch(qf::Session& session, qf::RecordingMessages& messages,
-                            qf::SearchObserver* observer = nullptr) {
+                            qf::SearchObserver* observer = nullptr, bool prepareFolders = true) {
     RunOutcome outcome;
-    if (!qf::ValidateSearchStart(session.state, qf::DefaultQueryChecks(), messages, session.bStopRequest))
+    if ((prepareFolders && !qf::PrepareSearchFolders(session.state.options, session.AppHome(), messages)) ||
+        !qf::ValidateSessionSearch(session, messages))
         return outcome;
     RecordingObserver fallback;
     qf::SearchObserver& target = observer ? *observer : fallback;

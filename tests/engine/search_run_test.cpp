@@ -113,7 +113,7 @@ TEST_F(SearchRunTest, EndMessageAndBeepFollowTheirOptions) {
 TEST_F(SearchRunTest, StopFromAnotherThreadEndsTheRun) {
     for (int d = 0; d < 200; ++d) WriteFile(P("big/d" + std::to_string(d) + "/f.txt"), "x");
     qftest::ByFileName(session, {P("big")});
-    ASSERT_TRUE(qf::ValidateSearchStart(session.state, qf::DefaultQueryChecks(), messages, session.bStopRequest));
+    ASSERT_TRUE(qf::ValidateSessionSearch(session, messages));
     std::atomic<int> seen{0};
     qftest::RecordingObserver observer;
     std::atomic<bool> release{false};
@@ -224,7 +224,7 @@ TEST_F(SearchRunTest, EmptyWorkingSubfoldersGoAtStartFullOnesStay) {
     WriteFile(zip + "/ZIPS00002/kept.txt", "x");
     WriteFile(P("w/a.txt"), "x");
     qftest::ByFileName(session, {P("w")});
-    qftest::RunSearch(session, messages);
+    qftest::RunSearch(session, messages, nullptr, false);  // leftovers of an earlier run, not emptied
     EXPECT_FALSE(qftest::Exists(zip + "/ZIPS00001"));
     EXPECT_TRUE(qftest::Exists(zip + "/ZIPS00002/kept.txt"));
 }
