@@ -4,8 +4,10 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "reports/report_cli_options.h"
 #include "settings/option_text.h"
 #include "settings/settings_file.h"
+#include "smartcopy/copy_cli_options.h"
 #include "textsearch/query_terms.h"
 
 namespace qf::cli {
@@ -81,6 +83,48 @@ void ApplyTextOptions(const CliOptions& cli, Options& o) {
     if (cli.perFile) o.SetInt(Opt::RESLINENUM, *cli.perFile);
 }
 
+void ApplyBooleanQuery(const CliOptions& cli, Options& o) {
+    const std::initializer_list<Opt> kinds = {Opt::STANRADIO1, Opt::BOOLRADIO1, Opt::MICROBOOLR};
+    const std::optional<std::string>& text = cli.booleanQuery ? cli.booleanQuery : cli.lineBooleanQuery;
+    if (!text) return;
+    o.SetText(Opt::FINDRICHED, *text);
+    o.Choose(kinds, cli.booleanQuery ? Opt::BOOLRADIO1 : Opt::MICROBOOLR);
+    if (!cli.byName) o.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::SRCTYOTHER);
+}
+
+bool ApplyArchiveOptions(const CliOptions& cli, Options& o, UserMessages& messages) {
+    if (cli.unzip) {
+        std::vector<std::string> patterns;
+        if (!ParseQueryTerms(*cli.unzip, o.Text(Opt::SEPARATORH), patterns, messages)) return false;
+        if (patterns.empty()) patterns.push_back("*.zip");
+        o.SetInt(Opt::CONVZIPCHK, 1);
+        o.SetText(Opt::ZFNDFLTEXT, *cli.unzip);
+        o.SetList(Opt::ZFILENAMES, patterns);
+    }
+    if (cli.zipDir) o.SetText(Opt::ZIPWORKDIR, FolderArgument(*cli.zipDir));
+    if (cli.wordDir) o.SetText(Opt::WORDWRKDIR, FolderArgument(*cli.wordDir));
+    if (cli.pdfDir) o.SetText(Opt::PDFWORKDIR, FolderArgument(*cli.pdfDir));
+    return true;
+}
+
+// Reports the first refused word on stderr.
+bool Checked(bool ok, const char* option, const std::string& error) {
+    if (!ok) std::fprintf(stderr, "%s: %s\n", option, error.c_str());
+    return ok;
+}
+
+bool ApplyReportAndCopyOptions(const CliOptions& cli, Options& o) {
+    std::string error;
+    if (cli.sections && !Checked(ParseReportSections(*cli.sections, o, error), "--sections", error)) return false;
+    if (cli.columns && !Checked(ParseReportColumns(*cli.columns, o, error), "--columns", error)) return false;
+    if (cli.copyTo) SetCopyDestination(o, FolderArgument(*cli.copyTo));
+    if (cli.copyKinds && !Checked(ParseCopyKinds(*cli.copyKinds, o, error), "--copy", error)) return false;
+    if (cli.copyLayout && !Checked(ParseCopyLayout(*cli.copyLayout, o, error), "--layout", error)) return false;
+    if (cli.copyCollide && !Checked(ParseCopyCollision(*cli.copyCollide, o, error), "--collide", error)) return false;
+    if (cli.clearDest) SetClearDestination(o, true);
+    return true;
+}
+
 bool ApplySearchOptions(const CliOptions& cli, Options& o, UserMessages& messages) {
     if (!cli.folders.empty()) {
         OptionList folders;
@@ -98,8 +142,9 @@ bool ApplySearchOptions(const CliOptions& cli, Options& o, UserMessages& message
     }
     if (cli.in && !ApplyTargets(*cli.in, o)) return false;
     if (cli.files && !ApplyFilePatterns(*cli.files, o, messages)) return false;
+    ApplyBooleanQuery(cli, o);
     ApplyTextOptions(cli, o);
-    return true;
+    return ApplyArchiveOptions(cli, o, messages) && ApplyReportAndCopyOptions(cli, o);
 }
 
 }  // namespace

@@ -7,20 +7,31 @@ namespace qf::cli {
 namespace {
 
 constexpr const char* kOneLine = "--one-line";
+constexpr const char* kUnzip = "--unzip";
 
-// CLI11 would take the word after a bare "--one-line" as its value (and
-// swallow a folder), so "--one-line=ORDER" is split off before parsing.
-std::vector<std::string> SplitOneLine(int argc, char** argv, std::optional<std::string>& order) {
+// Flags whose value is optional: CLI11 would take the next word as their value
+// (and swallow a folder), so "--flag=VALUE" is split off before parsing and a
+// bare flag gets its default value.
+struct OptionalValueFlag {
+    std::string name;
+    std::string whenBare;
+    std::optional<std::string>& target;
+};
+
+std::vector<std::string> SplitOptionalValues(int argc, char** argv, std::vector<OptionalValueFlag> flags) {
     std::vector<std::string> args;
     bool positionalOnly = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (!positionalOnly && arg == "--") positionalOnly = true;
-        if (!positionalOnly && arg.rfind(std::string(kOneLine) + "=", 0) == 0) {
-            order = arg.substr(std::string(kOneLine).size() + 1);
-            arg = kOneLine;
-        } else if (!positionalOnly && arg == kOneLine && !order) {
-            order = "any";
+        for (OptionalValueFlag& flag : flags) {
+            if (positionalOnly) break;
+            if (arg.rfind(flag.name + "=", 0) == 0) {
+                flag.target = arg.substr(flag.name.size() + 1);
+                arg = flag.name;
+            } else if (arg == flag.name && !flag.target) {
+                flag.target = flag.whenBare;
+            }
         }
         args.push_back(std::move(arg));
     }
@@ -49,6 +60,46 @@ void AddSearchOptions(CLI::App& app, CliOptions& o) {
     oneLine->excludes(any)->excludes(none);
     app.add_option("--max-lines", o.maxLines, "Result line limit (SEARCHMAXL)")->check(CLI::Range(0, 10000));
     app.add_option("--per-file", o.perFile, "Lines with hits per file (RESLINENUM)")->check(CLI::NonNegativeNumber);
+    auto* boolean = app.add_option("-b,--boolean", o.booleanQuery, "A Boolean query, evaluated per file");
+    auto* line = app.add_option("--line-boolean", o.lineBooleanQuery, "A Boolean query, evaluated per line");
+    boolean->excludes(line);
+}
+
+void AddArchiveOptions(CLI::App& app, CliOptions& o) {
+    app.add_flag_callback(kUnzip, [] {}, "Search inside ZIP archives; =PATTERNS limits them by name");
+    app.add_option("--zip-dir", o.zipDir, "Working folder for unzipping (ZIPWORKDIR)");
+    app.add_option("--word-dir", o.wordDir, "Working folder for converted Word documents (WORDWRKDIR)");
+    app.add_option("--pdf-dir", o.pdfDir, "Working folder for converted PDF documents (PDFWORKDIR)");
+    app.add_option("--log", o.logs, "Print a process log after the run: zip, word, pdf or copy")
+        ->check(CLI::IsMember({"zip", "word", "pdf", "copy"}))
+        ->allow_extra_args(false);
+}
+
+void AddResultOptions(CLI::App& app, CliOptions& o) {
+    app.add_option("--sort", o.sortKey, "Sort the results: a \"Sort by\" caption or its index 0-7");
+    app.add_flag("--desc", o.descending, "Sort in descending order");
+    auto* group = app.add_option("--group", o.group, "Keep only these types, grouped in this order: \"doc txt\"");
+    // Each of the two rebuilds the whole list from the search's results, as
+    // the window's commands do, so they do not combine.
+    app.add_option("--lines-per-file", o.linesPerFile, "Lines with hits shown per file")
+        ->check(CLI::PositiveNumber)
+        ->excludes(group);
+    app.add_option("--preview", o.previewRow, "Print the preview of result ROW")->check(CLI::PositiveNumber);
+    app.add_option("--record", o.recordRow, "Print the record view of result ROW")->check(CLI::PositiveNumber);
+}
+
+void AddReportOptions(CLI::App& app, CliOptions& o) {
+    app.add_option("--report", o.reportFile, "Write a report file");
+    app.add_option("--sections", o.sections, "Report sections: logic,lines,stats");
+    app.add_option("--columns", o.columns, "Report columns by name or number, in order");
+    app.add_option("--export", o.exportFile, "Write a comma-separated export file");
+    app.add_flag("--describe", o.describe, "Print the description of the settings");
+    app.add_flag("--stats", o.stats, "Print the statistics table after the run");
+    app.add_option("--copy-to", o.copyTo, "Copy the result files into DIR");
+    app.add_option("--copy", o.copyKinds, "What to copy: results,word,pdf");
+    app.add_option("--layout", o.copyLayout, "Copy layout: one, types or tree");
+    app.add_option("--collide", o.copyCollide, "When a name exists: overwrite, names or exts");
+    app.add_flag("--clear-dest", o.clearDest, "Empty the destination before copying");
 }
 
 void AddProgramOptions(CLI::App& app, CliOptions& o) {
@@ -73,7 +124,11 @@ int ParseCommandLine(int argc, char** argv, CliOptions& options) {
     CLI::App app{"Searches folders, file names and file content without an index.", "quillfind-cli"};
     AddProgramOptions(app, options);
     AddSearchOptions(app, options);
-    std::vector<std::string> args = SplitOneLine(argc, argv, options.oneLine);
+    AddArchiveOptions(app, options);
+    AddResultOptions(app, options);
+    AddReportOptions(app, options);
+    std::vector<std::string> args = SplitOptionalValues(
+        argc, argv, {{kOneLine, "any", options.oneLine}, {kUnzip, "", options.unzip}});
     try {
         app.parse(args);
     } catch (const CLI::ParseError& e) {

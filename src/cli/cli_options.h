@@ -33,6 +33,28 @@ struct CliOptions {
     OutputFormat format = OutputFormat::Table;
     bool yes = false;
     std::optional<bool> progress;           // unset: only on a terminal
+    std::optional<std::string> booleanQuery;      // --boolean
+    std::optional<std::string> lineBooleanQuery;  // --line-boolean
+
+    // Archives and documents
+    std::optional<std::string> unzip;       // ZIP name patterns; "" for every archive
+    std::optional<std::string> zipDir, wordDir, pdfDir;
+    std::vector<std::string> logs;          // zip, word, pdf, copy: viewer texts after the run
+
+    // The result list after the run
+    std::optional<std::string> sortKey;
+    bool descending = false;
+    std::optional<std::string> group;       // "doc txt"
+    std::optional<int> linesPerFile;
+    std::optional<int> previewRow;          // 1-based, as the "No." column
+    std::optional<int> recordRow;
+
+    // Reports, statistics, smart copy
+    std::optional<std::string> reportFile, sections, columns, exportFile;
+    bool describe = false;
+    bool stats = false;
+    std::optional<std::string> copyTo, copyKinds, copyLayout, copyCollide;
+    bool clearDest = false;
 };
 
 // Parses argv. Returns -1 when the program goes on, else the exit code

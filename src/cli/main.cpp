@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/after_search.h"
 #include "cli/apply_options.h"
 #include "cli/cli_options.h"
 #include "cli/output_formats.h"
@@ -40,6 +41,10 @@ int Run(const qf::cli::CliOptions& cli) {
         if (!SaveSettingsFile(options, cli.saveSettingsFile, messages)) return kRefused;
         if (cli.folders.empty()) return kFound;  // saving was the whole task
     }
+    if (cli.describe) {
+        cli::WriteDescription(session, stdout);
+        if (cli.folders.empty()) return kFound;
+    }
     if (!PrepareSearchFolders(options, home, messages)) return kRefused;
     if (!ValidateSessionSearch(session, messages)) return kRefused;
 
@@ -49,7 +54,9 @@ int Run(const qf::cli::CliOptions& cli) {
         return kRefused;
     }
     WaitForSearch(session);
+    if (!cli::ArrangeResults(cli, session, messages)) return kRefused;
     cli::PrintResults(stdout, cli.format, session.results);
+    if (!cli::WriteAfterSearch(cli, session, messages, stdout)) return kRefused;
     return session.results.Size() > 0 ? kFound : kNothingFound;
 }
 

@@ -16,4 +16,12 @@ bool StderrIsTerminal() {
 #endif
 }
 
+bool StdoutIsTerminal() {
+#ifdef _WIN32
+    return _isatty(1) != 0;
+#else
+    return isatty(1) != 0;
+#endif
+}
+
 }  // namespace qf::cli

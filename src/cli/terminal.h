@@ -4,5 +4,6 @@
 namespace qf::cli {
 
 bool StderrIsTerminal();
+bool StdoutIsTerminal();
 
 }  // namespace qf::cli
