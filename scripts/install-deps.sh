@@ -9,7 +9,7 @@ packages=(
   zlib1g-dev libminizip-dev
   qt6-base-dev libgl-dev
   libcli11-dev
-  antiword poppler-utils
+  antiword poppler-utils zip
   util-linux
 )
 

@@ -8,8 +8,8 @@ namespace qf::shell {
 LogCenterDialog::LogCenterDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Show log files"));
     auto* layout = new QHBoxLayout(this);
-    const std::pair<const char*, LogKind> buttons[] = {
-        {"Word Log", LogKind::Word}, {"Pdf Log", LogKind::Pdf}, {"Copy Log", LogKind::Copy}, {"Unzip Log", LogKind::Unzip}};
+    const std::pair<const char*, LogProcess> buttons[] = {
+        {"Word Log", LogProcess::Word}, {"Pdf Log", LogProcess::Pdf}, {"Copy Log", LogProcess::Copy}, {"Unzip Log", LogProcess::Zip}};
     for (const auto& [caption, kind] : buttons) {
         auto* button = new QPushButton(QString::fromLatin1(caption));
         connect(button, &QPushButton::clicked, this, [this, k = kind] { emit showLog(k); });

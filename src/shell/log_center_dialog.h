@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "shell/log_viewer_window.h"
+#include "archive/process_log.h"
 
 namespace qf::shell {
 
@@ -13,7 +13,7 @@ public:
     explicit LogCenterDialog(QWidget* parent = nullptr);
 
 signals:
-    void showLog(qf::shell::LogKind kind);
+    void showLog(qf::LogProcess process);
 };
 
 }  // namespace qf::shell

@@ -5,32 +5,25 @@
 #include <QDialog>
 #include <string>
 
+#include "archive/process_log.h"
+
 class QLabel;
 class QPlainTextEdit;
 
 namespace qf::shell {
 
-enum class LogKind { Unzip, Word, Pdf, Copy };
-
-// The final log's file name in the log folder.
-const char* FinalLogName(LogKind kind);
-
-// What a viewer shows for a final log. Kept here until the archive layer
-// offers its own reader of the logs.
-std::string LogViewerText(const std::string& logPath, LogKind kind);
-
 class LogViewerWindow : public QDialog {
     Q_OBJECT
 public:
-    LogViewerWindow(LogKind kind, std::string logFolder, QWidget* parent = nullptr);
+    explicit LogViewerWindow(LogProcess process, QWidget* parent = nullptr);
 
-    // Reads the log again and shows it.
-    void Refresh();
+    // Reads the final log from the log folder again and shows it.
+    void Refresh(const std::string& logFolder);
     QString Text() const;
 
 private:
-    LogKind kind_;
-    std::string logFolder_;
+    LogProcess process_;
+    QLabel* folder_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
 };
 

@@ -17,7 +17,6 @@
 
 #include "archive/search_folders.h"
 #include "engine/search_run.h"
-#include "platform/paths.h"
 #include "settings/default_lists.h"
 #include "settings/search_start.h"
 #include "shell/control_ids.h"
@@ -98,9 +97,8 @@ void MainWindow::SetUpResultWindow() {
 void MainWindow::CreateToolWindows() {
     statistics_ = new StatisticsWindow(session_.state.options, this);
     recordView_ = new RecordViewWindow(this);
-    const std::string logFolder = JoinPath(session_.AppHome(), "Temp");
-    for (LogKind kind : {LogKind::Unzip, LogKind::Word, LogKind::Pdf, LogKind::Copy})
-        logViewers_[kind] = new LogViewerWindow(kind, logFolder, this);
+    for (LogProcess process : {LogProcess::Zip, LogProcess::Word, LogProcess::Pdf, LogProcess::Copy})
+        logViewers_[process] = new LogViewerWindow(process, this);
     connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
     connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
 }
@@ -158,10 +156,10 @@ void MainWindow::ConnectMenu() {
     on(kCmdOpenTerms, [this] { settings_->OpenTerms(); });
     on(kCmdSaveTerms, [this] { settings_->SaveTerms(); });
     on(kCmdQuit, [this] { close(); });
-    on(kCmdUnzipLog, [this] { ShowLog(LogKind::Unzip); });
-    on(kCmdWordLog, [this] { ShowLog(LogKind::Word); });
-    on(kCmdPdfLog, [this] { ShowLog(LogKind::Pdf); });
-    on(kCmdCopyLog, [this] { ShowLog(LogKind::Copy); });
+    on(kCmdUnzipLog, [this] { ShowLog(LogProcess::Zip); });
+    on(kCmdWordLog, [this] { ShowLog(LogProcess::Word); });
+    on(kCmdPdfLog, [this] { ShowLog(LogProcess::Pdf); });
+    on(kCmdCopyLog, [this] { ShowLog(LogProcess::Copy); });
     on(kCmdHelpContents, [this] { OpenHelp(kTopicContents, 15, messages_); });
     on(kCmdQuickStart, [this] { OpenHelp(kTopicQuickStart, 205, messages_); });
     on(kCmdExactPhrase, [this] { OpenHelp(kTopicExactPhrase, 217, messages_); });
@@ -180,8 +178,9 @@ void MainWindow::ConnectBridge() {
     connect(bridge_, &SearchBridge::rowsAvailable, this, [this](qulonglong rows) { model_->ShowRows(rows); });
     connect(bridge_, &SearchBridge::resultsRefreshed, this, [this](qulonglong rows) { model_->Refill(rows); });
     connect(bridge_, &SearchBridge::countersChanged, this, &MainWindow::ShowCounters);
-    connect(bridge_, &SearchBridge::startTime, statistics_, &StatisticsWindow::SetStartTime);
-    connect(bridge_, &SearchBridge::endTime, statistics_, &StatisticsWindow::SetEndTime);
+    // The statistics carry the times themselves; their reports only say when to look.
+    connect(bridge_, &SearchBridge::startTime, this, &MainWindow::ShowCounters);
+    connect(bridge_, &SearchBridge::endTime, this, &MainWindow::ShowCounters);
     connect(bridge_, &SearchBridge::runEnded, this, &MainWindow::RunEnded);
 }
 
@@ -255,15 +254,14 @@ void MainWindow::RestoreControls() {
 
 void MainWindow::RunEnded() {
     RestoreControls();
-    statistics_->RunEnded();
     ShowCounters();
+    statistics_->RunEnded(session_.statistics);
     clicks_->SearchEnded();
     emit searchEnded();
 }
 
 void MainWindow::ShowCounters() {
-    statistics_->ShowValues(
-        StatisticsFromRunCounters(session_.counters, SearchModes::FromOptions(session_.state.options)));
+    statistics_->ShowCounters(session_.statistics, session_.counters);
 }
 
 void MainWindow::SetMenuEnabled(bool on) {
@@ -275,9 +273,9 @@ void MainWindow::SwapTavilanButtons(bool searching) {
     controls_.showTavilan->setVisible(searching);
 }
 
-void MainWindow::ShowLog(LogKind kind) {
-    LogViewerWindow* viewer = logViewers_.at(kind);
-    viewer->Refresh();
+void MainWindow::ShowLog(LogProcess process) {
+    LogViewerWindow* viewer = logViewers_.at(process);
+    viewer->Refresh(SearchFoldersOf(session_.state.options, session_.AppHome()).logFolder);
     viewer->show();
     viewer->raise();
 }

@@ -48,13 +48,13 @@ public:
     ResultClicks& Clicks() { return *clicks_; }
     StatisticsWindow& Statistics() { return *statistics_; }
     RecordViewWindow& RecordView() { return *recordView_; }
-    LogViewerWindow& LogViewer(LogKind kind) { return *logViewers_.at(kind); }
+    LogViewerWindow& LogViewer(LogProcess kind) { return *logViewers_.at(kind); }
     SettingsCommands& Settings() { return *settings_; }
 
 public slots:
     void Search();
     void Stop();
-    void ShowLog(qf::shell::LogKind kind);
+    void ShowLog(qf::LogProcess process);
 
 signals:
     void searchEnded();
@@ -89,7 +89,7 @@ private:
     ResultModel* model_ = nullptr;
     StatisticsWindow* statistics_ = nullptr;
     RecordViewWindow* recordView_ = nullptr;
-    std::map<LogKind, LogViewerWindow*> logViewers_;
+    std::map<LogProcess, LogViewerWindow*> logViewers_;
     std::unique_ptr<ResultClicks> clicks_;
     std::unique_ptr<SettingsCommands> settings_;
     bool searching_ = false;

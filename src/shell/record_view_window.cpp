@@ -1,53 +1,70 @@
 #include "shell/record_view_window.h"
 
-#include <QGridLayout>
-#include <QLabel>
+#include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QTextDocumentFragment>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
+#include "shell/view_text_edit.h"
+
 namespace qf::shell {
+namespace {
+
+// Each value stands two lines below the previous one, from line 1 on; the
+// labels take the same lines.
+QString LabelColumn() {
+    QString text;
+    for (std::string_view label : kRecordViewLabels) text += QStringLiteral("\n") + QString::fromLatin1(label) + "\n";
+    return text;
+}
+
+QTextEdit* ColumnEdit(const QFont& font) {
+    auto* edit = new QTextEdit;
+    edit->setFont(font);
+    edit->setReadOnly(true);
+    edit->setLineWrapMode(QTextEdit::NoWrap);
+    return edit;
+}
+
+}  // namespace
 
 RecordViewWindow::RecordViewWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle(QStringLiteral("Search results in record view."));
     setObjectName(QStringLiteral("recordView"));
-    auto* fields = new QWidget;
-    auto* grid = new QGridLayout(fields);
-    for (int i = 0; i < kRecordViewFields; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(RecordViewLabels()[size_t(i)]));
-        auto* value = new QLabel;
-        value->setObjectName(QStringLiteral("recordValue%1").arg(i));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        value->setTextFormat(i < 2 ? Qt::RichText : Qt::PlainText);
-        value->setWordWrap(i < 2);
-        grid->addWidget(label, i, 0, Qt::AlignTop);
-        grid->addWidget(value, i, 1);
-        values_[size_t(i)] = value;
-    }
-    grid->setColumnStretch(1, 1);
-    auto* scroll = new QScrollArea;
-    scroll->setWidget(fields);
-    scroll->setWidgetResizable(true);
+    const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    labels_ = ColumnEdit(font);
+    labels_->setPlainText(LabelColumn());
+    labels_->setFrameShape(QFrame::NoFrame);
+    labels_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    labels_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // same height as the text's viewport
+    labels_->setFixedWidth(labels_->fontMetrics().horizontalAdvance(QStringLiteral("Archive Working File/Subf. Name :")) + 24);
+    text_ = ColumnEdit(font);
+    text_->setObjectName(QStringLiteral("recordText"));
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    connect(text_->verticalScrollBar(), &QScrollBar::valueChanged, labels_->verticalScrollBar(), &QScrollBar::setValue);
+
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(labels_);
+    columns->addWidget(text_, 1);
     auto* close = new QPushButton(QStringLiteral("CLOSE"));
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll);
+    layout->addLayout(columns);
     layout->addWidget(close, 0, Qt::AlignRight);
-    resize(620, 560);
+    resize(720, 600);
 }
 
-void RecordViewWindow::ShowValues(const std::array<HitText, kRecordViewFields>& values) {
-    for (int i = 0; i < kRecordViewFields; ++i) {
-        const HitText& v = values[size_t(i)];
-        values_[size_t(i)]->setText(i < 2 ? HitHtml(v) : QString::fromStdString(v.text));
-    }
+void RecordViewWindow::ShowRecord(const RecordViewText& record) {
+    values_ = record.values;
+    ShowViewText(*text_, record);
+    labels_->verticalScrollBar()->setValue(text_->verticalScrollBar()->value());
 }
 
 QString RecordViewWindow::ValueText(int field) const {
-    const QLabel* label = values_[size_t(field)];
-    return label->textFormat() == Qt::RichText ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
-                                               : label->text();
+    if (field < 0 || size_t(field) >= values_.size()) return {};
+    return QString::fromStdString(values_[size_t(field)]);
 }
 
 }  // namespace qf::shell

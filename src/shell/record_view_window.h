@@ -2,11 +2,12 @@
 // Tool window 135: every column of the clicked row beside its label.
 
 #include <QDialog>
-#include <array>
+#include <string>
+#include <vector>
 
-#include "shell/record_view_text.h"
+#include "results/record_view.h"
 
-class QLabel;
+class QTextEdit;
 
 namespace qf::shell {
 
@@ -15,11 +16,15 @@ class RecordViewWindow : public QDialog {
 public:
     explicit RecordViewWindow(QWidget* parent = nullptr);
 
-    void ShowValues(const std::array<HitText, kRecordViewFields>& values);
+    void ShowRecord(const RecordViewText& record);
+    // The value beside label `field`; empty when the record has none there.
     QString ValueText(int field) const;
+    QTextEdit& Text() const { return *text_; }
 
 private:
-    std::array<QLabel*, kRecordViewFields> values_{};
+    QTextEdit* labels_ = nullptr;
+    QTextEdit* text_ = nullptr;
+    std::vector<std::string> values_;
 };
 
 }  // namespace qf::shell

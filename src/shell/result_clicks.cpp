@@ -1,37 +1,32 @@
 #include "shell/result_clicks.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTextEdit>
-#include <QUrl>
 
-#include "shell/hit_line_preview.h"
-#include "shell/record_view_text.h"
+#include "results/click_action.h"
+#include "results/record_view.h"
+#include "shell/view_text_edit.h"
 
 namespace qf::shell {
-namespace {
-
-Message NoItemsMessage(const char* number) {
-    return WarningMessage(std::string("Warning !    Msg no: ") + number + ".",
-                          "No Items Result window\nAction : You must perform a search to get some results.");
-}
-
-}  // namespace
-
-bool OpenWithDefaultApplication(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
-
-std::string OpenPath(const tagPrivStruct& record) {
-    return record.unzippedFileName.empty() ? record.fullPath : record.unzippedFullPath;
-}
 
 ResultClicks::ResultClicks(Session& session, const MainControls& controls, RecordViewWindow& recordView,
                            UserMessages& messages)
     : session_(session), controls_(controls), recordView_(recordView), messages_(messages) {}
 
-std::vector<std::string> ResultClicks::Terms() const {
-    return ComparisonTerms(session_.state.searchTerms, session_.state.options.On(Opt::CASESENSIT));
+std::optional<size_t> ResultClicks::Row() const {
+    if (selectedRow_ < 0) return std::nullopt;
+    return size_t(selectedRow_);
+}
+
+Options ResultClicks::ClickOptions() const {
+    Options options = session_.state.options;
+    const bool openApp = controls_.openDefaultApp->isChecked();
+    options.SetInt(Opt::APPDEFRADO, openApp ? 1 : 0);
+    options.SetInt(Opt::APPSORRADO, openApp ? 0 : 1);
+    options.SetInt(Opt::STYDOSFILE, controls_.byFileName->isChecked() ? 1 : 0);
+    return options;
 }
 
 void ResultClicks::Clicked(int row) {
@@ -43,27 +38,10 @@ void ResultClicks::Clicked(int row) {
 void ResultClicks::DoubleClicked() { ClickAction(); }
 
 void ResultClicks::ClickAction() {
-    if (session_.state.searchTerms.empty() && !controls_.byFileName->isChecked()) return;
-    if (selectedRow_ < 0 || size_t(selectedRow_) >= session_.results.Size()) {
-        messages_.Show(NoItemsMessage("0066"));
-        return;
-    }
-    const tagPrivStruct record = session_.results.Row(size_t(selectedRow_));
-    if (controls_.openDefaultApp->isChecked()) {
-        if (openFile) openFile(QString::fromStdString(OpenPath(record)));
-        return;
-    }
-    FillPreview(record);
-}
-
-void ResultClicks::FillPreview(const tagPrivStruct& record) {
-    HitText content;
-    bool changed = false;
-    const std::vector<std::string> terms = Terms();
-    session_.results.WithLock([&](RESULT_LIST&, FileResultsStore& store) {
-        changed = BuildHitLinePreview(record, store, terms, content);
-    });
-    if (changed) ShowHitText(*controls_.preview, content);
+    const Options options = ClickOptions();
+    const ClickInputs inputs{options, session_.state.searchTerms, LinesAroundFromOptions(options), messages_, desktop};
+    const ClickResult result = qf::ClickAction(session_.results, Row(), inputs);
+    if (result.outcome == ClickOutcome::Previewed) ShowViewText(*controls_.preview, result.preview);
 }
 
 void ResultClicks::HideRecordView() {
@@ -72,29 +50,11 @@ void ResultClicks::HideRecordView() {
 }
 
 void ResultClicks::FillRecordView() {
-    if (controls_.byFileName->isChecked()) {
-        HideRecordView();
-        return;
-    }
-    if (selectedRow_ < 0 || size_t(selectedRow_) >= session_.results.Size()) {
-        messages_.Show(NoItemsMessage("0222"));
-        return;
-    }
-    const tagPrivStruct record = session_.results.Row(size_t(selectedRow_));
-    const std::vector<std::string> terms = Terms();
-    bool found = false;
-    std::array<HitText, kRecordViewFields> values;
-    session_.results.WithLock([&](RESULT_LIST& list, FileResultsStore& store) {
-        const tagFileStrukt* file = FindStoredFile(store, record);
-        if (!file) return;
-        found = true;
-        values = RecordViewValues(record, *file, terms, CountFolderFiles(list, record.folderNumber));
-    });
-    if (!found) {
-        HideRecordView();
-        return;
-    }
-    recordView_.ShowValues(values);
+    const RecordViewResult result = RecordViewFill(session_.results, Row(), session_.resultView, ClickOptions(),
+                                                   session_.state.searchTerms, messages_);
+    if (result.outcome == RecordViewOutcome::Hidden) HideRecordView();
+    if (result.outcome != RecordViewOutcome::Filled) return;
+    recordView_.ShowRecord(result.view);
     recordView_.show();
     recordView_.raise();
 }
@@ -121,9 +81,7 @@ void ResultClicks::SearchEnded() {
     selectedRow_ = 0;
     controls_.resultWindow->selectRow(0);
     // The end of a search previews the first row; it never opens an application by itself.
-    if (!controls_.openDefaultApp->isChecked() &&
-        !(session_.state.searchTerms.empty() && !controls_.byFileName->isChecked()))
-        FillPreview(session_.results.Row(0));
+    if (!controls_.openDefaultApp->isChecked()) ClickAction();
 }
 
 }  // namespace qf::shell

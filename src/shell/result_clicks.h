@@ -2,29 +2,23 @@
 // What a click on a result row does: the preview with coloured hits or the
 // file in its default application, and the record view.
 
-#include <QString>
-#include <functional>
+#include <optional>
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "shell/main_controls.h"
+#include "shell/qt_desktop_opener.h"
 #include "shell/record_view_window.h"
 
 namespace qf::shell {
-
-// Opens a file in the desktop's default application; false when it cannot.
-using FileOpener = std::function<bool(const QString& path)>;
-bool OpenWithDefaultApplication(const QString& path);
-
-// The file a click opens: the extracted copy of an archived file, else the file itself.
-std::string OpenPath(const tagPrivStruct& record);
 
 class ResultClicks {
 public:
     ResultClicks(Session& session, const MainControls& controls, RecordViewWindow& recordView,
                  UserMessages& messages);
 
-    FileOpener openFile = OpenWithDefaultApplication;
+    // How "open" and "edit" reach the desktop (tests replace its parts).
+    QtDesktopOpener desktop;
 
     void Clicked(int row);     // notes the row, refills the record view, click action
     void DoubleClicked();      // click action on the noted row
@@ -36,10 +30,11 @@ public:
 
 private:
     void ClickAction();
-    void FillPreview(const tagPrivStruct& record);
     void FillRecordView();
     void HideRecordView();
-    std::vector<std::string> Terms() const;
+    std::optional<size_t> Row() const;
+    // The options with the click choice and the search mode as the window shows them now.
+    Options ClickOptions() const;
 
     Session& session_;
     const MainControls& controls_;

@@ -8,16 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 namespace qf::shell {
 namespace {
 
-constexpr int kKindRows = 5;
-constexpr int kKindColumns = 7;
-constexpr int kFolderRow = 3;
-constexpr int kContentRow = 4;
-constexpr int kBinaryColumn = 6;
+constexpr int kKindRows = kStatRowCount;
+constexpr int kKindColumns = kStatColumnCount;
 
 const char* const kRowCaptions[kKindRows] = {"File name only", "File name      (Query text)",
                                              "File extension (Query t.)", "Folder name  (Query text)",
@@ -27,35 +25,9 @@ const char* const kColumnCaptions[kKindColumns] = {" Number of\n hits",   "  Num
                                                    "Examined \nfiles ",   "Examined \nfolders ",
                                                    "Binary skipped\nfiles "};
 
-bool HasField(int row, int column) {
-    if (column == kBinaryColumn) return row == kContentRow;
-    if (row == kFolderRow && (column == 2 || column == 4)) return false;
-    return true;
-}
-
 QString KindField(int row, int column) { return QStringLiteral("stat_%1_%2").arg(row).arg(column); }
 
 }  // namespace
-
-StatisticsValues StatisticsFromRunCounters(const RunCounters& counters, const SearchModes& modes) {
-    const bool active[kKindRows] = {modes.byFileName, modes.fileNames, modes.extensions, modes.folderNames,
-                                    modes.content};
-    StatisticsValues values;
-    int resultRow = -1;
-    for (int row = 0; row < kKindRows; ++row) {
-        if (!active[row]) continue;
-        values.push_back({KindField(row, 5), counters.nFoldersExamined.load()});
-        if (HasField(row, 4)) values.push_back({KindField(row, 4), counters.nFilesExamined.load()});
-        resultRow = row;
-    }
-    // Lines and files are not yet counted per kind: they go to the last active row.
-    if (resultRow >= 0) {
-        values.push_back({KindField(resultRow, 1), counters.nResultLines.load()});
-        if (HasField(resultRow, 2)) values.push_back({KindField(resultRow, 2), counters.nResultFiles.load()});
-    }
-    values.push_back({KindField(kContentRow, kBinaryColumn), counters.nBinarySkipped.load()});
-    return values;
-}
 
 StatisticsWindow::StatisticsWindow(Options& options, QWidget* parent) : QDialog(parent, Qt::Tool), options_(options) {
     setWindowTitle(QStringLiteral("Statistics of the search process"));
@@ -116,16 +88,16 @@ QWidget* StatisticsWindow::BuildKindTable() {
     for (int r = 0; r < kKindRows; ++r) {
         grid->addWidget(new QLabel(QString::fromLatin1(kRowCaptions[r])), r + 1, 0);
         for (int c = 0; c < kKindColumns; ++c)
-            if (HasField(r, c)) grid->addWidget(AddField(KindField(r, c)), r + 1, c + 1);
+            if (HasStatField(r, c)) grid->addWidget(AddField(KindField(r, c)), r + 1, c + 1);
     }
     return box;
 }
 
 QWidget* StatisticsWindow::BuildProcessGroups() {
-    struct Group { const char* caption; const char* prefix; std::array<const char*, 3> fields; LogKind log; };
-    const Group groups[] = {{"MS Word docs : ", "word", {"Found  ", "Converted  ", "Unconverted  "}, LogKind::Word},
-                            {"Pdf  docs : ", "pdf", {"Found  ", "Converted  ", "Unconverted  "}, LogKind::Pdf},
-                            {"Zipped files : ", "zip", {"Found  ", "Unzipped  ", "Failed  "}, LogKind::Unzip}};
+    struct Group { const char* caption; const char* prefix; std::array<const char*, 3> fields; LogProcess log; };
+    const Group groups[] = {{"MS Word docs : ", "word", {"Found  ", "Converted  ", "Unconverted  "}, LogProcess::Word},
+                            {"Pdf  docs : ", "pdf", {"Found  ", "Converted  ", "Unconverted  "}, LogProcess::Pdf},
+                            {"Zipped files : ", "zip", {"Found  ", "Unzipped  ", "Failed  "}, LogProcess::Zip}};
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     int row = 0;
@@ -161,20 +133,44 @@ QWidget* StatisticsWindow::BuildTypeTable() {
 
 void StatisticsWindow::Reset() {
     for (QLineEdit* field : std::as_const(fields_)) field->setText(QStringLiteral("0"));
+    startTime_->clear();
+    endTime_->clear();
     currentName_->clear();
     currentName_->show();
 }
 
-void StatisticsWindow::ShowValues(const StatisticsValues& values) {
-    for (const auto& [name, value] : values)
+void StatisticsWindow::ShowCounters(const SearchStatistics& s, const RunCounters& counters) {
+    const auto show = [this](const QString& name, uint64_t value) {
         if (QLineEdit* field = fields_.value(name)) field->setText(QString::number(value));
+    };
+    for (int r = 0; r < kKindRows; ++r)
+        for (int c = 0; c < kKindColumns; ++c)
+            if (HasStatField(r, c)) show(KindField(r, c), s.Cell(r, c));
+    for (int t = 0; t < kStatFileTypeCount; ++t) {
+        const FileTypeCounters& type = s.fileTypes[size_t(t)];
+        show(QStringLiteral("type_%1_0").arg(t), type.examined.load());
+        show(QStringLiteral("type_%1_1").arg(t), type.found.load());
+        show(QStringLiteral("type_%1_2").arg(t), type.notFound.load());
+    }
+    show(QStringLiteral("sumExamined"), s.sumExamined.load());
+    const auto group = [&show](const char* prefix, const std::array<int64_t, 3>& values) {
+        for (size_t i = 0; i < values.size(); ++i)
+            show(QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(i), uint64_t(std::max<int64_t>(values[i], 0)));
+    };
+    group("word", {counters.nWordExamined.load(), counters.nWordConverted.load(), counters.nWordFailed.load()});
+    group("pdf", {counters.nPdfExamined.load(), counters.nPdfConverted.load(), counters.nPdfFailed.load()});
+    group("zip", {counters.nZipExamined.load(), counters.nZipUnzipped.load(), counters.nZipFailed.load()});
+    startTime_->setText(QString::fromStdString(StatisticsTimeText(s.startTime.load())));
+    endTime_->setText(QString::fromStdString(StatisticsTimeText(s.endTime.load())));
 }
 
 void StatisticsWindow::SetPhase(const QString& text) { phase_->setText(text); }
 void StatisticsWindow::SetCurrentName(const QString& name) { currentName_->setText(name); }
-void StatisticsWindow::SetStartTime(const QString& text) { startTime_->setText(text); }
-void StatisticsWindow::SetEndTime(const QString& text) { endTime_->setText(text); }
-void StatisticsWindow::RunEnded() { currentName_->hide(); }
+
+void StatisticsWindow::RunEnded(const SearchStatistics& statistics) {
+    phase_->setText(QString::fromStdString(StatisticsStatusText(statistics)));
+    currentName_->hide();
+}
 bool StatisticsWindow::KeepHidden() const { return doNotShow_->isChecked(); }
 void StatisticsWindow::SetKeepHidden(bool hidden) { doNotShow_->setChecked(hidden); }
 

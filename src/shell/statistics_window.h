@@ -1,16 +1,16 @@
 #pragma once
 // Tool window 130 "Statistics of the search process": the run's counters,
-// kept current whether the window is shown or hidden.
+// kept current whether the window is shown or hidden. Field names: "stat_R_C"
+// for row R and column C of the grid, "type_T_C" for the file types,
+// "sumExamined", and "word_I", "pdf_I", "zip_I" for the three process groups.
 
 #include <QDialog>
 #include <QHash>
-#include <utility>
-#include <vector>
 
-#include "engine/search_modes.h"
+#include "archive/process_log.h"
 #include "results/run_counters.h"
+#include "results/search_statistics.h"
 #include "settings/options.h"
-#include "shell/log_viewer_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -18,25 +18,18 @@ class QLineEdit;
 
 namespace qf::shell {
 
-// Field name and value, e.g. {"stat_4_5", 12}: row 4 (file content), column 5 (examined folders).
-using StatisticsValues = std::vector<std::pair<QString, qint64>>;
-
-// The fields that the run's present counters can fill. Replaced by the
-// reports layer's statistics grid once it counts per kind and per file type.
-StatisticsValues StatisticsFromRunCounters(const RunCounters& counters, const SearchModes& modes);
-
 class StatisticsWindow : public QDialog {
     Q_OBJECT
 public:
     StatisticsWindow(Options& options, QWidget* parent = nullptr);
 
     void Reset();  // every counter field "0"
-    void ShowValues(const StatisticsValues& values);
+    // Every field from the counters as they stand now.
+    void ShowCounters(const SearchStatistics& statistics, const RunCounters& counters);
     void SetPhase(const QString& text);
     void SetCurrentName(const QString& name);
-    void SetStartTime(const QString& text);
-    void SetEndTime(const QString& text);
-    void RunEnded();
+    // The end-of-search status and the current name hidden.
+    void RunEnded(const SearchStatistics& statistics);
     // Whether "Do not show this dialog again. " is checked.
     bool KeepHidden() const;
     void SetKeepHidden(bool hidden);
@@ -44,7 +37,7 @@ public:
     QString FieldText(const QString& name) const;
 
 signals:
-    void viewLog(qf::shell::LogKind kind);
+    void viewLog(qf::LogProcess process);
 
 private:
     QWidget* BuildKindTable();

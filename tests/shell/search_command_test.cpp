@@ -7,6 +7,10 @@
 #include <QRadioButton>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QUrl>
+#include <cstdio>
+
+#include "results/open_result.h"
 
 #include "shell/record_view_window.h"
 #include "shell/result_clicks.h"
@@ -79,6 +83,14 @@ TEST_F(SearchTest, OneByOneShowsRowsWhileTheSearchRuns) {
     EXPECT_EQ(window->Statistics().FieldText("stat_4_4"), QStringLiteral("3"));
     EXPECT_EQ(window->Statistics().FieldText("stat_4_1"), QStringLiteral("6"));
     EXPECT_FALSE(window->Statistics().FieldText("startTime").isEmpty());
+    EXPECT_FALSE(window->Statistics().FieldText("endTime").isEmpty());
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_0"), QStringLiteral("6"));   // hits
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_2"), QStringLiteral("3"));   // found in files
+    EXPECT_EQ(window->Statistics().FieldText("stat_4_3"), QStringLiteral("1"));   // found in folders
+    EXPECT_EQ(window->Statistics().FieldText("type_2_0"), QStringLiteral("3"));   // Txt examined
+    EXPECT_EQ(window->Statistics().FieldText("type_2_1"), QStringLiteral("3"));   // Txt found
+    EXPECT_EQ(window->Statistics().FieldText("sumExamined"), QStringLiteral("3"));
+    EXPECT_EQ(window->Statistics().findChild<QLabel*>("phase")->text(), QStringLiteral("End of search !!! "));
     EXPECT_FALSE(window->Statistics().isHidden());
 }
 
@@ -151,36 +163,117 @@ TEST_F(SearchTest, RefusedSearchesLeaveTheWindowIdle) {
     EXPECT_TRUE(Control(kIdSearch)->isEnabled());
 }
 
+QColor ColourAt(QTextEdit& edit, int position) {
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(position + 1);  // the format of the character before the cursor
+    return cursor.charFormat().foreground().color();
+}
+
+// The hit line with up to two lines above and below it (line 1 has only one above it).
 TEST_F(SearchTest, TheFirstRowIsPreviewedWithItsHitsColoured) {
-    SetUpFolder(1, "before\nsay alpha and beta\n");
+    SetUpFolder(1, "before\nsay alpha and beta\nafter\nlast\nbeyond\n");
     Query("alpha beta");
     ASSERT_TRUE(SearchAndWait());
     auto* preview = Control<QTextEdit>(kIdPreview);
-    ASSERT_EQ(preview->toPlainText(), QStringLiteral("say alpha and beta"));
-    QTextCursor cursor(preview->document());
-    cursor.setPosition(5);  // inside "alpha", the first term: red
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
-    cursor.setPosition(16);  // inside "beta", the second term: green
-    EXPECT_EQ(cursor.charFormat().foreground().color(), QColor(0, 255, 0));
-    cursor.setPosition(2);
-    EXPECT_NE(cursor.charFormat().foreground().color(), QColor(255, 0, 0));
+    const QString text = preview->toPlainText();
+    ASSERT_EQ(text, QStringLiteral("before\nsay alpha and beta\nafter\nlast\n"));
+    EXPECT_EQ(ColourAt(*preview, int(text.indexOf("alpha"))), QColor(255, 0, 0));
+    EXPECT_EQ(ColourAt(*preview, int(text.indexOf("alpha")) + 4), QColor(255, 0, 0));
+    EXPECT_EQ(ColourAt(*preview, int(text.indexOf("beta"))), QColor(0, 255, 0));
+    EXPECT_NE(ColourAt(*preview, int(text.indexOf("alpha")) + 5), QColor(255, 0, 0));
+    EXPECT_NE(ColourAt(*preview, int(text.indexOf("say"))), QColor(255, 0, 0));
     EXPECT_TRUE(preview->isReadOnly());
 }
 
-TEST_F(SearchTest, DefaultApplicationModeOpensTheFileInsteadOfPreviewing) {
-    SetUpFolder(1, "alpha\n");
+// The edit counts UTF-16 units: characters outside the BMP before a hit must not shift its colour.
+TEST_F(SearchTest, HitsAfterWideCharactersAreColouredWhereTheyStand) {
+    options().SetInt(qf::Opt::ABOVERESNO, 0);
+    options().SetInt(qf::Opt::BELOWRESNO, 0);
+    SetUpFolder(1, "caf\xC3\xA9 \xF0\x9F\x98\x80 alpha\n");
     Query("alpha");
-    Click(kIdOpenDefaultApp);
+    ASSERT_TRUE(SearchAndWait());
+    auto* preview = Control<QTextEdit>(kIdPreview);
+    const QString text = preview->toPlainText();
+    const int hit = int(text.indexOf(QStringLiteral("alpha")));
+    ASSERT_EQ(hit, 8);  // "café " is 5 units, the emoji 2, then a blank
+    EXPECT_NE(ColourAt(*preview, hit - 1), QColor(255, 0, 0));
+    EXPECT_EQ(ColourAt(*preview, hit), QColor(255, 0, 0));
+    EXPECT_EQ(ColourAt(*preview, hit + 4), QColor(255, 0, 0));
+    EXPECT_EQ(text.size(), hit + 6);  // the hit line and its line break
+}
+
+TEST_F(SearchTest, AFileGoneSinceTheSearchKeepsThePreviewAndSays0067) {
+    SetUpFolder(2, "alpha\n");
+    Query("alpha");
+    ASSERT_TRUE(SearchAndWait());
+    auto* preview = Control<QTextEdit>(kIdPreview);
+    const QString before = preview->toPlainText();
+    std::remove((data / "f1001.txt").c_str());
+    messages.Clear();
+    window->Clicks().Clicked(1);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "Error !    Msg no: 0067.");
+    EXPECT_EQ(preview->toPlainText(), before);
+}
+
+class OpenTest : public SearchTest {
+protected:
+    void SetUp() override {
+        SetUpFolder(1, "alpha\n");
+        Query("alpha");
+        Click(kIdOpenDefaultApp);
+        desktop().openUrl = [this](const QUrl& url) {
+            opened << url.toLocalFile();
+            return openSucceeds;
+        };
+        desktop().startDetached = [this](const QString& program, const QStringList& arguments) {
+            started << program + " " + arguments.join(' ');
+            return true;
+        };
+        desktop().editor.clear();
+    }
+    QtDesktopOpener& desktop() { return window->Clicks().desktop; }
+
     QStringList opened;
-    window->Clicks().openFile = [&](const QString& path) {
-        opened << path;
-        return true;
-    };
+    QStringList started;
+    bool openSucceeds = true;
+};
+
+TEST_F(OpenTest, DefaultApplicationModeOpensTheFileInsteadOfPreviewing) {
     ASSERT_TRUE(SearchAndWait());
     EXPECT_TRUE(opened.isEmpty());  // the end of a search never opens a file by itself
     window->Clicks().Clicked(0);
     EXPECT_EQ(opened, QStringList{QString::fromStdString(data / "f1000.txt")});
+    EXPECT_TRUE(started.isEmpty());
     EXPECT_TRUE(Control<QTextEdit>(kIdPreview)->toPlainText().isEmpty());
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+// "open" failing falls back to the user's editor, started without waiting for it.
+TEST_F(OpenTest, WithoutADesktopHandlerTheEditorOpensTheFile) {
+    ASSERT_TRUE(SearchAndWait());
+    openSucceeds = false;
+    desktop().editor = {"vi", "-R"};
+    window->Clicks().DoubleClicked();
+    EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(started, QStringList{QStringLiteral("vi -R ") + QString::fromStdString(data / "f1000.txt")});
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(OpenTest, NothingToOpenWithSays193) {
+    ASSERT_TRUE(SearchAndWait());
+    openSucceeds = false;
+    window->Clicks().Clicked(0);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().caption, "ShellExecute Warnings !    Msg no: 193.");
+    EXPECT_EQ(messages.Last().text, std::string(qf::OpenFailureText(qf::kOpenNoAssociation)));
+
+    std::remove((data / "f1000.txt").c_str());
+    messages.Clear();
+    window->Clicks().Clicked(0);
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, std::string(qf::OpenFailureText(qf::kOpenFileNotFound)));
+    EXPECT_EQ(opened.size(), 1);  // a missing file never reaches the desktop
 }
 
 TEST_F(SearchTest, RecordViewShowsTheClickedRowBesideItsLabels) {
@@ -197,6 +290,11 @@ TEST_F(SearchTest, RecordViewShowsTheClickedRowBesideItsLabels) {
     EXPECT_EQ(view.ValueText(2), QStringLiteral("1/1"));
     EXPECT_EQ(view.ValueText(3), QStringLiteral("2/3"));
     EXPECT_EQ(view.ValueText(6), QStringLiteral("f1001.txt"));
+    // The hit is coloured in both the first-hit text and the full line.
+    const QString text = view.Text().toPlainText();
+    EXPECT_EQ(ColourAt(view.Text(), int(text.indexOf("alpha"))), QColor(255, 0, 0));
+    EXPECT_EQ(ColourAt(view.Text(), int(text.indexOf("x alpha")) + 2), QColor(255, 0, 0));
+    EXPECT_NE(ColourAt(view.Text(), int(text.indexOf("x alpha"))), QColor(255, 0, 0));
 
     Click(kIdRecordView);
     EXPECT_TRUE(view.isHidden());

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <thread>
 
+#include "archive/search_folders.h"
 #include "shell/log_viewer_window.h"
 #include "shell/message_boxes.h"
 #include "shell/statistics_window.h"
@@ -21,25 +22,26 @@ using namespace qf::shell;
 namespace qftest {
 namespace {
 
-TEST(LogViewerTest, ShowsTheFinalLogOrWhyThereIsNone) {
-    TempDir logs;
-    EXPECT_EQ(LogViewerText(logs / "ZipDefault.log", LogKind::Unzip), " No search action was performed.");
-    EXPECT_EQ(LogViewerText(logs / "Copydefault.log", LogKind::Copy), " No copy process was performed.");
-    WriteFile(logs / "WordDefault.log", "  \r\n");
-    EXPECT_EQ(LogViewerText(logs / "WordDefault.log", LogKind::Word), " No errors occur during the search process.");
-    WriteFile(logs / "Pdfdefault.log", "Search started at : 01/02/2024  10:00:00\r\n\r\nPdf conversion OK  :    /a.pdf\r\n");
-    LogViewerWindow viewer(LogKind::Pdf, logs.Path());
-    viewer.Refresh();
+// The viewers read the final logs from the log folder of the current options, each time they are shown.
+TEST_F(WindowTest, LogViewersShowTheFinalLogOfTheLogFolder) {
+    const std::string logFolder = qf::SearchFoldersOf(options(), home.Path()).logFolder;
+    WriteFile(logFolder + "/Pdfdefault.log", "Search started at : 01/02/2024  10:00:00\r\n\r\nPdf conversion OK  :    /a.pdf\r\n");
+    window->ShowLog(qf::LogProcess::Pdf);
+    LogViewerWindow& viewer = window->LogViewer(qf::LogProcess::Pdf);
     EXPECT_EQ(viewer.windowTitle(), QStringLiteral("See the Pdf log file"));
     EXPECT_EQ(viewer.Text(), QStringLiteral("Search started at : 01/02/2024  10:00:00\n\nPdf conversion OK  :    /a.pdf\n"));
+
+    WriteFile(logFolder + "/Pdfdefault.log", "  \r\n");
+    window->ShowLog(qf::LogProcess::Pdf);
+    EXPECT_EQ(viewer.Text(), QStringLiteral(" No errors occur during the search process."));
 }
 
 TEST_F(WindowTest, LogMenuAndStatisticsViewButtonsOpenTheViewers) {
     window->findChild<QAction*>(IdName(kCmdUnzipLog))->trigger();
-    EXPECT_FALSE(window->LogViewer(LogKind::Unzip).isHidden());
-    EXPECT_EQ(window->LogViewer(LogKind::Unzip).Text(), QStringLiteral(" No search action was performed."));
+    EXPECT_FALSE(window->LogViewer(qf::LogProcess::Zip).isHidden());
+    EXPECT_EQ(window->LogViewer(qf::LogProcess::Zip).Text(), QStringLiteral(" No search action was performed."));
     window->Statistics().findChild<QPushButton*>("view_word")->click();
-    EXPECT_FALSE(window->LogViewer(LogKind::Word).isHidden());
+    EXPECT_FALSE(window->LogViewer(qf::LogProcess::Word).isHidden());
 }
 
 TEST_F(WindowTest, StatisticsOkStoresDoNotShowAgain) {
