@@ -42,23 +42,25 @@ void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
     }
 }
 
-// Rebuilds under the lock; returns false when the store is empty.
+// Rebuilds from a copy of the store and swaps the new list in, so that the
+// lock is held only for the copy and the swap: a window painting rows must
+// not wait for a whole sort. Returns false when the store is empty.
 bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPerFile, int keyIndex,
                    bool descending, bool* knownKey) {
-    bool found = false;
-    results.WithLock([&](RESULT_LIST& list, FileResultsStore& store) {
-        list.clear();
-        if (store.empty()) return;
-        found = true;
-        list = RebuildResultList(store, maxLinesPerFile);
-        view.folderCount = CountFolders(store);
-        ListViewSpacer(list);
-        const bool sorted = SortResultList(list, keyIndex, descending);
-        if (knownKey) *knownKey = sorted;
-        view.folderFileCounts = RenumberResultList(list);
-    });
-    if (!found) view.folderFileCounts.clear();
-    return found;
+    const FileResultsStore store = results.CopyStore();
+    if (store.empty()) {
+        results.ReplaceList({});
+        view.folderFileCounts.clear();
+        return false;
+    }
+    RESULT_LIST list = RebuildResultList(store, maxLinesPerFile);
+    view.folderCount = CountFolders(store);
+    ListViewSpacer(list);
+    const bool sorted = SortResultList(list, keyIndex, descending);
+    if (knownKey) *knownKey = sorted;
+    view.folderFileCounts = RenumberResultList(list);
+    results.ReplaceList(std::move(list));
+    return true;
 }
 
 }  // namespace

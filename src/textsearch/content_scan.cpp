@@ -12,8 +12,11 @@ namespace {
 void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines) {
     std::FILE* file = OpenForScan(path);
     if (!file) return;  // a file that does not open has no hit lines
-    LineReader reader(file, !context.query.matcher.caseSensitive);
-    ScanLines(context, reader, lines);
+    {
+        LineReader reader(file, !context.query.matcher.caseSensitive, context.buffers);
+        ScanLines(context, reader, lines);
+    }
+    context.buffers.ReleaseIfGrown();
 }
 
 // The one folder whose files keep the times reading gave them.

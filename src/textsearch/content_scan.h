@@ -25,6 +25,7 @@ struct ContentScanContext {
     // Told of every file whose content was read, with or without hits (statistics).
     std::function<void(const tagSelectedFileFolderStruct& entry, bool found)> fileExamined = {};
     SearchStatistics* statistics = nullptr;  // the statistics grid, when the run keeps one
+    ScanBuffers buffers = {};                 // read buffers reused from file to file
 };
 
 // Processes one entry of the selected-file list: a name or "File" result is

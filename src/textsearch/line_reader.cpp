@@ -1,7 +1,6 @@
 #include "textsearch/line_reader.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -44,13 +43,21 @@ size_t CountLineFeeds(const char* p, size_t n) {
         std::memcpy(&w, p + i, 8);
         const uint64_t t = w ^ ('\n' * kOnes);
         const uint64_t zero = ~(((t & kLow7) + kLow7) | t | kLow7);  // 0x80 in each byte that was LF
-        count += size_t(std::popcount(zero));
+        // One per LF byte, summed into the top byte (at most 8): no popcount
+        // instruction is assumed.
+        count += size_t((((zero >> 7) * kOnes) >> 56));
     }
     for (; i < n; ++i) count += p[i] == '\n';
     return count;
 }
 
 }  // namespace
+
+void ScanBuffers::ReleaseIfGrown() {
+    if (text.size() <= kBlockSize && folded.size() <= kBlockSize) return;
+    std::vector<char>().swap(text);
+    std::vector<char>().swap(folded);
+}
 
 std::FILE* OpenForScan(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -59,9 +66,12 @@ std::FILE* OpenForScan(const std::string& path) {
     return file;
 }
 
-LineReader::LineReader(std::FILE* file, bool fold) : file_(file), fold_(fold), eof_(file == nullptr) {
-    buffer_.resize(kBlockSize);
-    if (fold_) folded_.resize(kBlockSize);
+LineReader::LineReader(std::FILE* file, bool fold) : LineReader(file, fold, own_) {}
+
+LineReader::LineReader(std::FILE* file, bool fold, ScanBuffers& buffers)
+    : file_(file), fold_(fold), eof_(file == nullptr), buffer_(buffers.text), folded_(buffers.folded) {
+    if (buffer_.size() < kBlockSize) buffer_.resize(kBlockSize);
+    if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
 }
 
 LineReader::~LineReader() {
@@ -82,7 +92,7 @@ bool LineReader::Fill() {
     }
     if (end_ == buffer_.size()) {  // one line longer than the buffer
         buffer_.resize(buffer_.size() * 2);
-        if (fold_) folded_.resize(buffer_.size());
+        if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
     const size_t n = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
     if (n == 0) {

@@ -17,10 +17,23 @@ struct TextLine {
     std::string_view folded;  // comparison form, same length
 };
 
+// The two read buffers, kept from file to file: a search reads many small
+// files, and fresh large buffers for each would cost more than the reading.
+struct ScanBuffers {
+    std::vector<char> text;
+    std::vector<char> folded;
+
+    // Gives back what a very long line made them grow to, so that one huge
+    // line does not keep its memory for the rest of the search.
+    void ReleaseIfGrown();
+};
+
 class LineReader {
 public:
     // Takes ownership of file (may be null: no lines). fold: lowercase the copy.
     LineReader(std::FILE* file, bool fold);
+    // The same, reading through buffers that outlive the reader.
+    LineReader(std::FILE* file, bool fold, ScanBuffers& buffers);
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -40,11 +53,12 @@ private:
     void FoldRange(size_t from, size_t to);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
+    ScanBuffers own_;
     std::FILE* file_;
     bool fold_;
     bool eof_ = false;
-    std::vector<char> buffer_;
-    std::vector<char> folded_;
+    std::vector<char>& buffer_;
+    std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte
     size_t end_ = 0;    // one past the last byte read
 };
