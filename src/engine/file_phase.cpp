@@ -45,7 +45,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     std::string extension = ExtensionOfName(listed.data.cFileName);
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
     ++context.session.counters.nFilesExamined;
-    CountFileExamined(context.session.statistics, context.statRows, extension, IsBinaryType(o, extension));
+    CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));

@@ -29,7 +29,6 @@ struct RunContext {
     SearchObserver& observer;
     UserMessages& messages;
     SearchModes modes;
-    ActiveRows statRows;  // the statistics rows this run counts in
     FolderTermRules folderRules;
     FileTermRules fileRules;
     IgnoredFolderSet ignored;

@@ -92,7 +92,7 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
     ++context.session.counters.nFoldersExamined;
     StartNextFolder(context.session.statistics);
-    CountFolderExamined(context.session.statistics, context.statRows);
+    CountFolderExamined(context.session.statistics, context.modes);
     context.observer.CurrentName(folder.sWorkingFolder);
 
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
@@ -131,7 +131,6 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     Session& s = context.session;
     s.counters.Reset();
     ResetStatistics(s.statistics);
-    context.statRows = ActiveRows::FromOptions(context.options);
     context.selected.clear();
     s.bStopSearch = 0;
     context.observer.StatusText("Searching ...");
