@@ -4,6 +4,7 @@
 # every line, not the printing of results.
 # Usage: bench/content_bench.sh [QUILLFIND_CLI] [TREE] [COPIES] [RUNS] [TERM]
 set -eu
+. "$(dirname "$0")/bench_lib.sh"
 
 CLI=${1:-build/quillfind-cli}
 TREE=${2:-/tmp/quillfind-content-bench}
@@ -17,15 +18,7 @@ if ! command -v rg >/dev/null 2>&1; then
 fi
 
 if [ ! -d "$TREE" ]; then
-    echo "building $TREE ($COPIES copies of /usr/include and /usr/share/doc) ..." >&2
-    mkdir -p "$TREE"
-    i=1
-    while [ "$i" -le "$COPIES" ]; do
-        mkdir -p "$TREE/copy$i"
-        cp -r /usr/include "$TREE/copy$i/include" 2>/dev/null || true
-        cp -r /usr/share/doc "$TREE/copy$i/doc" 2>/dev/null || true
-        i=$((i + 1))
-    done
+    build_text_tree "$TREE" "$COPIES"
     # One hit per copy, deep in a large file, so every tool must read it all.
     i=1
     while [ "$i" -le "$COPIES" ]; do
@@ -39,20 +32,6 @@ echo "tree: $TREE  files: $FILES  bytes: $BYTES  term: $TERM_TEXT"
 
 HOME_DIR=$(mktemp -d)
 trap 'rm -rf "$HOME_DIR"' EXIT
-
-best_of() {
-    best=""
-    n=0
-    while [ "$n" -lt "$RUNS" ]; do
-        start=$(date +%s.%N)
-        "$@" >/dev/null 2>&1 || true
-        end=$(date +%s.%N)
-        t=$(echo "$end - $start" | bc -l)
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" -eq 1 ]; then best=$t; fi
-        n=$((n + 1))
-    done
-    echo "$best"
-}
 
 # Every tool reads every file (quillfind's default type rules let all files
 # through; binary types are kept out, as grep -I and ripgrep do).

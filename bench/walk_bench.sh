@@ -2,6 +2,7 @@
 # Walk speed in "By file name" mode beside find and fd on the same large tree.
 # Usage: bench/walk_bench.sh [QUILLFIND_CLI] [TREE] [COPIES] [RUNS]
 set -eu
+. "$(dirname "$0")/bench_lib.sh"
 
 CLI=${1:-build/quillfind-cli}
 TREE=${2:-/tmp/quillfind-walk-bench}
@@ -14,17 +15,7 @@ if ! command -v fdfind >/dev/null 2>&1; then
     apt-get install -y fd-find >/dev/null 2>&1 || echo "fd-find not available; its column stays empty" >&2
 fi
 
-if [ ! -d "$TREE" ]; then
-    echo "building $TREE ($COPIES copies of /usr/include and /usr/share/doc) ..." >&2
-    mkdir -p "$TREE"
-    i=1
-    while [ "$i" -le "$COPIES" ]; do
-        mkdir -p "$TREE/copy$i"
-        cp -r /usr/include "$TREE/copy$i/include" 2>/dev/null || true
-        cp -r /usr/share/doc "$TREE/copy$i/doc" 2>/dev/null || true
-        i=$((i + 1))
-    done
-fi
+build_text_tree "$TREE" "$COPIES"
 FILES=$(find "$TREE" -type f | wc -l)
 FOLDERS=$(find "$TREE" -type d | wc -l)
 MATCHES=$(find "$TREE" -name "$PATTERN" | wc -l)
@@ -32,21 +23,6 @@ echo "tree: $TREE  files: $FILES  folders: $FOLDERS  matching '$PATTERN': $MATCH
 
 HOME_DIR=$(mktemp -d)
 trap 'rm -rf "$HOME_DIR"' EXIT
-
-# Best of RUNS wall-clock seconds of a command (output discarded).
-best_of() {
-    best=""
-    n=0
-    while [ "$n" -lt "$RUNS" ]; do
-        start=$(date +%s.%N)
-        "$@" >/dev/null 2>&1 || true
-        end=$(date +%s.%N)
-        t=$(echo "$end - $start" | bc -l)
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc -l)" -eq 1 ]; then best=$t; fi
-        n=$((n + 1))
-    done
-    echo "$best"
-}
 
 # Warm the cache once with every tool.
 find "$TREE" -name "$PATTERN" >/dev/null 2>&1

@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/case_fold.h"
+#include "platform/dir_reader.h"
 #include "platform/entry_stat.h"
 
 namespace qf {
@@ -99,31 +100,16 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out) {
     out.clear();
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return false;
-    DIR* dir = fdopendir(fd);
-    if (!dir) {
-        close(fd);
-        return false;
-    }
-    bool ok = true;
-    for (;;) {
-        errno = 0;
-        const dirent* ent = readdir(dir);
-        if (!ent) {
-            ok = errno == 0;
-            break;
-        }
-        const char* name = ent->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) continue;
+    const bool ok = detail::ForEachDirEntry(fd, [&](const dirent& ent) {
         FolderEntry entry;
-        if (ent->d_type == DT_REG) {
+        if (ent.d_type == DT_REG) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
-            entry.data.cFileName = name;
-        } else if (!ExamineEntry(fd, name, ent->d_type, entry)) {
-            continue;
+            entry.data.cFileName = ent.d_name;
+        } else if (!ExamineEntry(fd, ent.d_name, ent.d_type, entry)) {
+            return;
         }
         out.push_back(std::move(entry));
-    }
-    closedir(dir);
+    });
     if (!ok) {
         out.clear();
         return false;

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/dir_reader.h"
 #include "platform/paths.h"
 
 namespace qf {
@@ -73,24 +74,7 @@ bool IsBelow(const std::string& resolvedPath, const std::string& resolvedFolder,
 bool ReadNames(int dirFd, std::vector<std::string>& names) {
     const int listFd = openat(dirFd, ".", kDirFlags);
     if (listFd < 0) return false;
-    DIR* dir = fdopendir(listFd);
-    if (!dir) {
-        close(listFd);
-        return false;
-    }
-    bool ok = true;
-    for (;;) {
-        errno = 0;
-        const dirent* ent = readdir(dir);
-        if (!ent) {
-            ok = errno == 0;
-            break;
-        }
-        if (std::strcmp(ent->d_name, ".") != 0 && std::strcmp(ent->d_name, "..") != 0)
-            names.emplace_back(ent->d_name);
-    }
-    closedir(dir);
-    return ok;
+    return detail::ForEachDirEntry(listFd, [&](const dirent& ent) { names.emplace_back(ent.d_name); });
 }
 
 bool HasMarker(int dirFd) {

@@ -51,27 +51,28 @@ void RecordingMessages::Clear() {
     beeps_ = 0;
 }
 
-Message WarningMessage(std::string caption, std::string text) {
+namespace {
+
+Message MessageWithIcon(std::string caption, std::string text, MsgIcon icon) {
     Message m;
     m.caption = std::move(caption);
     m.text = std::move(text);
-    m.icon = MsgIcon::Warning;
+    m.icon = icon;
     return m;
+}
+
+}  // namespace
+
+Message WarningMessage(std::string caption, std::string text) {
+    return MessageWithIcon(std::move(caption), std::move(text), MsgIcon::Warning);
 }
 
 Message ErrorMessage(std::string caption, std::string text) {
-    Message m;
-    m.caption = std::move(caption);
-    m.text = std::move(text);
-    m.icon = MsgIcon::Error;
-    return m;
+    return MessageWithIcon(std::move(caption), std::move(text), MsgIcon::Error);
 }
 
 Message QuestionMessage(std::string caption, std::string text) {
-    Message m;
-    m.caption = std::move(caption);
-    m.text = std::move(text);
-    m.icon = MsgIcon::Warning;
+    Message m = WarningMessage(std::move(caption), std::move(text));
     m.buttons = MsgButtons::YesNo;
     m.defaultAnswer = MsgAnswer::No;
     return m;
