@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "engine/folder_struct.h"
 #include "results/result_view_state.h"
@@ -35,6 +36,9 @@ public:
     std::atomic<int> bStopRequest{0};  // set by Stop, reset by the search-start validation
     std::atomic<int> bStopSearch{0};   // the run's own flag
     DEQ_ARCHIVE_FOLDER_QUE archiveFolderQueue;  // filled by the unzip step, worker thread only
+    // Folders chosen as smart-copy destinations during this program's run,
+    // in the order they were first used (window thread only).
+    std::vector<std::string> copyDestinations;
 
     // The worker of the current or last search (see search_run.h).
     std::thread worker;
