@@ -256,6 +256,7 @@ void SmartCopyDialog::StoreChoices(Options& o) const {
 }
 
 void SmartCopyDialog::Copy() {
+    if (copying_) return;
     for (QLineEdit* field : {copyFrom_, copyTo_, copiedFiles_, bytesCopied_}) field->clear();
     RememberTypedDestination();
     StoreDestinations();
