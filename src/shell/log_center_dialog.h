@@ -10,6 +10,7 @@ namespace qf::shell {
 class LogCenterDialog : public QDialog {
     Q_OBJECT
 public:
+    // Buttons "wordLog", "pdfLog", "copyLog", "unzipLog" emit showLog; "close" closes.
     explicit LogCenterDialog(QWidget* parent = nullptr);
 
 signals:

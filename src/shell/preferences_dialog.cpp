@@ -1,0 +1,87 @@
+#include "shell/preferences_dialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "archive/search_folders.h"
+
+namespace qf::shell {
+namespace {
+
+QCheckBox* Box(const char* text, const char* name, bool checked) {
+    auto* box = new QCheckBox(QString::fromLatin1(text));
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    return box;
+}
+
+QPushButton* Button(const char* text, const char* name) {
+    auto* button = new QPushButton(QString::fromLatin1(text));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+bool Blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+
+// The dialog text when set, else the working folder the next search uses.
+std::string FolderText(const Options& o, Opt dialogText, const std::string& workFolder) {
+    return Blank(o.Text(dialogText)) ? workFolder : o.Text(dialogText);
+}
+
+}  // namespace
+
+PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages,
+                                     std::string appHome, QWidget* parent)
+    : QDialog(parent), options_(options), statistics_(statistics), messages_(messages), appHome_(std::move(appHome)) {
+    setWindowTitle(QStringLiteral("Preferences."));
+    setObjectName(QStringLiteral("preferencesDialog"));
+    endMessage_ = Box("Confirm End Message.", "endMessage", options_.On(Opt::SEARCHENDC));
+    endSound_ = Box("Confirm End Sound.", "endSound", options_.On(Opt::SEARCHENDB));
+    showSummary_ = Box("Automatically displayed the Summary window when start a search process. ", "showSummary",
+                       !options_.On(Opt::SUMSHWHIDE));
+    showWarning_ = Box("Automatically displayed the warning window when start a search process. ", "showWarning",
+                       !options_.On(Opt::WARNINGTMP));
+
+    auto* show = Button("Show", "showTemporary");
+    auto* close = Button("CLOSE", "close");
+    close->setDefault(true);
+    connect(show, &QPushButton::clicked, this, &PreferencesDialog::ShowTemporaryFolders);
+    connect(close, &QPushButton::clicked, this, &PreferencesDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_}) layout->addWidget(box);
+    auto* folders = new QHBoxLayout;
+    folders->addWidget(new QLabel(QStringLiteral("Temporary folders ")));
+    folders->addWidget(show);
+    folders->addStretch();
+    folders->addWidget(close);
+    layout->addLayout(folders);
+}
+
+void PreferencesDialog::ShowTemporaryFolders() {
+    const SearchFolders work = SearchFoldersOf(options_, appHome_);
+    Message message;
+    message.caption = "Temporary folders";
+    message.text = "Temporary folder for converting WORD documents : " +
+                   FolderText(options_, Opt::WRDDFLEDIT, work.wordWorkFolder) + "\n\n" +
+                   "Temporary folder for converting PDF documents : " +
+                   FolderText(options_, Opt::PDFDFLEDIT, work.pdfWorkFolder) + "\n\n" +
+                   "Temporary folder for unzipping ZIP files : " +
+                   FolderText(options_, Opt::ARCDFLEDIT, work.zipWorkFolder);
+    messages_.Show(message);
+}
+
+void PreferencesDialog::accept() {
+    options_.SetInt(Opt::SEARCHENDC, endMessage_->isChecked() ? 1 : 0);
+    options_.SetInt(Opt::SEARCHENDB, endSound_->isChecked() ? 1 : 0);
+    options_.SetInt(Opt::SUMSHWHIDE, showSummary_->isChecked() ? 0 : 1);
+    options_.SetInt(Opt::WARNINGTMP, showWarning_->isChecked() ? 0 : 1);
+    statistics_.SetKeepHidden(!showSummary_->isChecked());
+    QDialog::accept();
+}
+
+}  // namespace qf::shell

@@ -1,0 +1,41 @@
+#pragma once
+// Dialog 147 "Preferences.": the end-of-search message and sound, whether the
+// statistics window and the temporary-folder warning appear when a search
+// starts, and where the temporary folders are.
+
+#include <QDialog>
+#include <string>
+
+#include "platform/user_messages.h"
+#include "settings/options.h"
+#include "shell/statistics_window.h"
+
+class QCheckBox;
+
+namespace qf::shell {
+
+class PreferencesDialog : public QDialog {
+    Q_OBJECT
+public:
+    // `appHome` gives the default temporary folders shown while their options are unset.
+    PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages, std::string appHome,
+                      QWidget* parent = nullptr);
+
+    // CLOSE: the four boxes go into the options; the statistics window's
+    // "Do not show" box follows the summary box. The close box stores nothing.
+    void accept() override;
+
+private:
+    void ShowTemporaryFolders();
+
+    Options& options_;
+    StatisticsWindow& statistics_;
+    UserMessages& messages_;
+    std::string appHome_;
+    QCheckBox* endMessage_ = nullptr;
+    QCheckBox* endSound_ = nullptr;
+    QCheckBox* showSummary_ = nullptr;
+    QCheckBox* showWarning_ = nullptr;
+};
+
+}  // namespace qf::shell
