@@ -27,7 +27,7 @@ void AddItems(QMenu& menu, std::initializer_list<MenuItem> items, MenuActions& a
 }  // namespace
 
 bool IsNotYetAvailable(int command) {
-    return command == kCmdSmartCopy || command == kCmdPreferences || command == kCmdAbout;
+    return command == kCmdAbout;
 }
 
 MenuActions BuildMainMenu(QMenuBar& bar) {

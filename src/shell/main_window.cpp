@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -24,11 +25,13 @@
 #include "shell/log_center_dialog.h"
 #include "shell/folders_dialog.h"
 #include "shell/mode_rules.h"
+#include "shell/preferences_dialog.h"
 #include "shell/record_view_window.h"
 #include "shell/result_clicks.h"
 #include "shell/result_model.h"
 #include "shell/search_bridge.h"
 #include "shell/settings_commands.h"
+#include "shell/smart_copy_dialog.h"
 #include "shell/statistics_window.h"
 
 namespace qf::shell {
@@ -38,13 +41,6 @@ constexpr const char* kCaption = " Quillfind  2.00    -               ";
 
 Message ThreadFailedMessage() {
     return ErrorMessage("Severe Error!    Msg no: 0004.", "Creating Thread fail !!!\n\nAction: Immediately e-mail us, please!");
-}
-
-TempWarningChoice AskWithDialog(QWidget* parent, bool& dontShowAgain) {
-    TempWarningDialog dialog(dontShowAgain, parent);
-    dialog.exec();
-    dontShowAgain = dialog.DontShowAgain();
-    return dialog.Choice();
 }
 
 }  // namespace
@@ -67,7 +63,7 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
     SetUpResultWindow();
     CreateToolWindows();
 
-    askTempWarning = [this](bool& dontShowAgain) { return AskWithDialog(this, dontShowAgain); };
+    askTempWarning = [this](bool& dontShowAgain) { return AskTempWarning(dontShowAgain); };
     folderChooser = [this] { return BrowseForFolder(this); };
     settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this,
                                                    [this] { ShowOptionsInControls(controls_, session_.state.options); });
@@ -141,6 +137,7 @@ void MainWindow::ConnectCommands() {
     connect(c.stop, &QPushButton::clicked, this, &MainWindow::Stop);
     connect(c.selectFolders, &QPushButton::clicked, this, &MainWindow::OpenFoldersDialog);
     connect(c.logCenter, &QPushButton::clicked, this, &MainWindow::OpenLogCenter);
+    connect(c.smartCopy, &QPushButton::clicked, this, &MainWindow::OpenSmartCopy);
     connect(c.statistics, &QPushButton::clicked, this, [this] {
         statistics_->show();
         statistics_->raise();
@@ -160,6 +157,8 @@ void MainWindow::ConnectMenu() {
     on(kCmdWordLog, [this] { ShowLog(LogProcess::Word); });
     on(kCmdPdfLog, [this] { ShowLog(LogProcess::Pdf); });
     on(kCmdCopyLog, [this] { ShowLog(LogProcess::Copy); });
+    on(kCmdSmartCopy, [this] { OpenSmartCopy(); });
+    on(kCmdPreferences, [this] { OpenPreferences(); });
     on(kCmdHelpContents, [this] { OpenHelp(kTopicContents, 15, messages_); });
     on(kCmdQuickStart, [this] { OpenHelp(kTopicQuickStart, 205, messages_); });
     on(kCmdExactPhrase, [this] { OpenHelp(kTopicExactPhrase, 217, messages_); });
@@ -202,6 +201,14 @@ bool MainWindow::ConfirmTempWarning() {
     if (askTempWarning(dontShowAgain) != TempWarningChoice::Continue) return false;
     o.SetInt(Opt::WARNINGTMP, dontShowAgain ? 1 : 0);
     return true;
+}
+
+TempWarningChoice MainWindow::AskTempWarning(bool& dontShowAgain) {
+    TempWarningDialog dialog(dontShowAgain, this);
+    connect(&dialog, &TempWarningDialog::smartCopyRequested, this, &MainWindow::OpenSmartCopy);
+    dialog.exec();
+    dontShowAgain = dialog.DontShowAgain();
+    return dialog.Choice();
 }
 
 void MainWindow::AddQueryToHistory() {
@@ -276,12 +283,31 @@ void MainWindow::SwapTavilanButtons(bool searching) {
 void MainWindow::ShowLog(LogProcess process) {
     LogViewerWindow* viewer = logViewers_.at(process);
     viewer->Refresh(SearchFoldersOf(session_.state.options, session_.AppHome()).logFolder);
+    // Asked for from a modal dialog (smart copy, LOG Center), the viewer must
+    // take input above it; otherwise it stays an ordinary tool window.
+    QWidget* modal = QApplication::activeModalWidget();
+    const Qt::WindowModality wanted = modal && modal != viewer ? Qt::ApplicationModal : Qt::NonModal;
+    if (viewer->windowModality() != wanted) {
+        viewer->hide();
+        viewer->setWindowModality(wanted);
+    }
     viewer->show();
     viewer->raise();
 }
 
 void MainWindow::OpenFoldersDialog() {
     FoldersDialog dialog(session_.state.options, messages_, folderChooser, this);
+    dialog.exec();
+}
+
+void MainWindow::OpenSmartCopy() {
+    SmartCopyDialog dialog(session_, messages_, folderChooser, this);
+    connect(&dialog, &SmartCopyDialog::viewLog, this, [this] { ShowLog(LogProcess::Copy); });
+    dialog.exec();
+}
+
+void MainWindow::OpenPreferences() {
+    PreferencesDialog dialog(session_.state.options, *statistics_, messages_, session_.AppHome(), this);
     dialog.exec();
 }
 

@@ -79,6 +79,9 @@ private:
     void ShowCounters();
     void OpenFoldersDialog();
     void OpenLogCenter();
+    void OpenSmartCopy();
+    void OpenPreferences();
+    TempWarningChoice AskTempWarning(bool& dontShowAgain);
     void ShutDownSearch();
 
     Session& session_;

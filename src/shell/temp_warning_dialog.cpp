@@ -23,8 +23,6 @@ TempWarningDialog::TempWarningDialog(bool dontShowAgain, QWidget* parent) : QDia
     quit->setObjectName(QStringLiteral("quit"));
     smartCopy->setObjectName(QStringLiteral("smartCopy"));
     go->setObjectName(QStringLiteral("continue"));
-    // Smart copy arrives with its dialog; until then the button cannot be used.
-    smartCopy->setEnabled(false);
     go->setDefault(true);
     connect(quit, &QPushButton::clicked, this, [this] {
         choice_ = TempWarningChoice::Quit;
