@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "platform/case_fold.h"
 #include "results/list_view_spacer.h"
@@ -81,25 +82,26 @@ CommandReport GroupResults(SearchResults& results, ResultViewState& view, Option
     if (RefuseEmptyLists(view, messages)) return {CommandOutcome::Refused, {}};
     if (results.Size() == 0) return {CommandOutcome::HideWindow, {}};
     const std::map<std::string, int> groups = GroupNumbers(view.includeTypes);
-    bool found = false;
-    results.WithLock([&](RESULT_LIST& list, FileResultsStore& store) {
-        list.clear();
-        if (store.empty()) return;
-        found = true;
-        list = KeepGroups(RebuildResultList(store, kNoLineLimit), groups);
-        view.folderCount = CountFolders(store);
-        ListViewSpacer(list);
-        SortByGroup(list);
-        view.folderFileCounts = RenumberResultList(list);
-    });
-    if (!found) {
+    // Built from a copy and swapped in: a running search must not wait for
+    // the rebuild and sort to append its next record.
+    const FileResultsStore store = results.CopyStore();
+    if (store.empty()) {
+        results.ReplaceList({});
+        view.folderFileCounts.clear();
         messages.Show(WarningMessage("Warning !    Msg no: 0089.",
                                      "No result lines !\n\nAction: You must do search to get result lines."));
         return {CommandOutcome::Refused, {}};
     }
+    RESULT_LIST list = KeepGroups(RebuildResultList(store, kNoLineLimit), groups);
+    view.folderCount = CountFolders(store);
+    ListViewSpacer(list);
+    SortByGroup(list);
+    view.folderFileCounts = RenumberResultList(list);
+    const size_t rows = list.size();
+    results.ReplaceList(std::move(list));
     const int state = options.Int(Opt::LISTORIGMO);
     if (state == 0 || state == 1) options.SetInt(Opt::LISTORIGMO, state + 2);
-    return {CommandOutcome::Done, "After grouping from original search results - " + std::to_string(results.Size())};
+    return {CommandOutcome::Done, "After grouping from original search results - " + std::to_string(rows)};
 }
 
 CommandReport UngroupResults(SearchResults& results, ResultViewState& view, Options& options,

@@ -1,0 +1,95 @@
+#pragma once
+// Tool window 118 "Managing  results": sorting the result list, grouping it
+// by file type, the hit lines per file it shows, and the lines around a hit
+// in the preview. Usable while a search runs: every command rebuilds from a
+// copy of the per-file store and swaps the new list in.
+
+#include <QDialog>
+#include <QString>
+
+#include "engine/session.h"
+#include "platform/user_messages.h"
+#include "results/click_record.h"
+#include "results/result_view_state.h"
+
+class QComboBox;
+class QGroupBox;
+class QListWidget;
+class QRadioButton;
+class QSpinBox;
+
+namespace qf::shell {
+
+class ManagingResultsWindow : public QDialog {
+    Q_OBJECT
+public:
+    ManagingResultsWindow(Session& session, UserMessages& messages, QWidget* parent = nullptr);
+
+    // Button "Group/Sort/Misc.": fills the type lists from the result list
+    // when Include is empty. False (and hidden) when there are no results.
+    bool RefreshGroupingLists();
+    // The controls into ASCSORTORD, DSCSORTORD, SELSORTORD, ABOVERESNO,
+    // BELOWRESNO and ARESLINENU (OK, a settings save, the settings description).
+    void StoreIntoOptions();
+    // The controls from the options (start-up, a settings file opened).
+    void LoadFromOptions();
+    // Lines above and below a hit, as the two edits show them now.
+    LinesAround PreviewLines() const;
+
+    // OK: stores and hides; CANCEL (reject) only hides.
+    void accept() override;
+
+public slots:
+    // Follows the main window's click-action radios: only the preview uses
+    // the lines above and below.
+    void SetPreviewLinesEnabled(bool enabled);
+    // A search ended: both type lists refilled from its results, and
+    // "From the same file:" set to the per-file limit of the search.
+    void SearchEnded();
+    // Refreshes the type lists, then shows and raises the window.
+    void ShowFromButton();
+
+signals:
+    // The result list was rebuilt: refill the result window with `rows`
+    // rows, select the first and perform the click action.
+    void resultsChanged(qulonglong rows);
+    void statusText(const QString& text);      // "Sorting ..."
+    void statisticsText(const QString& text);  // what a grouping left
+
+private:
+    QWidget* BuildSortBox();
+    QWidget* BuildGroupingBox();
+    QWidget* BuildLinesPerFileBox();
+    QWidget* BuildPreviewLinesBox();
+
+    void Sort();
+    void Group();
+    void Ungroup();
+    void Modify();
+    void Finish(const CommandReport& report);
+    void CheckLinesPerFile(int value);
+    void CheckPreviewLines(QSpinBox& edit, bool above, int value);
+
+    // The state the commands work on. While a search runs its worker owns the
+    // session's copy until the run ends, so the window keeps its own.
+    ResultViewState& View();
+    void ListsIntoView();
+    void ListsFromView();
+
+    Session& session_;
+    UserMessages& messages_;
+    ResultViewState runningView_;
+    bool searchEnded_ = false;
+
+    QComboBox* sortBy_ = nullptr;
+    QRadioButton* ascending_ = nullptr;
+    QRadioButton* descending_ = nullptr;
+    QListWidget* include_ = nullptr;
+    QListWidget* exclude_ = nullptr;
+    QSpinBox* linesPerFile_ = nullptr;
+    QGroupBox* previewBox_ = nullptr;
+    QSpinBox* above_ = nullptr;
+    QSpinBox* below_ = nullptr;
+};
+
+}  // namespace qf::shell
