@@ -212,7 +212,7 @@ MainControls BuildMainControls(QWidget* central) {
     layout->addWidget(splitter, 1);
 
     c.notYetAvailable = {c.selectFiles, c.textOptions, c.dateTimeSize, c.checkTavilan, c.showTavilan,
-                         c.groupSort, c.extractReports};
+                         c.extractReports};
     for (QWidget* w : std::as_const(c.notYetAvailable)) w->setEnabled(false);
     return c;
 }

@@ -23,6 +23,7 @@
 #include "shell/control_ids.h"
 #include "shell/help_pages.h"
 #include "shell/log_center_dialog.h"
+#include "shell/managing_results_window.h"
 #include "shell/folders_dialog.h"
 #include "shell/mode_rules.h"
 #include "shell/preferences_dialog.h"
@@ -65,13 +66,15 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
 
     askTempWarning = [this](bool& dontShowAgain) { return AskTempWarning(dontShowAgain); };
     folderChooser = [this] { return BrowseForFolder(this); };
-    settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this,
-                                                   [this] { ShowOptionsInControls(controls_, session_.state.options); });
+    settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this, [this] { OptionsLoaded(); });
+    settings_->refreshFromToolWindows = [this] { StoreToolWindowsInOptions(); };
     clicks_ = std::make_unique<ResultClicks>(session_, controls_, *recordView_, messages_);
+    clicks_->linesAround = [this] { return managing_->PreviewLines(); };
 
     ShowOptionsInControls(controls_, session_.state.options);
     controls_.openPreview->setChecked(true);
     controls_.openDefaultApp->setChecked(false);
+    managing_->SetPreviewLinesEnabled(true);
     ConnectModeRules();
     ConnectCommands();
     ConnectMenu();
@@ -97,6 +100,27 @@ void MainWindow::CreateToolWindows() {
         logViewers_[process] = new LogViewerWindow(process, this);
     connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
     connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
+    managing_ = new ManagingResultsWindow(session_, messages_, this);
+    connect(managing_, &ManagingResultsWindow::resultsChanged, this, [this](qulonglong rows) {
+        model_->Refill(rows);
+        clicks_->ResultsReordered();
+    });
+    connect(managing_, &ManagingResultsWindow::statusText, this, [this](const QString& text) {
+        controls_.statusLine->setText(text);
+        statistics_->SetPhase(text);
+    });
+    connect(managing_, &ManagingResultsWindow::statisticsText, statistics_, &StatisticsWindow::SetPhase);
+    connect(this, &MainWindow::searchEnded, managing_, &ManagingResultsWindow::SearchEnded);
+}
+
+// A settings file was read: every window shows the options it holds.
+void MainWindow::OptionsLoaded() {
+    ShowOptionsInControls(controls_, session_.state.options);
+    managing_->LoadFromOptions();
+}
+
+void MainWindow::StoreToolWindowsInOptions() {
+    managing_->StoreIntoOptions();
 }
 
 void MainWindow::ConnectModeRules() {
@@ -123,10 +147,12 @@ void MainWindow::ConnectModeRules() {
     connect(c.openPreview, &QRadioButton::clicked, this, [this] {
         controls_.openPreview->setChecked(true);
         controls_.openDefaultApp->setChecked(false);
+        managing_->SetPreviewLinesEnabled(true);
     });
     connect(c.openDefaultApp, &QRadioButton::clicked, this, [this] {
         controls_.openDefaultApp->setChecked(true);
         controls_.openPreview->setChecked(false);
+        managing_->SetPreviewLinesEnabled(false);
     });
     connect(c.recordView, &QCheckBox::clicked, this, [this](bool checked) { clicks_->RecordViewToggled(checked); });
 }
@@ -138,6 +164,7 @@ void MainWindow::ConnectCommands() {
     connect(c.selectFolders, &QPushButton::clicked, this, &MainWindow::OpenFoldersDialog);
     connect(c.logCenter, &QPushButton::clicked, this, &MainWindow::OpenLogCenter);
     connect(c.smartCopy, &QPushButton::clicked, this, &MainWindow::OpenSmartCopy);
+    connect(c.groupSort, &QPushButton::clicked, managing_, &ManagingResultsWindow::ShowFromButton);
     connect(c.statistics, &QPushButton::clicked, this, [this] {
         statistics_->show();
         statistics_->raise();
@@ -243,11 +270,18 @@ void MainWindow::BeginSearchDisplay() {
     SetMenuEnabled(false);
     SwapTavilanButtons(true);
     clicks_->SearchStarted();
+    HideToolWindowsForSearch();
     statistics_->Reset();
     if (statistics_->KeepHidden())
         statistics_->hide();
     else
         statistics_->show();
+}
+
+// A new search starts with the result tools out of the way; they can be
+// shown again while it runs.
+void MainWindow::HideToolWindowsForSearch() {
+    managing_->hide();
 }
 
 void MainWindow::Stop() { StopSearch(session_); }

@@ -19,6 +19,7 @@ namespace qf::shell {
 
 class RecordViewWindow;
 class ResultClicks;
+class ManagingResultsWindow;
 class ResultModel;
 class SearchBridge;
 class SettingsCommands;
@@ -50,6 +51,7 @@ public:
     RecordViewWindow& RecordView() { return *recordView_; }
     LogViewerWindow& LogViewer(LogProcess kind) { return *logViewers_.at(kind); }
     SettingsCommands& Settings() { return *settings_; }
+    ManagingResultsWindow& ManagingResults() { return *managing_; }
 
 public slots:
     void Search();
@@ -83,6 +85,9 @@ private:
     void OpenPreferences();
     TempWarningChoice AskTempWarning(bool& dontShowAgain);
     void ShutDownSearch();
+    void OptionsLoaded();
+    void HideToolWindowsForSearch();
+    void StoreToolWindowsInOptions();
 
     Session& session_;
     UserMessages& messages_;
@@ -92,6 +97,7 @@ private:
     ResultModel* model_ = nullptr;
     StatisticsWindow* statistics_ = nullptr;
     RecordViewWindow* recordView_ = nullptr;
+    ManagingResultsWindow* managing_ = nullptr;
     std::map<LogProcess, LogViewerWindow*> logViewers_;
     std::unique_ptr<ResultClicks> clicks_;
     std::unique_ptr<SettingsCommands> settings_;

@@ -39,7 +39,8 @@ void ResultClicks::DoubleClicked() { ClickAction(); }
 
 void ResultClicks::ClickAction() {
     const Options options = ClickOptions();
-    const ClickInputs inputs{options, session_.state.searchTerms, LinesAroundFromOptions(options), messages_, desktop};
+    const LinesAround around = linesAround ? linesAround() : LinesAroundFromOptions(options);
+    const ClickInputs inputs{options, session_.state.searchTerms, around, messages_, desktop};
     const ClickResult result = qf::ClickAction(session_.results, Row(), inputs);
     if (result.outcome == ClickOutcome::Previewed) ShowViewText(*controls_.preview, result.preview);
 }
@@ -82,6 +83,18 @@ void ResultClicks::SearchEnded() {
     controls_.resultWindow->selectRow(0);
     // The end of a search previews the first row; it never opens an application by itself.
     if (!controls_.openDefaultApp->isChecked()) ClickAction();
+}
+
+void ResultClicks::ResultsReordered() {
+    if (session_.results.Size() == 0) {
+        selectedRow_ = -1;
+        return;
+    }
+    selectedRow_ = 0;
+    controls_.resultWindow->selectRow(0);
+    controls_.resultWindow->setFocus();
+    if (controls_.recordView->isChecked() && !controls_.byFileName->isChecked()) FillRecordView();
+    ClickAction();
 }
 
 }  // namespace qf::shell

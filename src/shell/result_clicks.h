@@ -2,10 +2,12 @@
 // What a click on a result row does: the preview with coloured hits or the
 // file in its default application, and the record view.
 
+#include <functional>
 #include <optional>
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
+#include "results/click_record.h"
 #include "shell/main_controls.h"
 #include "shell/qt_desktop_opener.h"
 #include "shell/record_view_window.h"
@@ -19,6 +21,9 @@ public:
 
     // How "open" and "edit" reach the desktop (tests replace its parts).
     QtDesktopOpener desktop;
+    // Lines shown above and below a previewed hit; the options' values unless
+    // the window supplies what its edits show.
+    std::function<LinesAround()> linesAround;
 
     void Clicked(int row);     // notes the row, refills the record view, click action
     void DoubleClicked();      // click action on the noted row
@@ -26,6 +31,8 @@ public:
     void SearchStarted();
     // Selects the first row and previews it.
     void SearchEnded();
+    // After a sort or a grouping: selects the first row and performs the click action.
+    void ResultsReordered();
     int SelectedRow() const { return selectedRow_; }
 
 private:

@@ -52,6 +52,7 @@ std::string SettingsCommands::DefaultTermsPath() const {
 }
 
 bool SettingsCommands::SaveSettingsTo(const std::string& path) {
+    if (refreshFromToolWindows) refreshFromToolWindows();
     StoreControlsInOptions(controls_, session_.state.options);
     return SaveSettingsFile(session_.state.options, path, messages_);
 }

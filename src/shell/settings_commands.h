@@ -27,6 +27,9 @@ public:
     void OpenTerms();          // 1015
     void SaveTerms();          // 1016
 
+    // Copies what the tool windows show into the options before a save.
+    std::function<void()> refreshFromToolWindows;
+
     bool SaveSettingsTo(const std::string& path);
     bool OpenSettingsFrom(const std::string& path);
 

@@ -50,6 +50,7 @@ TEST_F(SearchTest, SearchDisablesTheControlsAndRestoresThemAtTheEnd) {
     EXPECT_TRUE(Control(kIdStop)->isEnabled());
     EXPECT_TRUE(Control(kIdStatistics)->isEnabled());
     EXPECT_TRUE(Control(kIdLogCenter)->isEnabled());
+    EXPECT_TRUE(Control(kIdSmartCopy)->isEnabled());
     EXPECT_TRUE(Control(kIdCheckTavilan)->isHidden());
     EXPECT_FALSE(Control(kIdShowTavilan)->isHidden());
     EXPECT_FALSE(MenuItem(kCmdSaveSettings)->isEnabled());
@@ -63,7 +64,7 @@ TEST_F(SearchTest, SearchDisablesTheControlsAndRestoresThemAtTheEnd) {
     EXPECT_FALSE(Control(kIdCheckTavilan)->isHidden());
     EXPECT_TRUE(Control(kIdShowTavilan)->isHidden());
     EXPECT_TRUE(MenuItem(kCmdSaveSettings)->isEnabled());
-    EXPECT_FALSE(MenuItem(kCmdPreferences)->isEnabled());  // its dialog comes later
+    EXPECT_TRUE(MenuItem(kCmdPreferences)->isEnabled());
     EXPECT_EQ(window->findChild<QLabel*>("statusLine")->text(), QStringLiteral("End of search !!! "));
 }
 
