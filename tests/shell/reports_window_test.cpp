@@ -191,6 +191,18 @@ TEST_F(ReportsWindowTest, ReportRefusalsComeInOrderAndWriteNothing) {
     EXPECT_FALSE(Exists(*chosen));
 }
 
+// A full disk opens fine but takes no line: no completion message may follow.
+TEST_F(ReportsWindowTest, AWriteFailureAfterOpeningIsNotConfirmed) {
+    if (!Exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    SearchAlpha();
+    chosen = "/dev/full";
+    Press("saveToFile");
+    ExpectOnlyMessage("Severe Error!    Msg no: 0147.", nullptr, qf::MsgIcon::Error);
+    messages.Clear();
+    Press("exportCommaSep");
+    ExpectOnlyMessage("Severe Error!    Msg no: 0211.", nullptr, qf::MsgIcon::Error);
+}
+
 TEST_F(ReportsWindowTest, ExportRefusalsComeInOrder) {
     Press("exportCommaSep");
     ExpectOnlyMessage("Warning!    Msg no: 0208.", nullptr, qf::MsgIcon::Warning);
