@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -172,6 +173,11 @@ void ReportsWindow::Refresh() {
     resultLines_->setChecked(o.On(Opt::LISTRESCHK));
     statistics_->setChecked(o.On(Opt::LISTSUMMAR));
     ApplyEnabling();
+}
+
+void ReportsWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) Refresh();
+    QDialog::showEvent(event);
 }
 
 void ReportsWindow::StoreControls() {

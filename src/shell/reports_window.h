@@ -40,6 +40,10 @@ public slots:
     // "Close": the controls go into the options and the window hides.
     void reject() override;
 
+protected:
+    // Shown again: settings loaded meanwhile appear.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* BuildConstructFrame();
     QWidget* BuildColumnLists();

@@ -333,11 +333,11 @@ TEST_F(ReportsWindowTest, SetDefaultsAndRefreshShowTheOptions) {
     EXPECT_EQ(options().Columns(qf::Opt::LISTINCLIS), qf::ReportColumns());
     EXPECT_EQ(options().Int(qf::Opt::LISTPRECHK), 0);
 
-    // Loaded settings reach the window through Refresh().
+    // Settings loaded while the window is hidden appear when it is shown.
     options().SetColumns(qf::Opt::LISTINCLIS, {{6, "Folder"}});
     options().SetColumns(qf::Opt::LISTEXCLIS, {{4, "File name"}});
     options().SetInt(qf::Opt::LISTRESCHK, 0);
-    reports->Refresh();
+    reports->show();
     EXPECT_EQ(Items("includeColumns"), QStringList{"Folder"});
     EXPECT_EQ(Child<QListWidget>("excludeColumns")->item(0)->data(Qt::UserRole).toInt(), 4);
     EXPECT_FALSE(Child("includeColumns")->isEnabled());
