@@ -22,7 +22,8 @@ constexpr const char* kReportOpenTitle = "Open REPORT file.";
 constexpr const char* kInstantReportName = "default.txt";
 
 // Writes the report into a chosen file and confirms it. 1 when written, 0
-// after a refusal message (0188, 0187, 0189, 0192, 0147).
+// after a refusal message (0188, 0187, 0189, 0192, 0147). A file that could
+// not be written completely (a full disk) is not confirmed: 0147 as well.
 int MakeReport(const ReportRequest& request, const FileChooser& chooser, UserMessages& messages);
 
 // Writes the report as default.txt in the application home without asking
@@ -30,7 +31,8 @@ int MakeReport(const ReportRequest& request, const FileChooser& chooser, UserMes
 int InstantDisplay(const ReportRequest& request, const std::string& appHome, const FileOpener& opener,
                    UserMessages& messages);
 
-// Writes the export into a chosen file and confirms it (0208, 0209, 0210, 0211).
+// Writes the export into a chosen file and confirms it (0208, 0209, 0210,
+// 0211; 0211 also for an incomplete write).
 int MakeExport(const RESULT_LIST& results, const Options& options, const FileChooser& chooser, UserMessages& messages);
 
 // Chooses a saved report and opens it (0190 when cancelled).

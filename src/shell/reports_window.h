@@ -1,0 +1,69 @@
+#pragma once
+// Tool window 117: which sections and columns a report holds, and the
+// commands that show, save, export and reopen reports of the last search.
+// It stays usable while a search runs; a report then covers the results
+// found so far.
+
+#include <QDialog>
+
+#include "engine/session.h"
+#include "platform/user_messages.h"
+#include "reports/report_commands.h"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+
+namespace qf::shell {
+
+class ReportsWindow : public QDialog {
+    Q_OBJECT
+public:
+    ReportsWindow(Session& session, UserMessages& messages, QWidget* parent = nullptr);
+
+    // Replaceable so that tests answer the file dialogs and open nothing.
+    FileChooser chooseSaveFile;  // asked with the save title; empty or nothing cancels
+    FileChooser chooseOpenFile;
+    FileOpener openFile;
+
+    // Check boxes and column lists from the options (after settings were loaded).
+    void Refresh();
+    // Check boxes and column lists into the options (before settings are saved).
+    void StoreControls();
+
+public slots:
+    void InstantDisplay();
+    void SaveToFile();
+    void ExportCommaSeparated();
+    void OpenSaved();
+    void SetDefaults();
+    // "Close": the controls go into the options and the window hides.
+    void reject() override;
+
+protected:
+    // Shown again: settings loaded meanwhile appear.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* BuildConstructFrame();
+    QWidget* BuildColumnLists();
+    QWidget* BuildMoveButtons();
+    QWidget* BuildReportFrame();
+    void MoveColumns(bool toExcluded, bool all);
+    void ApplyEnabling();
+    ReportRequest MakeRequest(const _Multi_Settings_Struct& snapshot) const;
+
+    Session& session_;
+    UserMessages& messages_;
+    QCheckBox* searchLogic_ = nullptr;
+    QCheckBox* resultLines_ = nullptr;
+    QCheckBox* statistics_ = nullptr;
+    QListWidget* included_ = nullptr;
+    QListWidget* excluded_ = nullptr;
+    QWidget* moveButtons_ = nullptr;
+    QPushButton* saveToFile_ = nullptr;
+    QPushButton* openSaved_ = nullptr;
+    QString lastName_;  // the file dialogs' last chosen name
+};
+
+}  // namespace qf::shell
