@@ -12,14 +12,23 @@ void ComboHistory::Remember(const QString& text) {
     while (texts_.size() > kMaxHistoryTexts) texts_.removeLast();
 }
 
-void ComboHistory::Fill(QComboBox& box, const QStringList& extra, const QString& current) const {
+QStringList ComboHistory::Items(const QStringList& extra) const {
     QStringList items = texts_;
     for (const QString& text : extra) {
         const QString trimmed = text.trimmed();
         if (!trimmed.isEmpty() && !items.contains(trimmed)) items << trimmed;
     }
+    return items;
+}
+
+void ComboHistory::Replace(const QStringList& texts) {
+    texts_.clear();
+    for (auto it = texts.crbegin(); it != texts.crend(); ++it) Remember(*it);
+}
+
+void ComboHistory::Fill(QComboBox& box, const QStringList& extra, const QString& current) const {
     box.clear();
-    box.addItems(items);
+    box.addItems(Items(extra));
     box.setEditText(current);
 }
 

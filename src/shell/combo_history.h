@@ -17,6 +17,10 @@ public:
     // Fills the box with the history followed by the extra texts it lacks,
     // and shows `current` in the edit field.
     void Fill(QComboBox& box, const QStringList& extra, const QString& current) const;
+    // The texts the box shows: the history, then the extra texts it lacks.
+    QStringList Items(const QStringList& extra) const;
+    // Takes the texts of a saved drop-down list, first on top.
+    void Replace(const QStringList& texts);
     const QStringList& Texts() const { return texts_; }
 
 private:

@@ -329,3 +329,37 @@ void FileTypesDialog::accept() {
 }
 
 }  // namespace qf::shell
+
+namespace qf::shell {
+namespace {
+
+std::vector<std::string> ToStrings(const QStringList& texts) {
+    std::vector<std::string> out;
+    for (const QString& text : texts) out.push_back(text.toStdString());
+    return out;
+}
+
+QStringList FromStrings(const std::vector<std::string>& texts) {
+    QStringList out;
+    for (const std::string& text : texts) out << QString::fromStdString(text);
+    return out;
+}
+
+}  // namespace
+
+std::vector<std::string> FileTypesDialog::FileNameItems() const {
+    return ToStrings(fileNameHistory_.Items(FromStrings(options_.List(Opt::FILENAMES1))));
+}
+
+std::vector<std::string> FileTypesDialog::ZipNameItems() const {
+    return ToStrings(zipHistory_.Items(FromStrings(options_.List(Opt::ZFILENAMES))));
+}
+
+void FileTypesDialog::RestoreDropDowns(const std::vector<std::string>& fileNames,
+                                       const std::vector<std::string>& zipNames) {
+    fileNameHistory_.Replace(FromStrings(fileNames));
+    zipHistory_.Replace(FromStrings(zipNames));
+    LoadFromOptions();
+}
+
+}  // namespace qf::shell

@@ -32,6 +32,12 @@ public:
     // OK: the checks run in order; the options change only when all pass.
     void accept() override;
 
+    // The drop-down lists of the file-names and ZIP-names boxes, as the search
+    // terms file keeps them, and their restoring from that file.
+    std::vector<std::string> FileNameItems() const;
+    std::vector<std::string> ZipNameItems() const;
+    void RestoreDropDowns(const std::vector<std::string>& fileNames, const std::vector<std::string>& zipNames);
+
 protected:
     void showEvent(QShowEvent* event) override;
 

@@ -174,11 +174,7 @@ QTableView* BuildResultWindow() {
 
 }  // namespace
 
-void MainControls::Enable(QWidget* control, bool on) const {
-    // What the rules decided is kept even for a control that cannot be used yet.
-    control->setProperty("ruleEnabled", on);
-    control->setEnabled(on && !notYetAvailable.contains(control));
-}
+void MainControls::Enable(QWidget* control, bool on) const { control->setEnabled(on); }
 
 MainControls BuildMainControls(QWidget* central) {
     MainControls c;
@@ -211,9 +207,6 @@ MainControls BuildMainControls(QWidget* central) {
     layout->addWidget(BuildQueryRow(c));
     layout->addWidget(splitter, 1);
 
-    c.notYetAvailable = {c.selectFiles, c.textOptions, c.dateTimeSize, c.checkTavilan, c.showTavilan,
-                         c.extractReports};
-    for (QWidget* w : std::as_const(c.notYetAvailable)) w->setEnabled(false);
     return c;
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The controls of the main window, laid out in their groups.
 
-#include <QSet>
-
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -59,9 +57,6 @@ struct MainControls {
     QTableView* resultWindow = nullptr;
     QLabel* statusLine = nullptr;
     QTextEdit* preview = nullptr;
-
-    // Controls whose dialogs come later: they stay disabled whatever the rules say.
-    QSet<QWidget*> notYetAvailable;
 
     void Enable(QWidget* control, bool on) const;
 };

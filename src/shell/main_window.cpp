@@ -22,6 +22,8 @@
 #include "settings/search_start.h"
 #include "shell/control_ids.h"
 #include "shell/help_pages.h"
+#include "shell/date_time_dialog.h"
+#include "shell/file_types_dialog.h"
 #include "shell/log_center_dialog.h"
 #include "shell/managing_results_window.h"
 #include "shell/folders_dialog.h"
@@ -33,7 +35,10 @@
 #include "shell/search_bridge.h"
 #include "shell/settings_commands.h"
 #include "shell/smart_copy_dialog.h"
+#include "shell/reports_window.h"
 #include "shell/statistics_window.h"
+#include "shell/tavilan_view.h"
+#include "shell/text_options_dialog.h"
 
 namespace qf::shell {
 namespace {
@@ -68,6 +73,12 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
     folderChooser = [this] { return BrowseForFolder(this); };
     settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this, [this] { OptionsLoaded(); });
     settings_->refreshFromToolWindows = [this] { StoreToolWindowsInOptions(); };
+    settings_->readDropDowns = [this] {
+        return SettingsCommands::DropDowns{fileTypes_->FileNameItems(), fileTypes_->ZipNameItems()};
+    };
+    settings_->restoreDropDowns = [this](const SettingsCommands::DropDowns& lists) {
+        fileTypes_->RestoreDropDowns(lists.fileNames, lists.zipNames);
+    };
     clicks_ = std::make_unique<ResultClicks>(session_, controls_, *recordView_, messages_);
     clicks_->linesAround = [this] { return managing_->PreviewLines(); };
 
@@ -111,16 +122,27 @@ void MainWindow::CreateToolWindows() {
     });
     connect(managing_, &ManagingResultsWindow::statisticsText, statistics_, &StatisticsWindow::SetPhase);
     connect(this, &MainWindow::searchEnded, managing_, &ManagingResultsWindow::SearchEnded);
+    reports_ = new ReportsWindow(session_, messages_, this);
+    const StoreTargets storeTargets = [this](Options& o) {
+        StoreControlsInOptions(controls_, o);
+        managing_->StoreIntoOptions();
+        reports_->StoreControls();
+    };
+    tavilan_ = new TavilanWindow(session_, storeTargets, this);
+    // Kept for the program's run: its boxes hold the drop-down lists.
+    fileTypes_ = new FileTypesDialog(session_.state.options, messages_, this);
 }
 
 // A settings file was read: every window shows the options it holds.
 void MainWindow::OptionsLoaded() {
     ShowOptionsInControls(controls_, session_.state.options);
     managing_->LoadFromOptions();
+    reports_->Refresh();
 }
 
 void MainWindow::StoreToolWindowsInOptions() {
     managing_->StoreIntoOptions();
+    reports_->StoreControls();
 }
 
 void MainWindow::ConnectModeRules() {
@@ -165,10 +187,16 @@ void MainWindow::ConnectCommands() {
     connect(c.logCenter, &QPushButton::clicked, this, &MainWindow::OpenLogCenter);
     connect(c.smartCopy, &QPushButton::clicked, this, &MainWindow::OpenSmartCopy);
     connect(c.groupSort, &QPushButton::clicked, managing_, &ManagingResultsWindow::ShowFromButton);
-    connect(c.statistics, &QPushButton::clicked, this, [this] {
-        statistics_->show();
-        statistics_->raise();
+    connect(c.extractReports, &QPushButton::clicked, this, [this] { ShowToolWindow(*reports_); });
+    connect(c.selectFiles, &QPushButton::clicked, this, [this] { fileTypes_->exec(); });
+    connect(c.textOptions, &QPushButton::clicked, this, &MainWindow::OpenTextOptions);
+    connect(c.dateTimeSize, &QPushButton::clicked, this, &MainWindow::OpenDateTime);
+    connect(c.checkTavilan, &QPushButton::clicked, this, &MainWindow::OpenCheckTavilan);
+    connect(c.showTavilan, &QPushButton::clicked, this, [this] {
+        tavilan_->Refresh();
+        ShowToolWindow(*tavilan_);
     });
+    connect(c.statistics, &QPushButton::clicked, this, [this] { ShowToolWindow(*statistics_); });
 }
 
 void MainWindow::ConnectMenu() {
@@ -282,6 +310,7 @@ void MainWindow::BeginSearchDisplay() {
 // shown again while it runs.
 void MainWindow::HideToolWindowsForSearch() {
     managing_->hide();
+    reports_->hide();
 }
 
 void MainWindow::Stop() { StopSearch(session_); }
@@ -295,6 +324,7 @@ void MainWindow::RestoreControls() {
 
 void MainWindow::RunEnded() {
     RestoreControls();
+    tavilan_->hide();
     ShowCounters();
     statistics_->RunEnded(session_.statistics);
     clicks_->SearchEnded();
@@ -331,6 +361,29 @@ void MainWindow::ShowLog(LogProcess process) {
 
 void MainWindow::OpenFoldersDialog() {
     FoldersDialog dialog(session_.state.options, messages_, folderChooser, this);
+    dialog.exec();
+}
+
+void MainWindow::ShowToolWindow(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void MainWindow::OpenTextOptions() {
+    TextOptionsDialog dialog(session_.state.options, messages_, this);
+    dialog.UseListMemory(textListMemory_);
+    dialog.exec();
+}
+
+void MainWindow::OpenDateTime() {
+    DateTimeDialog dialog(session_.state.options, messages_, this);
+    dialog.exec();
+}
+
+void MainWindow::OpenCheckTavilan() {
+    TavilanDialog dialog(session_, [this](Options& o) { StoreControlsInOptions(controls_, o); StoreToolWindowsInOptions(); },
+                         this);
     dialog.exec();
 }
 

@@ -10,6 +10,7 @@
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "shell/folder_browser.h"
+#include "shell/list_settings_dialog.h"
 #include "shell/log_viewer_window.h"
 #include "shell/main_controls.h"
 #include "shell/main_menu.h"
@@ -19,7 +20,10 @@ namespace qf::shell {
 
 class RecordViewWindow;
 class ResultClicks;
+class FileTypesDialog;
 class ManagingResultsWindow;
+class ReportsWindow;
+class TavilanWindow;
 class ResultModel;
 class SearchBridge;
 class SettingsCommands;
@@ -52,6 +56,9 @@ public:
     LogViewerWindow& LogViewer(LogProcess kind) { return *logViewers_.at(kind); }
     SettingsCommands& Settings() { return *settings_; }
     ManagingResultsWindow& ManagingResults() { return *managing_; }
+    ReportsWindow& Reports() { return *reports_; }
+    TavilanWindow& Tavilan() { return *tavilan_; }
+    FileTypesDialog& FileTypes() { return *fileTypes_; }
 
 public slots:
     void Search();
@@ -82,6 +89,10 @@ private:
     void OpenFoldersDialog();
     void OpenLogCenter();
     void OpenSmartCopy();
+    void OpenTextOptions();
+    void OpenDateTime();
+    void OpenCheckTavilan();
+    void ShowToolWindow(QWidget& window);
     void OpenPreferences();
     TempWarningChoice AskTempWarning(bool& dontShowAgain);
     void ShutDownSearch();
@@ -98,6 +109,10 @@ private:
     StatisticsWindow* statistics_ = nullptr;
     RecordViewWindow* recordView_ = nullptr;
     ManagingResultsWindow* managing_ = nullptr;
+    ReportsWindow* reports_ = nullptr;
+    TavilanWindow* tavilan_ = nullptr;
+    FileTypesDialog* fileTypes_ = nullptr;
+    TextListMemory textListMemory_;
     std::map<LogProcess, LogViewerWindow*> logViewers_;
     std::unique_ptr<ResultClicks> clicks_;
     std::unique_ptr<SettingsCommands> settings_;

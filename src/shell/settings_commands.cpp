@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "settings/settings_file.h"
 #include "shell/mode_rules.h"
+#include "textsearch/query_terms.h"
 
 namespace qf::shell {
 namespace {
@@ -92,25 +93,39 @@ void SettingsCommands::SaveSettings() {
     SaveSettingsTo(path);
 }
 
+namespace {
+
+OptionList NamesOf(const std::string& text, const Options& o, UserMessages& messages) {
+    OptionList names;
+    if (ParseQueryTerms(text, o.Text(Opt::SEPARATORH), names, messages) == 0) return {};
+    return names;
+}
+
+}  // namespace
+
 SearchTermsData SettingsCommands::TermsFromControls() const {
     const Options& o = session_.state.options;
     SearchTermsData terms;
-    terms.fileNameHistory = o.List(Opt::FILENAMES1);
+    const DropDowns lists = readDropDowns ? readDropDowns() : DropDowns{o.List(Opt::FILENAMES1), o.List(Opt::ZFILENAMES)};
+    terms.fileNameHistory = lists.fileNames;
     terms.fileNameText = o.Text(Opt::CRFILETEXT);
     terms.queryHistory = ComboItems(*controls_.standardBox);
     terms.standardQuery = controls_.standardBox->currentText().toStdString();
     terms.booleanQuery = controls_.booleanEditor->toPlainText().toStdString();
-    terms.zipHistory = o.List(Opt::ZFILENAMES);
+    terms.zipHistory = lists.zipNames;
     terms.zipText = o.Text(Opt::ZFNDFLTEXT);
     return terms;
 }
 
 void SettingsCommands::ShowTerms(const SearchTermsData& terms) {
     Options& o = session_.state.options;
-    o.SetList(Opt::FILENAMES1, terms.fileNameHistory);
+    // The names to search are those of the restored texts; the drop-down
+    // lists only offer earlier texts.
     o.SetText(Opt::CRFILETEXT, terms.fileNameText);
-    o.SetList(Opt::ZFILENAMES, terms.zipHistory);
+    o.SetList(Opt::FILENAMES1, NamesOf(terms.fileNameText, o, messages_));
     o.SetText(Opt::ZFNDFLTEXT, terms.zipText);
+    o.SetList(Opt::ZFILENAMES, NamesOf(terms.zipText, o, messages_));
+    if (restoreDropDowns) restoreDropDowns({terms.fileNameHistory, terms.zipHistory});
     controls_.standardBox->clear();
     for (const std::string& item : terms.queryHistory) controls_.standardBox->addItem(QString::fromStdString(item));
     controls_.standardBox->setEditText(QString::fromStdString(terms.standardQuery));

@@ -5,6 +5,7 @@
 #include <QString>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
@@ -29,6 +30,14 @@ public:
 
     // Copies what the tool windows show into the options before a save.
     std::function<void()> refreshFromToolWindows;
+    // The drop-down lists of the file-names and ZIP-names boxes, which the
+    // search terms file keeps.
+    struct DropDowns {
+        std::vector<std::string> fileNames;
+        std::vector<std::string> zipNames;
+    };
+    std::function<DropDowns()> readDropDowns;
+    std::function<void(const DropDowns&)> restoreDropDowns;
 
     bool SaveSettingsTo(const std::string& path);
     bool OpenSettingsFrom(const std::string& path);

@@ -18,7 +18,6 @@ using namespace qf::shell;
 namespace qftest {
 namespace {
 
-bool RuleEnabled(QWidget* w) { return w->property("ruleEnabled").toBool(); }
 
 TEST_F(WindowTest, CreatesEveryControlWithItsCaptionAndNumber) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral(" Quillfind  2.00    -               "));
@@ -74,17 +73,17 @@ TEST_F(WindowTest, UncheckingTheLastTargetFallsBackToByFileName) {
     for (int id : {kIdFileContent, kIdFileName, kIdFileExtension, kIdFolderName}) EXPECT_FALSE(Control(id)->isEnabled());
     EXPECT_FALSE(Control(kIdStandardBox)->isEnabled());
     EXPECT_FALSE(Control(kIdStandardBox)->isHidden());
-    EXPECT_FALSE(RuleEnabled(Control(kIdTextOptions)));
-    EXPECT_TRUE(RuleEnabled(Control(kIdSelectFiles)));
+    EXPECT_FALSE(Control(kIdTextOptions)->isEnabled());
+    EXPECT_TRUE(Control(kIdSelectFiles)->isEnabled());
     EXPECT_EQ(options().Int(qf::Opt::STANRADIO1), 0);
 }
 
 TEST_F(WindowTest, FolderNameAloneDisablesSelectFiles) {
     Click(kIdFolderName);
     Click(kIdFileContent);
-    EXPECT_FALSE(RuleEnabled(Control(kIdSelectFiles)));
+    EXPECT_FALSE(Control(kIdSelectFiles)->isEnabled());
     Click(kIdFileName);
-    EXPECT_TRUE(RuleEnabled(Control(kIdSelectFiles)));
+    EXPECT_TRUE(Control(kIdSelectFiles)->isEnabled());
 }
 
 TEST_F(WindowTest, QueryTextInRestoresTheStandardContentSearch) {
