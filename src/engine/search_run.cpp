@@ -221,6 +221,9 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
 }
 
 int ValidateSessionSearch(Session& session, UserMessages& messages) {
+    // A refusal before the Boolean check must not leave the last check's
+    // text and fault marks for the editor to show.
+    session.booleanQuery = {};
     return ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options), messages,
                                session.bStopRequest);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 
 #include "platform/case_fold.h"
 #include "textsearch/boolean_evaluation.h"
@@ -153,17 +154,22 @@ Verdict Neighbours(const BOOL_STRUCT& t) {
                       "Error !    Msg no: 0045.", "Operator must followed by ( or by expression or by .NOT. !");
 }
 
-Fault GroupFault(const BOOL_STRUCT& work, size_t left, size_t right, bool single) {
+// The tokens of the checked list that each token of a reduced list stands for.
+using Spans = std::vector<std::pair<size_t, size_t>>;
+
+// A group fault marks the group's tokens in the checked list, the text the
+// editor shows, not in the reduced list the user never sees after the message.
+Fault GroupFault(const BOOL_STRUCT& checked, const Spans& spans, size_t left, size_t right, bool single) {
     std::vector<size_t> bad;
-    for (size_t i = left; i <= right; ++i) bad.push_back(i);
+    for (size_t i = spans[left].first; i <= spans[right].second; ++i) bad.push_back(i);
     if (single)
         return Fault{"Error !    Msg no: 0046.",
                      "There must be operator .NOT. before left brackets \nif there is one expression between brackets!",
-                     work, bad};
+                     checked, bad};
     return Fault{"Error !    Msg no: 0047.",
                  "There are two or more operators (excluding .NOT.) and/or \n\nthree or more arguments between left "
                  "and right round brackets !",
-                 work, bad};
+                 checked, bad};
 }
 
 Fault ExtraBracketsFault(const BOOL_STRUCT& work) {
@@ -176,10 +182,10 @@ Fault ExtraBracketsFault(const BOOL_STRUCT& work) {
 }
 
 // Reduces one innermost group as the evaluation does, every argument true.
-Verdict ReduceGroup(BOOL_STRUCT& work, size_t right) {
+Verdict ReduceGroup(const BOOL_STRUCT& checked, BOOL_STRUCT& work, Spans& spans, size_t right) {
     size_t left = right;
     while (left > 0 && !IsLeft(work[left])) --left;
-    if (!IsLeft(work[left])) return ExtraBracketsFault(work);
+    if (!IsLeft(work[left])) return ExtraBracketsFault(checked);
     std::vector<int> args;
     std::vector<int> ops;
     for (size_t i = left; i < right; ++i) {
@@ -187,8 +193,8 @@ Verdict ReduceGroup(BOOL_STRUCT& work, size_t right) {
         if (IsAnyOperator(work[i])) ops.push_back(OperatorCode(work[i].sText));
     }
     const bool negated = left > 0 && IsNot(work[left - 1]);
-    if (args.size() == 1 && !negated) return GroupFault(work, left, right, true);
-    if (args.size() >= 3) return GroupFault(work, left, right, false);
+    if (args.size() == 1 && !negated) return GroupFault(checked, spans, left, right, true);
+    if (args.size() >= 3) return GroupFault(checked, spans, left, right, false);
     int value = GroupValue(args, ops);
     const size_t begin = negated ? left - 1 : left;
     if (negated) value = !value;
@@ -198,22 +204,27 @@ Verdict ReduceGroup(BOOL_STRUCT& work, size_t right) {
     result.nKind = kTokenArgument;
     result.bValue = value;
     work[begin] = result;
+    spans[begin].second = spans[right].second;
     work.erase(work.begin() + long(begin) + 1, work.begin() + long(right) + 1);
+    spans.erase(spans.begin() + long(begin) + 1, spans.begin() + long(right) + 1);
     return std::nullopt;
 }
 
-Verdict TestReduction(BOOL_STRUCT work) {
+Verdict TestReduction(const BOOL_STRUCT& checked) {
+    BOOL_STRUCT work = checked;
+    Spans spans;
+    for (size_t i = 0; i < work.size(); ++i) spans.emplace_back(i, i);
     for (_BoolStruct& t : work)
         if (IsArgument(t)) t.bValue = 1;
     for (;;) {
         size_t right = 0;
         while (right < work.size() && !IsRight(work[right])) ++right;
         if (right == work.size()) break;
-        if (Verdict v = ReduceGroup(work, right)) return v;
+        if (Verdict v = ReduceGroup(checked, work, spans, right)) return v;
     }
     for (const _BoolStruct& t : work)
-        if (IsLeft(t)) return ExtraBracketsFault(work);
-    if (work.size() >= 3) return ExtraBracketsFault(work);
+        if (IsLeft(t)) return ExtraBracketsFault(checked);
+    if (work.size() >= 3) return ExtraBracketsFault(checked);
     return std::nullopt;
 }
 
@@ -282,8 +293,7 @@ int CheckBooleanQuery(std::string_view text, std::string_view mark, BooleanQuery
     BOOL_STRUCT tokens = TokenizeBooleanQuery(text, mark);
     if (Verdict fault = CheckTokens(tokens)) {
         query.fault = FaultRecord(*fault);
-        // The editor shows the query as checked, also after a failed test
-        // reduction (the marks refer to the reduced form in query.fault).
+        // The editor shows the query as checked; the marks refer to that text.
         query.normalForm = NormalForm(tokens);
         return Refuse(fault->caption, fault->text, true, query, messages);
     }

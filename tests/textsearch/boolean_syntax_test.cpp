@@ -119,13 +119,28 @@ TEST(BooleanSyntax, AFaultIsMarkedInTheNormalFormAndTheEditorKeepsTheQuery) {
     ASSERT_EQ(c.query.fault.positions.size(), 1u);
     EXPECT_EQ(c.query.fault.sNormalForm.substr(c.query.fault.positions[0], c.query.fault.lengths[0]), ".NOT.");
 
-    // The test reduction marks the reduced group, but the editor shows the query.
+    // A group refused by the test reduction is marked in the query the editor
+    // shows, not in the reduced form: every token of ( c ), also after an
+    // earlier group was reduced.
     c = Check("( ( a .AND. b ) .OR. ( c ) )");
     ASSERT_EQ(c.result, 0);
     EXPECT_EQ(c.query.normalForm, " ( ( a .AND. b ) .OR. ( c ) )");
-    EXPECT_EQ(c.query.fault.sNormalForm, " ( Temporary Result .OR. ( c ) )");
+    EXPECT_EQ(c.query.fault.sNormalForm, c.query.normalForm);
     EXPECT_EQ(c.query.fault.sBadToken, "(");
+    std::string marked;
+    for (size_t i = 0; i < c.query.fault.positions.size(); ++i)
+        marked += c.query.fault.sNormalForm.substr(c.query.fault.positions[i], c.query.fault.lengths[i]) + "|";
+    EXPECT_EQ(marked, "(|c|)|");
     EXPECT_TRUE(c.query.tokens.empty());
+
+    // Three arguments where one is a reduced negated group: the marks cover
+    // the whole group as written.
+    c = Check("( a .AND. .NOT. ( b .OR. c ) .OR. d )");
+    ASSERT_EQ(c.messages.front().caption, "Error !    Msg no: 0047.");
+    EXPECT_EQ(c.query.fault.sNormalForm, c.query.normalForm);
+    EXPECT_EQ(c.query.fault.positions.size(), 12u);
+    EXPECT_EQ(c.query.fault.positions.front(), 1u);
+    EXPECT_EQ(c.query.fault.positions.back() + c.query.fault.lengths.back(), c.query.normalForm.size());
 }
 
 TEST(BooleanSyntax, TheValidationUsesTheBooleanCheck) {
