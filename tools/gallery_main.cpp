@@ -17,8 +17,11 @@
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
+#include "shell/boolean_assistant.h"
 #include "shell/control_ids.h"
 #include "shell/main_window.h"
+#include "shell/tavilan_view.h"
+#include "shell/truth_table_window.h"
 
 namespace {
 
@@ -141,14 +144,16 @@ void TakePictures(Gallery& g, MainWindow& window) {
     g.Modeless(QStringLiteral("statistics"), QStringLiteral("Statistics of the search process"),
                [&] { g.Click(kIdStatistics); });
     g.Modeless(QStringLiteral("boolean_assistant"),
-               QStringLiteral("Boolean assistant for Boolean and Micro (line) Boolean Text Query."), [&] {
-                   g.Click(kIdBooleanQuery);
-                   g.Click(kIdBooleanAssistant);
-               });
+               QStringLiteral("Boolean assistant for Boolean and Micro (line) Boolean Text Query."),
+               [&] { g.Click(kIdBooleanQuery); });
     g.Modeless(QStringLiteral("truth_table"),
                QStringLiteral("Boolean Truth Table - two arguments (excluding .NOT. operator, which is a "
                               "function-operator of one argument)."),
-               [&] { window.ShowTruthTable(); });
+               [&] { window.Assistant().TruthTable().show(); });
+    g.Modeless(QStringLiteral("show_tavilan"), QStringLiteral("Show Tavilan"), [&] {
+        window.Tavilan().Refresh();
+        window.Tavilan().show();
+    });
     g.Modeless(QStringLiteral("record_view"), QStringLiteral("Search results in record view."),
                [&] { g.Click(kIdRecordView); });
     g.Modeless(QStringLiteral("copy_log"), QStringLiteral("See the Copy log file"), [&] { g.Menu(kCmdCopyLog); });

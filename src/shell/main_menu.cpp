@@ -19,16 +19,11 @@ void AddItems(QMenu& menu, std::initializer_list<MenuItem> items, MenuActions& a
     for (const MenuItem& item : items) {
         QAction* action = menu.addAction(QString::fromLatin1(item.caption));
         action->setObjectName(IdName(item.id));
-        action->setEnabled(!IsNotYetAvailable(item.id));
         actions.insert(item.id, action);
     }
 }
 
 }  // namespace
-
-bool IsNotYetAvailable(int command) {
-    return command == kCmdAbout;
-}
 
 MenuActions BuildMainMenu(QMenuBar& bar) {
     MenuActions actions;

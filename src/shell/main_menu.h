@@ -13,7 +13,4 @@ using MenuActions = QHash<int, QAction*>;
 
 MenuActions BuildMainMenu(QMenuBar& bar);
 
-// Commands whose dialogs come later: grayed whatever the window's state.
-bool IsNotYetAvailable(int command);
-
 }  // namespace qf::shell

@@ -20,6 +20,9 @@
 #include "engine/search_run.h"
 #include "settings/default_lists.h"
 #include "settings/search_start.h"
+#include "shell/about_dialog.h"
+#include "shell/boolean_assistant.h"
+#include "shell/boolean_fault_marks.h"
 #include "shell/control_ids.h"
 #include "shell/help_pages.h"
 #include "shell/date_time_dialog.h"
@@ -111,6 +114,8 @@ void MainWindow::CreateToolWindows() {
         logViewers_[process] = new LogViewerWindow(process, this);
     connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
     connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
+    assistant_ = new BooleanAssistant(*controls_.booleanEditor, messages_, this);
+    connect(assistant_, &BooleanAssistant::closed, this, [this] { controls_.booleanAssistant->setChecked(false); });
     managing_ = new ManagingResultsWindow(session_, messages_, this);
     connect(managing_, &ManagingResultsWindow::resultsChanged, this, [this](qulonglong rows) {
         model_->Refill(rows);
@@ -150,6 +155,7 @@ void MainWindow::ConnectModeRules() {
     const MainControls& c = controls_;
     connect(c.byFileName, &QRadioButton::clicked, this, [this, &o] {
         ApplyByFileName(controls_, o);
+        assistant_->hide();
         clicks_->RecordViewToggled(false);
         controls_.recordView->setChecked(false);
     });
@@ -158,13 +164,23 @@ void MainWindow::ConnectModeRules() {
         connect(target, &QCheckBox::clicked, this, [this, &o] {
             if (ApplyTargetClicked(controls_, o)) clicks_->RecordViewToggled(false);
         });
-    connect(c.standardQuery, &QRadioButton::clicked, this, [this, &o] { ApplyQueryKind(controls_, o, QueryKind::Standard); });
-    connect(c.booleanQuery, &QRadioButton::clicked, this, [this, &o] { ApplyQueryKind(controls_, o, QueryKind::Boolean); });
-    connect(c.microBoolean, &QRadioButton::clicked, this,
-            [this, &o] { ApplyQueryKind(controls_, o, QueryKind::MicroBoolean); });
-    // The Boolean assistant arrives with its window; unchecking returns to the query box.
+    connect(c.standardQuery, &QRadioButton::clicked, this, [this, &o] {
+        ApplyQueryKind(controls_, o, QueryKind::Standard);
+        assistant_->hide();
+        controls_.standardBox->setFocus();
+    });
+    for (auto [radio, kind] : {std::pair{c.booleanQuery, QueryKind::Boolean}, std::pair{c.microBoolean, QueryKind::MicroBoolean}})
+        connect(radio, &QRadioButton::clicked, this, [this, &o, k = kind] {
+            ApplyQueryKind(controls_, o, k);
+            ShowToolWindow(*assistant_);
+        });
     connect(c.booleanAssistant, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked) controls_.standardBox->setFocus();
+        if (checked) {
+            ShowToolWindow(*assistant_);
+            return;
+        }
+        assistant_->hide();
+        controls_.standardBox->setFocus();
     });
     connect(c.openPreview, &QRadioButton::clicked, this, [this] {
         controls_.openPreview->setChecked(true);
@@ -213,6 +229,7 @@ void MainWindow::ConnectMenu() {
     on(kCmdPdfLog, [this] { ShowLog(LogProcess::Pdf); });
     on(kCmdCopyLog, [this] { ShowLog(LogProcess::Copy); });
     on(kCmdSmartCopy, [this] { OpenSmartCopy(); });
+    on(kCmdAbout, [this] { AboutDialog(this).exec(); });
     on(kCmdPreferences, [this] { OpenPreferences(); });
     on(kCmdHelpContents, [this] { OpenHelp(kTopicContents, 15, messages_); });
     on(kCmdQuickStart, [this] { OpenHelp(kTopicQuickStart, 205, messages_); });
@@ -281,7 +298,9 @@ void MainWindow::Search() {
     if (!ConfirmTempWarning()) return;
     if (prepareWorkingFolders && !prepareWorkingFolders(session_)) return;
     StoreControlsInOptions(controls_, session_.state.options);
-    if (!ValidateSessionSearch(session_, messages_)) return;
+    const bool valid = ValidateSessionSearch(session_, messages_);
+    ShowBooleanCheckResult(valid);
+    if (!valid) return;
     AddQueryToHistory();
     session_.results.Clear();
     model_->Refill(0);
@@ -336,7 +355,7 @@ void MainWindow::ShowCounters() {
 }
 
 void MainWindow::SetMenuEnabled(bool on) {
-    for (auto it = menu_.cbegin(); it != menu_.cend(); ++it) it.value()->setEnabled(on && !IsNotYetAvailable(it.key()));
+    for (auto it = menu_.cbegin(); it != menu_.cend(); ++it) it.value()->setEnabled(on);
 }
 
 void MainWindow::SwapTavilanButtons(bool searching) {
@@ -362,6 +381,14 @@ void MainWindow::ShowLog(LogProcess process) {
 void MainWindow::OpenFoldersDialog() {
     FoldersDialog dialog(session_.state.options, messages_, folderChooser, this);
     dialog.exec();
+}
+
+// A Boolean query shows what its check made of it, with any faulty tokens red.
+void MainWindow::ShowBooleanCheckResult(bool valid) {
+    const Options& o = session_.state.options;
+    if (!o.On(Opt::BOOLRADIO1) && !o.On(Opt::MICROBOOLR)) return;
+    ShowBooleanCheck(*controls_.booleanEditor, session_.booleanQuery);
+    if (!valid && session_.booleanQuery.helpRequested) OpenHelp(kTopicBooleanSyntax, 273, messages_);
 }
 
 void MainWindow::ShowToolWindow(QWidget& window) {

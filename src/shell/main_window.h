@@ -20,6 +20,7 @@ namespace qf::shell {
 
 class RecordViewWindow;
 class ResultClicks;
+class BooleanAssistant;
 class FileTypesDialog;
 class ManagingResultsWindow;
 class ReportsWindow;
@@ -59,6 +60,7 @@ public:
     ReportsWindow& Reports() { return *reports_; }
     TavilanWindow& Tavilan() { return *tavilan_; }
     FileTypesDialog& FileTypes() { return *fileTypes_; }
+    BooleanAssistant& Assistant() { return *assistant_; }
 
 public slots:
     void Search();
@@ -93,6 +95,7 @@ private:
     void OpenDateTime();
     void OpenCheckTavilan();
     void ShowToolWindow(QWidget& window);
+    void ShowBooleanCheckResult(bool valid);
     void OpenPreferences();
     TempWarningChoice AskTempWarning(bool& dontShowAgain);
     void ShutDownSearch();
@@ -110,6 +113,7 @@ private:
     RecordViewWindow* recordView_ = nullptr;
     ManagingResultsWindow* managing_ = nullptr;
     ReportsWindow* reports_ = nullptr;
+    BooleanAssistant* assistant_ = nullptr;
     TavilanWindow* tavilan_ = nullptr;
     FileTypesDialog* fileTypes_ = nullptr;
     TextListMemory textListMemory_;
