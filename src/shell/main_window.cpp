@@ -25,23 +25,17 @@
 #include "shell/boolean_fault_marks.h"
 #include "shell/control_ids.h"
 #include "shell/help_pages.h"
-#include "shell/date_time_dialog.h"
 #include "shell/file_types_dialog.h"
-#include "shell/log_center_dialog.h"
 #include "shell/managing_results_window.h"
-#include "shell/folders_dialog.h"
 #include "shell/mode_rules.h"
-#include "shell/preferences_dialog.h"
 #include "shell/record_view_window.h"
 #include "shell/result_clicks.h"
 #include "shell/result_model.h"
 #include "shell/search_bridge.h"
 #include "shell/settings_commands.h"
-#include "shell/smart_copy_dialog.h"
 #include "shell/reports_window.h"
 #include "shell/statistics_window.h"
 #include "shell/tavilan_view.h"
-#include "shell/text_options_dialog.h"
 
 namespace qf::shell {
 namespace {
@@ -105,49 +99,6 @@ void MainWindow::SetUpResultWindow() {
         view->horizontalHeader()->resizeSection(column, ResultColumns()[size_t(column)].width);
     connect(view, &QTableView::clicked, this, [this](const QModelIndex& index) { clicks_->Clicked(index.row()); });
     connect(view, &QTableView::doubleClicked, this, [this] { clicks_->DoubleClicked(); });
-}
-
-void MainWindow::CreateToolWindows() {
-    statistics_ = new StatisticsWindow(session_.state.options, this);
-    recordView_ = new RecordViewWindow(this);
-    for (LogProcess process : {LogProcess::Zip, LogProcess::Word, LogProcess::Pdf, LogProcess::Copy})
-        logViewers_[process] = new LogViewerWindow(process, this);
-    connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
-    connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
-    assistant_ = new BooleanAssistant(*controls_.booleanEditor, messages_, this);
-    connect(assistant_, &BooleanAssistant::closed, this, [this] { controls_.booleanAssistant->setChecked(false); });
-    managing_ = new ManagingResultsWindow(session_, messages_, this);
-    connect(managing_, &ManagingResultsWindow::resultsChanged, this, [this](qulonglong rows) {
-        model_->Refill(rows);
-        clicks_->ResultsReordered();
-    });
-    connect(managing_, &ManagingResultsWindow::statusText, this, [this](const QString& text) {
-        controls_.statusLine->setText(text);
-        statistics_->SetPhase(text);
-    });
-    connect(managing_, &ManagingResultsWindow::statisticsText, statistics_, &StatisticsWindow::SetPhase);
-    connect(this, &MainWindow::searchEnded, managing_, &ManagingResultsWindow::SearchEnded);
-    reports_ = new ReportsWindow(session_, messages_, this);
-    const StoreTargets storeTargets = [this](Options& o) {
-        StoreControlsInOptions(controls_, o);
-        managing_->StoreIntoOptions();
-        reports_->StoreControls();
-    };
-    tavilan_ = new TavilanWindow(session_, storeTargets, this);
-    // Kept for the program's run: its boxes hold the drop-down lists.
-    fileTypes_ = new FileTypesDialog(session_.state.options, messages_, this);
-}
-
-// A settings file was read: every window shows the options it holds.
-void MainWindow::OptionsLoaded() {
-    ShowOptionsInControls(controls_, session_.state.options);
-    managing_->LoadFromOptions();
-    reports_->Refresh();
-}
-
-void MainWindow::StoreToolWindowsInOptions() {
-    managing_->StoreIntoOptions();
-    reports_->StoreControls();
 }
 
 void MainWindow::ConnectModeRules() {
@@ -275,14 +226,6 @@ bool MainWindow::ConfirmTempWarning() {
     return true;
 }
 
-TempWarningChoice MainWindow::AskTempWarning(bool& dontShowAgain) {
-    TempWarningDialog dialog(dontShowAgain, this);
-    connect(&dialog, &TempWarningDialog::smartCopyRequested, this, &MainWindow::OpenSmartCopy);
-    dialog.exec();
-    dontShowAgain = dialog.DontShowAgain();
-    return dialog.Choice();
-}
-
 void MainWindow::AddQueryToHistory() {
     QComboBox* box = controls_.standardBox;
     const QString text = box->currentText();
@@ -325,13 +268,6 @@ void MainWindow::BeginSearchDisplay() {
         statistics_->show();
 }
 
-// A new search starts with the result tools out of the way; they can be
-// shown again while it runs.
-void MainWindow::HideToolWindowsForSearch() {
-    managing_->hide();
-    reports_->hide();
-}
-
 void MainWindow::Stop() { StopSearch(session_); }
 
 void MainWindow::RestoreControls() {
@@ -363,72 +299,12 @@ void MainWindow::SwapTavilanButtons(bool searching) {
     controls_.showTavilan->setVisible(searching);
 }
 
-void MainWindow::ShowLog(LogProcess process) {
-    LogViewerWindow* viewer = logViewers_.at(process);
-    viewer->Refresh(SearchFoldersOf(session_.state.options, session_.AppHome()).logFolder);
-    // Asked for from a modal dialog (smart copy, LOG Center), the viewer must
-    // take input above it; otherwise it stays an ordinary tool window.
-    QWidget* modal = QApplication::activeModalWidget();
-    const Qt::WindowModality wanted = modal && modal != viewer ? Qt::ApplicationModal : Qt::NonModal;
-    if (viewer->windowModality() != wanted) {
-        viewer->hide();
-        viewer->setWindowModality(wanted);
-    }
-    viewer->show();
-    viewer->raise();
-}
-
-void MainWindow::OpenFoldersDialog() {
-    FoldersDialog dialog(session_.state.options, messages_, folderChooser, this);
-    dialog.exec();
-}
-
 // A Boolean query shows what its check made of it, with any faulty tokens red.
 void MainWindow::ShowBooleanCheckResult(bool valid) {
     const Options& o = session_.state.options;
     if (!o.On(Opt::BOOLRADIO1) && !o.On(Opt::MICROBOOLR)) return;
     ShowBooleanCheck(*controls_.booleanEditor, session_.booleanQuery);
     if (!valid && session_.booleanQuery.helpRequested) OpenHelp(kTopicBooleanSyntax, 273, messages_);
-}
-
-void MainWindow::ShowToolWindow(QWidget& window) {
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
-void MainWindow::OpenTextOptions() {
-    TextOptionsDialog dialog(session_.state.options, messages_, this);
-    dialog.UseListMemory(textListMemory_);
-    dialog.exec();
-}
-
-void MainWindow::OpenDateTime() {
-    DateTimeDialog dialog(session_.state.options, messages_, this);
-    dialog.exec();
-}
-
-void MainWindow::OpenCheckTavilan() {
-    TavilanDialog dialog(session_, [this](Options& o) { StoreControlsInOptions(controls_, o); StoreToolWindowsInOptions(); },
-                         this);
-    dialog.exec();
-}
-
-void MainWindow::OpenSmartCopy() {
-    SmartCopyDialog dialog(session_, messages_, folderChooser, this);
-    connect(&dialog, &SmartCopyDialog::viewLog, this, [this] { ShowLog(LogProcess::Copy); });
-    dialog.exec();
-}
-
-void MainWindow::OpenPreferences() {
-    PreferencesDialog dialog(session_.state.options, *statistics_, messages_, session_.AppHome(), this);
-    dialog.exec();
-}
-
-void MainWindow::OpenLogCenter() {
-    LogCenterDialog dialog(this);
-    connect(&dialog, &LogCenterDialog::showLog, this, &MainWindow::ShowLog);
-    dialog.exec();
 }
 
 // A worker may be waiting on a message box: keep the event loop turning
