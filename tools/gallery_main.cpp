@@ -123,7 +123,7 @@ void RunSampleSearch(MainWindow& window, qf::Session& session, const QString& sa
     loop.exec();
 }
 
-void TakePictures(Gallery& g, MainWindow& window) {
+void TakePictures(Gallery& g, MainWindow& window, qf::Session& session) {
     using namespace qf::shell;
     g.Save(window, QStringLiteral("main_window"));
     g.Modal(QStringLiteral("folders"), [&] { g.Click(kIdSelectFolders); });
@@ -138,6 +138,8 @@ void TakePictures(Gallery& g, MainWindow& window) {
     g.Modal(QStringLiteral("smart_copy"), [&] { g.Click(kIdSmartCopy); });
     g.Modal(QStringLiteral("preferences"), [&] { g.Menu(kCmdPreferences); });
     g.Modal(QStringLiteral("about"), [&] { g.Menu(kCmdAbout); });
+    session.state.options.SetInt(qf::Opt::WARNINGTMP, 0);  // closing the warning starts no search
+    g.Modal(QStringLiteral("temp_warning"), [&] { g.Click(kIdSearch); });
     g.Modeless(QStringLiteral("managing_results"), QStringLiteral("Managing  results"), [&] { g.Click(kIdGroupSort); });
     g.Modeless(QStringLiteral("reports"), QStringLiteral("Show/Save/Open user configurable dynamic Extracts/Reports"),
                [&] { g.Click(kIdExtractReports); });
@@ -177,7 +179,7 @@ int main(int argc, char* argv[]) {
     window.show();
     RunSampleSearch(window, session, samples);
     Gallery gallery(window, out);
-    TakePictures(gallery, window);
+    TakePictures(gallery, window, session);
     for (const qf::Message& m : messages.Messages())
         std::printf("message: %s | %s\n", m.caption.c_str(), m.text.c_str());
     return gallery.Failures() == 0 ? 0 : 1;
