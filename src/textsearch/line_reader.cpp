@@ -4,52 +4,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "platform/case_fold.h"
+#include "textsearch/byte_runs.h"
 
 namespace qf {
 namespace {
 
 constexpr size_t kBlockSize = 256 * 1024;
-constexpr uint64_t kOnes = 0x0101010101010101ull;
-constexpr uint64_t kHigh = 0x8080808080808080ull;
-constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
-
-// Eight bytes at a time: this runs over every byte of every file searched
-// without regard to case.
-uint64_t LowerWord(uint64_t x) {
-    const uint64_t low = x & kLow7;
-    const uint64_t atLeastA = low + (0x80 - 'A') * kOnes;
-    const uint64_t aboveZ = low + (0x80 - 'Z' - 1) * kOnes;
-    const uint64_t upper = (atLeastA ^ aboveZ) & ~x & kHigh;
-    return x | (upper >> 2);
-}
-
-void LowerBytes(const char* in, char* out, size_t n) {
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t w;
-        std::memcpy(&w, in + i, 8);
-        w = LowerWord(w);
-        std::memcpy(out + i, &w, 8);
-    }
-    for (; i < n; ++i) out[i] = AsciiLower(in[i]);
-}
-
-size_t CountLineFeeds(const char* p, size_t n) {
-    size_t count = 0;
-    size_t i = 0;
-    for (; i + 8 <= n; i += 8) {
-        uint64_t w;
-        std::memcpy(&w, p + i, 8);
-        const uint64_t t = w ^ ('\n' * kOnes);
-        const uint64_t zero = ~(((t & kLow7) + kLow7) | t | kLow7);  // 0x80 in each byte that was LF
-        // One per LF byte, summed into the top byte (at most 8): no popcount
-        // instruction is assumed.
-        count += size_t((((zero >> 7) * kOnes) >> 56));
-    }
-    for (; i < n; ++i) count += p[i] == '\n';
-    return count;
-}
 
 }  // namespace
 
@@ -94,11 +54,12 @@ bool LineReader::Fill() {
         buffer_.resize(buffer_.size() * 2);
         if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
-    const size_t n = std::fread(buffer_.data() + end_, 1, buffer_.size() - end_, file_);
-    if (n == 0) {
-        eof_ = true;
-        return false;
-    }
+    const size_t wanted = buffer_.size() - end_;
+    const size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_);
+    // An unbuffered read stops short only at the end of the file (or on an
+    // error): asking again would cost one more system call for nothing.
+    if (n < wanted) eof_ = true;
+    if (n == 0) return false;
     FoldRange(end_, end_ + n);
     end_ += n;
     return true;

@@ -10,10 +10,7 @@
 
 namespace qftest {
 
-inline std::string Golden(const std::string& name) {
-    const std::string here = __FILE__;
-    return ReadFile(here.substr(0, here.rfind('/')) + "/golden/" + name);
-}
+inline std::string Golden(const std::string& name) { return ReadFile(std::string(QUILLFIND_GOLDEN "/") + name); }
 
 inline qf::SYSTEMTIME Time(int month, int day, int year, int hour, int minute, int second) {
     qf::SYSTEMTIME st;

@@ -14,10 +14,7 @@
 
 namespace qftest {
 
-inline std::string Golden(const std::string& name) {
-    const std::string here = __FILE__;
-    return ReadFile(here.substr(0, here.rfind('/')) + "/golden/" + name);
-}
+inline std::string Golden(const std::string& name) { return ReadFile(std::string(QUILLFIND_GOLDEN "/") + name); }
 
 // A whole-file result for the file at path; a converted text when given.
 inline void AddResult(qf::SearchResults& results, const std::string& path, const std::string& converted = {},
