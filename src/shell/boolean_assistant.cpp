@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "shell/dialog_parts.h"
 #include "shell/help_pages.h"
 #include "shell/truth_table_window.h"
 #include "textsearch/boolean_evaluation.h"
@@ -24,8 +25,7 @@ constexpr std::array<const char*, 7> kOperators{".AND.", ".OR.", ".NOT.", ".XOR.
 constexpr std::array<const char*, 4> kRows{"  0    0", "  0    1", "  1    0", "  1    1"};
 
 QPushButton* Button(const QString& text, const QString& name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
+    auto* button = NamedButton(text, name);
     button->setAutoDefault(false);
     return button;
 }

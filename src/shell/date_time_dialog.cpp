@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "engine/date_dialog.h"
+#include "shell/dialog_parts.h"
 #include "shell/size_rule_box.h"
 #include "shell/time_rule_box.h"
 
@@ -26,13 +27,7 @@ DateTimeDialog::DateTimeDialog(Options& options, UserMessages& messages, QWidget
     restoreTimes_->setObjectName(QStringLiteral("restoreTimes"));
     size_ = new SizeRuleBox(messages_);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &DateTimeDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &DateTimeDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     for (QWidget* w : std::initializer_list<QWidget*>{creation_, modification_, access_, restoreTimes_, size_})

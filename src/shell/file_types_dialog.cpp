@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -21,12 +22,6 @@ namespace {
 
 // The type every name without an extension has; it cannot be deleted.
 const QString kNoExtension = QStringLiteral("noext");
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QComboBox* HistoryBox(const char* name) {
     auto* box = Named(new QComboBox, name);
@@ -36,8 +31,7 @@ QComboBox* HistoryBox(const char* name) {
 }
 
 QListWidget* TypeList(const char* name) {
-    auto* list = Named(new QListWidget, name);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* list = SelectableList(QString::fromLatin1(name));
     list->setSortingEnabled(true);
     return list;
 }
@@ -184,13 +178,7 @@ QWidget* FileTypesDialog::BuildTermRules() {
 }
 
 QWidget* FileTypesDialog::BuildButtons() {
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &FileTypesDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FileTypesDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
     return buttons;
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -30,13 +31,6 @@ const DuplicateRule kExcludeInInclude{"Warning !    Msg no: 0133.", "This folder
 
 QString Trimmed(const std::string& text) { return QString::fromStdString(text).trimmed(); }
 
-QListWidget* MakeList(const char* name) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(name));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    return list;
-}
-
 QStringList Items(const QListWidget& list) {
     QStringList items;
     for (int i = 0; i < list.count(); ++i) items << list.item(i)->text();
@@ -57,21 +51,15 @@ void StoreRule(Options& o, Opt flag, Opt text, const QCheckBox& box, const QLine
     o.SetText(text, on ? terms.toStdString() : std::string());
 }
 
-QPushButton* Button(const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
 }  // namespace
 
 FoldersDialog::FoldersDialog(Options& options, UserMessages& messages, FolderChooser chooser, QWidget* parent)
     : QDialog(parent), options_(options), messages_(messages), chooser_(std::move(chooser)) {
     setWindowTitle(QStringLiteral("Folders settings"));
     setObjectName(QStringLiteral("foldersDialog"));
-    include_ = MakeList("includeList");
-    temporary_ = MakeList("temporaryList");
-    exclude_ = MakeList("excludeList");
+    include_ = SelectableList("includeList");
+    temporary_ = SelectableList("temporaryList");
+    exclude_ = SelectableList("excludeList");
 
     auto* grid = new QGridLayout;
     grid->addWidget(BuildListColumn(List::Include, QStringLiteral("Include (Active)")), 0, 0, 2, 1);
@@ -80,13 +68,7 @@ FoldersDialog::FoldersDialog(Options& options, UserMessages& messages, FolderCho
     grid->addWidget(BuildMoveButtons(List::Exclude), 1, 1);
     grid->addWidget(BuildListColumn(List::Exclude, QStringLiteral("Exclude")), 1, 2);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &FoldersDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &FoldersDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
@@ -113,9 +95,9 @@ QWidget* FoldersDialog::BuildListColumn(List which, const QString& caption) {
     layout->addWidget(new QLabel(caption));
     layout->addWidget(&ListOf(which));
     auto* row = new QHBoxLayout;
-    auto* add = Button(QStringLiteral("Add Folders"), "add" + name);
-    auto* remove = Button(QStringLiteral("Delete Folders"), "delete" + name);
-    auto* removeAll = Button(QStringLiteral("Remove all Folders"), "removeAll" + name);
+    auto* add = NamedButton(QStringLiteral("Add Folders"), "add" + name);
+    auto* remove = NamedButton(QStringLiteral("Delete Folders"), "delete" + name);
+    auto* removeAll = NamedButton(QStringLiteral("Remove all Folders"), "removeAll" + name);
     connect(add, &QPushButton::clicked, this, [this, which] { AddFolder(which); });
     connect(remove, &QPushButton::clicked, this, [this, which] { DeleteFolders(which, false); });
     connect(removeAll, &QPushButton::clicked, this, [this, which] { DeleteFolders(which, true); });
@@ -132,10 +114,10 @@ QWidget* FoldersDialog::BuildMoveButtons(List other) {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->addStretch();
-    auto* to = Button(QStringLiteral(">"), "to" + name);
-    auto* from = Button(QStringLiteral("<"), "from" + name);
-    auto* allTo = Button(QStringLiteral(">>"), "allTo" + name);
-    auto* allFrom = Button(QStringLiteral("<<"), "allFrom" + name);
+    auto* to = NamedButton(QStringLiteral(">"), "to" + name);
+    auto* from = NamedButton(QStringLiteral("<"), "from" + name);
+    auto* allTo = NamedButton(QStringLiteral(">>"), "allTo" + name);
+    auto* allFrom = NamedButton(QStringLiteral("<<"), "allFrom" + name);
     connect(to, &QPushButton::clicked, this, [this, other] { MoveFolders(List::Include, other, false); });
     connect(from, &QPushButton::clicked, this, [this, other] { MoveFolders(other, List::Include, false); });
     connect(allTo, &QPushButton::clicked, this, [this, other] { MoveFolders(List::Include, other, true); });

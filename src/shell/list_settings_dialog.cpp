@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -22,19 +23,6 @@ std::string CaptionPrefix(ListDialogKind kind, ListButton button) {
     static constexpr const char* kComments[] = {"0151", "0152", "0153", "0154"};
     const size_t i = size_t(button);
     return std::string("Warning !    Msg no: ") + (IsDelimiters(kind) ? kDelimiters[i] : kComments[i]);
-}
-
-QListWidget* MakeList(const char* name) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(name));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    return list;
-}
-
-QPushButton* Button(const QString& caption, const char* name) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
 }
 
 std::vector<std::string> Items(const QListWidget& list) {
@@ -60,8 +48,8 @@ ListSettingsDialog::ListSettingsDialog(ListDialogKind kind, Options& options, Us
     entryLimit_ = EntryLimit(kind, !memory_.opened);
     memory_.opened = true;
 
-    include_ = MakeList("includeList");
-    exclude_ = MakeList("excludeList");
+    include_ = SelectableList("includeList");
+    exclude_ = SelectableList("excludeList");
     active_ = include_;
     for (QListWidget* list : {include_, exclude_})
         connect(list, &QListWidget::itemSelectionChanged, this, [this, list] {
@@ -71,13 +59,7 @@ ListSettingsDialog::ListSettingsDialog(ListDialogKind kind, Options& options, Us
     confirm_ = new QCheckBox(QStringLiteral("Confirm operations"));
     confirm_->setObjectName(QStringLiteral("confirm"));
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ListSettingsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ListSettingsDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildEntryRow());
@@ -96,7 +78,7 @@ QWidget* ListSettingsDialog::BuildEntryRow() {
         if (EntryFits(text)) acceptedEntry_ = text;
     });
     connect(entry_, &QLineEdit::textEdited, this, &ListSettingsDialog::EntryEdited);
-    auto* add = Button(QStringLiteral("Add "), "add");
+    auto* add = NamedButton(QStringLiteral("Add "), "add");
     connect(add, &QPushButton::clicked, this, &ListSettingsDialog::Add);
     layout->addWidget(entry_);
     layout->addWidget(add);
@@ -111,8 +93,8 @@ QWidget* ListSettingsDialog::BuildLists() {
     grid->addWidget(include_, 1, 0);
     grid->addWidget(BuildMoveButtons(), 1, 1);
     grid->addWidget(exclude_, 1, 2);
-    auto* remove = Button(QStringLiteral("Delete item "), "deleteItem");
-    auto* removeAll = Button(QStringLiteral("Remove all items "), "removeAll");
+    auto* remove = NamedButton(QStringLiteral("Delete item "), "deleteItem");
+    auto* removeAll = NamedButton(QStringLiteral("Remove all items "), "removeAll");
     connect(remove, &QPushButton::clicked, this, [this] { Delete(false); });
     connect(removeAll, &QPushButton::clicked, this, [this] { Delete(true); });
     grid->addWidget(remove, 2, 0);
@@ -124,10 +106,10 @@ QWidget* ListSettingsDialog::BuildMoveButtons() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->addStretch();
-    auto* to = Button(QStringLiteral(">"), "toExclude");
-    auto* from = Button(QStringLiteral("<"), "toInclude");
-    auto* allTo = Button(QStringLiteral(">>"), "allToExclude");
-    auto* allFrom = Button(QStringLiteral("<<"), "allToInclude");
+    auto* to = NamedButton(QStringLiteral(">"), "toExclude");
+    auto* from = NamedButton(QStringLiteral("<"), "toInclude");
+    auto* allTo = NamedButton(QStringLiteral(">>"), "allToExclude");
+    auto* allFrom = NamedButton(QStringLiteral("<<"), "allToInclude");
     connect(to, &QPushButton::clicked, this, [this] { Move(true, false); });
     connect(from, &QPushButton::clicked, this, [this] { Move(false, false); });
     connect(allTo, &QPushButton::clicked, this, [this] { Move(true, true); });

@@ -17,6 +17,7 @@
 #include "results/result_grouping.h"
 #include "results/result_sorting.h"
 #include "shell/control_ids.h"
+#include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -53,12 +54,6 @@ private:
     ManagingResultsWindow& window_;
 };
 
-QPushButton* Button(const char* caption, const QString& name) {
-    auto* button = new QPushButton(QString::fromLatin1(caption));
-    button->setObjectName(name);
-    return button;
-}
-
 QSpinBox* NumberEdit(int id, int maximum) {
     auto* edit = new QSpinBox;
     edit->setObjectName(IdName(id));
@@ -67,9 +62,7 @@ QSpinBox* NumberEdit(int id, int maximum) {
 }
 
 QListWidget* TypeList(int id, bool sorted) {
-    auto* list = new QListWidget;
-    list->setObjectName(IdName(id));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    auto* list = SelectableList(IdName(id));
     list->setSortingEnabled(sorted);
     return list;
 }
@@ -93,13 +86,7 @@ ManagingResultsWindow::ManagingResultsWindow(Session& session, UserMessages& mes
     setObjectName(QStringLiteral("managingResultsWindow"));
     setModal(false);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ManagingResultsWindow::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ManagingResultsWindow::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildSortBox());
@@ -122,7 +109,7 @@ QWidget* ManagingResultsWindow::BuildSortBox() {
     descending_ = new QRadioButton(QStringLiteral("Descending order"));
     ascending_->setObjectName(QStringLiteral("ascending"));
     descending_->setObjectName(QStringLiteral("descending"));
-    auto* sort = Button("Sort results ", QStringLiteral("sortResults"));
+    auto* sort = NamedButton("Sort results ", QStringLiteral("sortResults"));
     connect(sort, &QPushButton::clicked, this, &ManagingResultsWindow::Sort);
 
     auto* grid = new QGridLayout(box);
@@ -138,12 +125,12 @@ QWidget* ManagingResultsWindow::BuildGroupingBox() {
     auto* box = new QGroupBox(QStringLiteral("   Grouping results"));
     include_ = TypeList(kIdInclude, false);
     exclude_ = TypeList(kIdExclude, true);
-    auto* toExclude = Button(">", IdName(kIdToExclude));
-    auto* toInclude = Button("<", IdName(kIdToInclude));
-    auto* allToExclude = Button(">>", IdName(kIdAllToExclude));
-    auto* allToInclude = Button("<<", IdName(kIdAllToInclude));
-    auto* group = Button("Group", IdName(kIdGroup));
-    auto* ungroup = Button("Ungroup", IdName(kIdUngroup));
+    auto* toExclude = NamedButton(">", IdName(kIdToExclude));
+    auto* toInclude = NamedButton("<", IdName(kIdToInclude));
+    auto* allToExclude = NamedButton(">>", IdName(kIdAllToExclude));
+    auto* allToInclude = NamedButton("<<", IdName(kIdAllToInclude));
+    auto* group = NamedButton("Group", IdName(kIdGroup));
+    auto* ungroup = NamedButton("Ungroup", IdName(kIdUngroup));
     connect(toExclude, &QPushButton::clicked, this,
             [this] { MoveSelected(*include_, *exclude_, kToExcludeRules, messages_); });
     connect(toInclude, &QPushButton::clicked, this,
@@ -175,7 +162,7 @@ QWidget* ManagingResultsWindow::BuildGroupingBox() {
 QWidget* ManagingResultsWindow::BuildLinesPerFileBox() {
     auto* box = new QGroupBox(QStringLiteral("In Result Window display number of lines with hits "));
     linesPerFile_ = NumberEdit(kIdLinesPerFile, kMaxLinesPerFile);
-    auto* modify = Button("Modify ", IdName(kIdModify));
+    auto* modify = NamedButton("Modify ", IdName(kIdModify));
     connect(linesPerFile_, &QSpinBox::valueChanged, this, &ManagingResultsWindow::CheckLinesPerFile);
     connect(modify, &QPushButton::clicked, this, &ManagingResultsWindow::Modify);
     auto* row = new QHBoxLayout(box);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "archive/search_folders.h"
+#include "shell/dialog_parts.h"
 
 namespace qf::shell {
 namespace {
@@ -19,8 +20,7 @@ QCheckBox* Box(const char* text, const char* name, bool checked) {
 }
 
 QPushButton* Button(const char* text, const char* name) {
-    auto* button = new QPushButton(QString::fromLatin1(text));
-    button->setObjectName(QString::fromLatin1(name));
+    auto* button = NamedButton(QString::fromLatin1(text), QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
 }

@@ -14,6 +14,7 @@
 
 #include "platform/file_time.h"
 #include "settings/default_lists.h"
+#include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -21,23 +22,10 @@ namespace {
 
 constexpr const char* kTextFilter = "Text Files (*.TXT);;All Files (*.*)";
 
-QPushButton* Button(const char* caption, const char* name) {
-    auto* button = new QPushButton(QString::fromLatin1(caption));
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
-}
-
 QCheckBox* CheckBox(const char* caption, const char* name) {
     auto* box = new QCheckBox(QString::fromLatin1(caption));
     box->setObjectName(QString::fromLatin1(name));
     return box;
-}
-
-QListWidget* ColumnList(const char* name) {
-    auto* list = new QListWidget;
-    list->setObjectName(QString::fromLatin1(name));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    return list;
 }
 
 void FillList(QListWidget& list, const qf::ColumnList& columns) {
@@ -81,8 +69,8 @@ ReportsWindow::ReportsWindow(Session& session, UserMessages& messages, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildConstructFrame());
     layout->addWidget(BuildReportFrame());
-    openSaved_ = Button("Open Saved...", "openSaved");
-    auto* close = Button("Close", "close");
+    openSaved_ = NamedButton("Open Saved...", "openSaved");
+    auto* close = NamedButton("Close", "close");
     connect(openSaved_, &QPushButton::clicked, this, &ReportsWindow::OpenSaved);
     connect(close, &QPushButton::clicked, this, &ReportsWindow::reject);
     layout->addWidget(openSaved_, 0, Qt::AlignLeft);
@@ -104,15 +92,15 @@ QWidget* ReportsWindow::BuildConstructFrame() {
     for (QCheckBox* box : {searchLogic_, resultLines_, statistics_}) sectionsLayout->addWidget(box);
     layout->addWidget(sections);
     layout->addWidget(BuildColumnLists());
-    auto* defaults = Button("Set defaults", "setDefaults");
+    auto* defaults = NamedButton("Set defaults", "setDefaults");
     connect(defaults, &QPushButton::clicked, this, &ReportsWindow::SetDefaults);
     layout->addWidget(defaults, 0, Qt::AlignLeft);
     return frame;
 }
 
 QWidget* ReportsWindow::BuildColumnLists() {
-    included_ = ColumnList("includeColumns");
-    excluded_ = ColumnList("excludeColumns");
+    included_ = SelectableList("includeColumns");
+    excluded_ = SelectableList("excludeColumns");
     auto* pair = new QWidget;
     auto* row = new QHBoxLayout(pair);
     const std::pair<const char*, QListWidget*> lists[] = {{"Include column(s)", included_},
@@ -141,7 +129,7 @@ QWidget* ReportsWindow::BuildMoveButtons() {
                  {">>", "allToExcluded", true, true},
                  {"<<", "allToIncluded", false, true}};
     for (const auto& move : moves) {
-        auto* button = Button(move.caption, move.name);
+        auto* button = NamedButton(move.caption, move.name);
         button->setMaximumWidth(40);
         const bool toExcluded = move.toExcluded;
         const bool all = move.all;
@@ -155,9 +143,9 @@ QWidget* ReportsWindow::BuildMoveButtons() {
 QWidget* ReportsWindow::BuildReportFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Last Search Extract/Report"));
     auto* layout = new QHBoxLayout(frame);
-    auto* instant = Button("Instant display", "instantDisplay");
-    saveToFile_ = Button("Save to file", "saveToFile");
-    auto* exportFile = Button("Export Comma Sep.", "exportCommaSep");
+    auto* instant = NamedButton("Instant display", "instantDisplay");
+    saveToFile_ = NamedButton("Save to file", "saveToFile");
+    auto* exportFile = NamedButton("Export Comma Sep.", "exportCommaSep");
     connect(instant, &QPushButton::clicked, this, &ReportsWindow::InstantDisplay);
     connect(saveToFile_, &QPushButton::clicked, this, &ReportsWindow::SaveToFile);
     connect(exportFile, &QPushButton::clicked, this, &ReportsWindow::ExportCommaSeparated);

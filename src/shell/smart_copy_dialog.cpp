@@ -15,18 +15,13 @@
 #include "archive/search_folders.h"
 #include "platform/case_fold.h"
 #include "settings/choice_groups.h"
+#include "shell/dialog_parts.h"
 #include "smartcopy/smart_copy.h"
 
 namespace qf::shell {
 namespace {
 
 constexpr int kDestinationLimit = 2000;
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 QLineEdit* Field(const char* name) {
     auto* field = Named(new QLineEdit, name);

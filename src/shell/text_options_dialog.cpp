@@ -14,6 +14,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "shell/dialog_parts.h"
 #include "textsearch/text_options_checks.h"
 
 namespace qf::shell {
@@ -29,12 +30,6 @@ std::string TrimSpaces(const std::string& s) {
 }
 
 std::string Text(const QLineEdit& edit) { return edit.text().toStdString(); }
-
-template <typename T>
-T* Named(T* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // An exclusive group refuses to uncheck its checked button directly.
 void ClearGroup(QButtonGroup& group) {
@@ -92,13 +87,7 @@ TextOptionsDialog::TextOptionsDialog(Options& options, UserMessages& messages, Q
     grid->addWidget(BuildComments(), 3, 1, 2, 1);
     grid->addWidget(BuildLimits(), 5, 1);
 
-    auto* buttons = new QDialogButtonBox;
-    auto* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    auto* cancel = buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    cancel->setObjectName(QStringLiteral("cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &TextOptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TextOptionsDialog::reject);
+    auto* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "shell/dialog_parts.h"
+
 namespace qf::shell {
 namespace {
 
@@ -42,12 +44,6 @@ QDateTimeEdit* DatePicker(const QString& name) {
     edit->setMinimumDate(QDate(1601, 1, 1));
     edit->setMinimumWidth(190);
     return edit;
-}
-
-template <typename T>
-T* Named(T* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
 }
 
 }  // namespace

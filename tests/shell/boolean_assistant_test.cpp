@@ -6,6 +6,7 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include "control_lookup.h"
 #include "platform/user_messages.h"
 #include "shell/boolean_assistant.h"
 #include "shell/truth_table_window.h"
@@ -27,11 +28,7 @@ protected:
         assistant.show();
     }
     template <typename T = QPushButton>
-    T* Child(const QString& name) {
-        T* child = assistant.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(assistant, name); }
     void Press(const QString& name) { Child(name)->click(); }
     void AddTerm(const QString& term) {
         Child<QLineEdit>("termField")->setText(term);

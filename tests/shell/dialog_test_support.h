@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "control_lookup.h"
 #include "platform/user_messages.h"
 #include "settings/default_lists.h"
 #include "settings/options.h"
@@ -24,9 +25,7 @@ protected:
     }
     template <typename T>
     T* Child(const QString& name) {
-        T* child = dialog->template findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
+        return ChildOf<T>(*dialog, name);
     }
     void Press(const QString& name) { Child<QAbstractButton>(name)->click(); }
     // Presses OK and tells whether the dialog closed accepted.

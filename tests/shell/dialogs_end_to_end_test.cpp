@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "control_lookup.h"
 #include "shell/managing_results_window.h"
 #include "shell/reports_window.h"
 #include "shell/result_model.h"
@@ -42,13 +43,8 @@ protected:
     }
 
     template <typename T = QWidget>
-    static T* In(QWidget& parent, const QString& name) {
-        T* child = parent.findChild<T*>(name);
-        EXPECT_NE(child, nullptr) << name.toStdString();
-        return child;
-    }
-
-    static void Press(QWidget& parent, const QString& name) { In<QAbstractButton>(parent, name)->click(); }
+    static T* In(QWidget& parent, const QString& name) { return ChildOf<T>(parent, name); }
+    static void Press(QWidget& parent, const QString& name) { PressIn(parent, name); }
 
     static void Select(QListWidget& list, const QString& text) {
         list.clearSelection();

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "control_lookup.h"
 #include "platform/user_messages.h"
 #include "settings/options.h"
 #include "shell/folders_dialog.h"
@@ -26,11 +27,7 @@ protected:
         });
     }
     template <typename T>
-    T* Child(const char* name) {
-        T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(*dialog, name); }
     void Press(const char* name) { Child<QPushButton>(name)->click(); }
     QStringList Items(const char* list) {
         QStringList items;

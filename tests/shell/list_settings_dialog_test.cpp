@@ -7,6 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "control_lookup.h"
 #include "platform/user_messages.h"
 #include "settings/default_lists.h"
 #include "settings/options.h"
@@ -29,11 +30,7 @@ protected:
         return *dialog;
     }
     template <typename T>
-    T* Child(const char* name) {
-        T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(*dialog, name); }
     void Press(const char* name) { Child<QPushButton>(name)->click(); }
     QLineEdit* Entry() { return Child<QLineEdit>("entry"); }
     void Type(const QString& keys) { QTest::keyClicks(Entry(), keys); }

@@ -11,6 +11,7 @@
 #include <future>
 #include <gtest/gtest.h>
 
+#include "control_lookup.h"
 #include "archive/search_folders.h"
 #include "engine/run_helpers.h"
 #include "shell/control_ids.h"
@@ -47,11 +48,7 @@ protected:
     }
 
     template <typename T = QWidget>
-    T* Control(const QString& name) {
-        T* control = window.findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
-    }
+    T* Control(const QString& name) { return ChildOf<T>(window, name); }
     template <typename T = QWidget>
     T* Control(int id) { return Control<T>(IdName(id)); }
     void Click(const QString& name) { Control<QPushButton>(name)->click(); }

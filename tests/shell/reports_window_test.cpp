@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "control_lookup.h"
 #include "settings/default_lists.h"
 #include "shell/reports_window.h"
 #include "window_fixture.h"
@@ -44,11 +45,7 @@ protected:
     }
 
     template <typename T = QWidget>
-    T* Child(const char* name) {
-        T* child = reports->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(*reports, name); }
     void Press(const char* name) { Child<QPushButton>(name)->click(); }
     void Check(const char* name, bool on) { Child<QCheckBox>(name)->setChecked(on); }
     void Sections(bool logic, bool lines, bool statistics) {

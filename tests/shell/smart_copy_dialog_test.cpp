@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "control_lookup.h"
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "settings/choice_groups.h"
@@ -44,11 +45,7 @@ protected:
         });
     }
     template <typename T>
-    T* Child(const char* name) {
-        T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(*dialog, name); }
     void Press(const char* name) { Child<QPushButton>(name)->click(); }
     void Check(const char* name, bool on) { Child<QAbstractButton>(name)->setChecked(on); }
     QString Text(const char* field) { return Child<QLineEdit>(field)->text(); }

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 
+#include "control_lookup.h"
 #include "platform/user_messages.h"
 #include "settings/default_lists.h"
 #include "settings/options.h"
@@ -31,11 +32,7 @@ public:  // the check table's steps drive the fixture
         dialog->show();
     }
     template <typename T = QWidget>
-    T* Child(const char* name) {
-        T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    T* Child(const QString& name) { return ChildOf<T>(*dialog, name); }
     void Click(const char* name) { Child<QAbstractButton>(name)->click(); }
     void SetText(const char* name, const QString& text) { Child<QLineEdit>(name)->setText(text); }
     bool Enabled(const char* name) { return Child(name)->isEnabled(); }
