@@ -69,7 +69,7 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
     askTempWarning = [this](bool& dontShowAgain) { return AskTempWarning(dontShowAgain); };
     folderChooser = [this] { return BrowseForFolder(this); };
     settings_ = std::make_unique<SettingsCommands>(session_, controls_, messages_, this, [this] { OptionsLoaded(); });
-    settings_->refreshFromToolWindows = [this] { StoreToolWindowsInOptions(); };
+    settings_->refreshFromToolWindows = [this] { StoreToolWindowsInOptions(session_.state.options); };
     settings_->readDropDowns = [this] {
         return SettingsCommands::DropDowns{fileTypes_->FileNameItems(), fileTypes_->ZipNameItems()};
     };

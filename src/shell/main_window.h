@@ -101,7 +101,8 @@ private:
     void ShutDownSearch();
     void OptionsLoaded();
     void HideToolWindowsForSearch();
-    void StoreToolWindowsInOptions();
+    void StoreToolWindowsInOptions(Options& o);
+    void StoreWindowInOptions(Options& o);
 
     Session& session_;
     UserMessages& messages_;

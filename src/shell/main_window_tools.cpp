@@ -48,12 +48,7 @@ void MainWindow::CreateToolWindows() {
     connect(managing_, &ManagingResultsWindow::statisticsText, statistics_, &StatisticsWindow::SetPhase);
     connect(this, &MainWindow::searchEnded, managing_, &ManagingResultsWindow::SearchEnded);
     reports_ = new ReportsWindow(session_, messages_, this);
-    const StoreTargets storeTargets = [this](Options& o) {
-        StoreControlsInOptions(controls_, o);
-        managing_->StoreIntoOptions();
-        reports_->StoreControls();
-    };
-    tavilan_ = new TavilanWindow(session_, storeTargets, this);
+    tavilan_ = new TavilanWindow(session_, [this](Options& o) { StoreWindowInOptions(o); }, this);
     // Kept for the program's run: its boxes hold the drop-down lists.
     fileTypes_ = new FileTypesDialog(session_.state.options, messages_, this);
 }
@@ -65,9 +60,15 @@ void MainWindow::OptionsLoaded() {
     reports_->Refresh();
 }
 
-void MainWindow::StoreToolWindowsInOptions() {
-    managing_->StoreIntoOptions();
-    reports_->StoreControls();
+void MainWindow::StoreToolWindowsInOptions(Options& o) {
+    managing_->StoreIntoOptions(o);
+    reports_->StoreControls(o);
+}
+
+// What the main window and its tool windows show, as the settings description reads it.
+void MainWindow::StoreWindowInOptions(Options& o) {
+    StoreControlsInOptions(controls_, o);
+    StoreToolWindowsInOptions(o);
 }
 
 TempWarningChoice MainWindow::AskTempWarning(bool& dontShowAgain) {
@@ -123,8 +124,7 @@ void MainWindow::OpenDateTime() {
 }
 
 void MainWindow::OpenCheckTavilan() {
-    TavilanDialog dialog(session_, [this](Options& o) { StoreControlsInOptions(controls_, o); StoreToolWindowsInOptions(); },
-                         this);
+    TavilanDialog dialog(session_, [this](Options& o) { StoreWindowInOptions(o); }, this);
     dialog.exec();
 }
 

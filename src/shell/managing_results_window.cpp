@@ -206,8 +206,7 @@ LinesAround ManagingResultsWindow::PreviewLines() const {
             ReadLineCountEdit(below_->cleanText().toStdString(), fallback.below)};
 }
 
-void ManagingResultsWindow::StoreIntoOptions() {
-    Options& o = session_.state.options;
+void ManagingResultsWindow::StoreIntoOptions(Options& o) const {
     o.Choose({Opt::ASCSORTORD, Opt::DSCSORTORD}, descending_->isChecked() ? Opt::DSCSORTORD : Opt::ASCSORTORD);
     o.SetInt(Opt::SELSORTORD, sortBy_->currentIndex());
     o.SetText(Opt::SELSORTORD, sortBy_->currentText().toStdString());
@@ -218,7 +217,7 @@ void ManagingResultsWindow::StoreIntoOptions() {
 }
 
 void ManagingResultsWindow::accept() {
-    StoreIntoOptions();
+    StoreIntoOptions(session_.state.options);
     QDialog::accept();
 }
 

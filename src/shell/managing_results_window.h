@@ -30,7 +30,7 @@ public:
     bool RefreshGroupingLists();
     // The controls into ASCSORTORD, DSCSORTORD, SELSORTORD, ABOVERESNO,
     // BELOWRESNO and ARESLINENU (OK, a settings save, the settings description).
-    void StoreIntoOptions();
+    void StoreIntoOptions(Options& o) const;
     // The controls from the options (start-up, a settings file opened).
     void LoadFromOptions();
     // Lines above and below a hit, as the two edits show them now.

@@ -168,8 +168,7 @@ void ReportsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void ReportsWindow::StoreControls() {
-    Options& o = session_.state.options;
+void ReportsWindow::StoreControls(Options& o) const {
     o.SetColumns(Opt::LISTINCLIS, ColumnsOf(*included_));
     o.SetColumns(Opt::LISTEXCLIS, ColumnsOf(*excluded_));
     o.SetInt(Opt::LISTSETCHK, searchLogic_->isChecked() ? 1 : 0);
@@ -220,26 +219,26 @@ ReportRequest ReportsWindow::MakeRequest(const _Multi_Settings_Struct& snapshot)
 }
 
 void ReportsWindow::InstantDisplay() {
-    StoreControls();
+    StoreControls(session_.state.options);
     const _Multi_Settings_Struct snapshot = session_.state.ReadSnapshot();
     qf::InstantDisplay(MakeRequest(snapshot), session_.AppHome(), openFile, messages_);
 }
 
 void ReportsWindow::SaveToFile() {
-    StoreControls();
+    StoreControls(session_.state.options);
     const _Multi_Settings_Struct snapshot = session_.state.ReadSnapshot();
     MakeReport(MakeRequest(snapshot), chooseSaveFile, messages_);
 }
 
 void ReportsWindow::ExportCommaSeparated() {
-    StoreControls();
+    StoreControls(session_.state.options);
     MakeExport(session_.results.CopyList(), session_.state.options, chooseSaveFile, messages_);
 }
 
 void ReportsWindow::OpenSaved() { OpenSavedReport(chooseOpenFile, openFile, messages_); }
 
 void ReportsWindow::reject() {
-    StoreControls();
+    StoreControls(session_.state.options);
     hide();
 }
 

@@ -29,7 +29,7 @@ public:
     // Check boxes and column lists from the options (after settings were loaded).
     void Refresh();
     // Check boxes and column lists into the options (before settings are saved).
-    void StoreControls();
+    void StoreControls(Options& o) const;
 
 public slots:
     void InstantDisplay();
