@@ -8,8 +8,8 @@ bool WriteCrLfLines(const std::string& path, const std::vector<std::string>& lin
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     for (const std::string& line : lines) out << line << "\r\n";
-    out.flush();
-    return true;
+    out.close();  // buffered lines are written here; a failure sets failbit
+    return !out.fail();
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {

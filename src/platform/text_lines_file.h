@@ -8,7 +8,7 @@
 namespace qf {
 
 // Replaces the file with the lines, each followed by CR LF. False when it
-// cannot be opened; a later write error is not reported.
+// cannot be opened or not every line reached it (a full disk).
 bool WriteCrLfLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Reads every line; accepts LF and CR LF. False when the file cannot be opened.

@@ -1,6 +1,5 @@
 #include "reports/report_commands.h"
 
-#include "platform/complete_text_file.h"
 #include "platform/paths.h"
 #include "platform/process_launcher.h"
 #include "platform/text_lines_file.h"
@@ -28,7 +27,7 @@ bool ReportMayStart(const ReportRequest& r, UserMessages& messages) {
 }
 
 int WriteReport(const ReportRequest& r, const std::string& path, UserMessages& messages) {
-    if (!WriteCrLfLinesCompletely(path, ReportLines(r))) {
+    if (!WriteCrLfLines(path, ReportLines(r))) {
         messages.Show(ReportOpenFailedMessage());
         return 0;
     }
@@ -76,7 +75,7 @@ int MakeExport(const RESULT_LIST& results, const Options& options, const FileCho
         messages.Show(NoExportFileMessage());
         return 0;
     }
-    if (!WriteCrLfLinesCompletely(*path, ExportLines(results, columns))) {
+    if (!WriteCrLfLines(*path, ExportLines(results, columns))) {
         messages.Show(ExportOpenFailedMessage());
         return 0;
     }
