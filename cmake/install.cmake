@@ -24,30 +24,30 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/help/ DESTINATION ${QUILLFIND_DOCDIR}
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/screenshots/ DESTINATION ${QUILLFIND_DOCDIR}/screenshots
         FILES_MATCHING PATTERN "*.png")
 
-# Manual pages carry the version; installed compressed, as man and Debian expect.
+# Manual pages carry the version.
 set(QUILLFIND_MAN_DIR ${CMAKE_BINARY_DIR}/man)
-set(QUILLFIND_MAN_PAGES quillfind-cli.1)
-if(TARGET quillfind)
-  list(APPEND QUILLFIND_MAN_PAGES quillfind.1)
-endif()
-find_program(QUILLFIND_GZIP gzip)
-set(man_outputs)
-foreach(page IN LISTS QUILLFIND_MAN_PAGES)
+foreach(page quillfind-cli.1 quillfind.1)
   configure_file(${CMAKE_SOURCE_DIR}/docs/man/${page}.in ${QUILLFIND_MAN_DIR}/${page} @ONLY)
-  if(QUILLFIND_GZIP)
+endforeach()
+
+if(UNIX AND NOT APPLE)
+  # Installed compressed, as man and Debian expect.
+  find_program(QUILLFIND_GZIP gzip REQUIRED)
+  set(man_pages quillfind-cli.1)
+  if(TARGET quillfind)
+    list(APPEND man_pages quillfind.1)
+  endif()
+  set(man_outputs)
+  foreach(page IN LISTS man_pages)
     add_custom_command(OUTPUT ${QUILLFIND_MAN_DIR}/${page}.gz
       COMMAND ${QUILLFIND_GZIP} -9 -n -c ${QUILLFIND_MAN_DIR}/${page} > ${QUILLFIND_MAN_DIR}/${page}.gz
       DEPENDS ${QUILLFIND_MAN_DIR}/${page}
       COMMENT "Compressing the manual page ${page}")
     list(APPEND man_outputs ${QUILLFIND_MAN_DIR}/${page}.gz)
-  else()
-    list(APPEND man_outputs ${QUILLFIND_MAN_DIR}/${page})
-  endif()
-endforeach()
-add_custom_target(manual_pages ALL DEPENDS ${man_outputs})
-install(FILES ${man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endforeach()
+  add_custom_target(manual_pages ALL DEPENDS ${man_outputs})
+  install(FILES ${man_outputs} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-if(UNIX AND NOT APPLE)
   set(icon_source ${CMAKE_SOURCE_DIR}/src/shell/quillfind.svg)
   set(QUILLFIND_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
   find_program(QUILLFIND_RSVG_CONVERT rsvg-convert REQUIRED)
