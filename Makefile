@@ -1,12 +1,14 @@
-# Quillfind: `make run` starts the program, `make test` runs every test suite.
-# Both install missing Debian packages first (scripts/install-deps.sh).
+# Quillfind: `make run` starts the program, `make test` runs every test suite,
+# `make install` installs it and `make package` builds its Debian package.
+# All install missing Debian packages first (scripts/install-deps.sh).
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
+PREFIX     ?= /usr/local
 
-.PHONY: deps configure build run test test-sanitize clean
+.PHONY: deps configure build run test test-sanitize install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -31,6 +33,15 @@ test-sanitize: deps
 	@cmake --build $(BUILD_ASAN) -j $(JOBS)
 	@cd $(BUILD_ASAN) && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Into PREFIX (or DESTDIR/PREFIX); through sudo when PREFIX is not writable.
+install: build
+	@sudo_cmd=; if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" -ne 0 ] && [ ! -w "$(PREFIX)" ]; then sudo_cmd=sudo; fi; \
+	$$sudo_cmd env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# $(BUILD)/quillfind_<version>_<arch>.deb
+package: build
+	@cd $(BUILD) && rm -f quillfind_*.deb && cpack -G DEB >/dev/null && ls "$$PWD"/quillfind_*.deb
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

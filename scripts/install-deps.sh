@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Quillfind needs to build, test and run.
+# Installs the Debian packages Quillfind needs to build, test, package and run.
 # Does nothing when everything is already present.
 set -euo pipefail
 
@@ -11,6 +11,8 @@ packages=(
   libcli11-dev
   antiword poppler-utils zip
   util-linux
+  librsvg2-bin man-db groff-base file
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

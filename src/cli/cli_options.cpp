@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <map>
 
+#include "quillfind_version.h"
+
 namespace qf::cli {
 namespace {
 
@@ -122,6 +124,7 @@ void AddProgramOptions(CLI::App& app, CliOptions& o) {
 
 int ParseCommandLine(int argc, char** argv, CliOptions& options) {
     CLI::App app{"Searches folders, file names and file content without an index.", "quillfind-cli"};
+    app.set_version_flag("--version", std::string("quillfind-cli ") + QUILLFIND_VERSION, "Print the version and exit");
     AddProgramOptions(app, options);
     AddSearchOptions(app, options);
     AddArchiveOptions(app, options);

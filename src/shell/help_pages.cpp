@@ -30,7 +30,7 @@ std::string HelpCaption(int messageNumber) {
 
 QString HelpFolder() {
     const QString app = QCoreApplication::applicationDirPath();
-    const QStringList candidates{app + "/../share/quillfind/help", app + "/../docs/help", app + "/../../docs/help",
+    const QStringList candidates{app + "/../share/doc/quillfind/help", app + "/../docs/help", app + "/../../docs/help",
                                  app + "/../../../docs/help"};
     for (const QString& folder : candidates)
         if (QFileInfo::exists(folder + "/index.html")) return QDir::cleanPath(folder);

@@ -1,19 +1,34 @@
 // The desktop program: start-up, the main window and the message loop.
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 #include "engine/session.h"
 #include "platform/app_home.h"
 #include "platform/user_messages.h"
+#include "shell/help_pages.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 
 namespace {
 
+// Where the help pages were found; QT_LOGGING_RULES="quillfind.help.info=true" shows it.
+Q_LOGGING_CATEGORY(lcHelp, "quillfind.help", QtWarningMsg)
+
 qf::Message NoHomeMessage(const std::string& home) {
     return qf::ErrorMessage("ERROR !    Msg no: 0050.",
                             "Failed to create wnd !!!\n\nThe folder " + home +
                                 " cannot be created.\n\nAction: Please E-mail us immediately.");
+}
+
+// Pages missing beside the program mean a broken installation: say so where
+// whoever installed it will look, before a user meets the help message.
+void ReportHelpFolder() {
+    const QString folder = qf::shell::HelpFolder();
+    if (folder.isEmpty())
+        qCWarning(lcHelp, "no help pages found near %s", qPrintable(QCoreApplication::applicationDirPath()));
+    else
+        qCInfo(lcHelp, "help pages in %s", qPrintable(folder));
 }
 
 }  // namespace
@@ -23,6 +38,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillfind"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));
     qf::shell::MessageBoxes messages;
+    ReportHelpFolder();
 
     std::string home;
     if (!qf::PrepareAppHome(home)) {
