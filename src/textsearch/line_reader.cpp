@@ -26,6 +26,9 @@ std::FILE* OpenForScan(const std::string& path) {
     return file;
 }
 
+SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
+    : finders_(std::move(finders)), marks_(finders_.size()) {}
+
 LineReader::LineReader(std::FILE* file, bool fold) : LineReader(file, fold, own_) {}
 
 LineReader::LineReader(std::FILE* file, bool fold, ScanBuffers& buffers)
@@ -48,6 +51,7 @@ bool LineReader::Fill() {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         if (fold_) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
         end_ -= begin_;
+        bufferStart_ += begin_;
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {  // one line longer than the buffer
@@ -92,20 +96,42 @@ size_t LineReader::CompleteEnd() const {
     return lf == std::string_view::npos ? begin_ : begin_ + lf + 1;
 }
 
-size_t LineReader::SkipLinesWithout(const std::vector<TermFinder>& needles, size_t maxLines) {
+// The earliest needle in folded from begin_ on (folded ends with the last
+// complete line), or folded.size(). What an earlier call found or ruled out
+// is not searched again.
+size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
+    const size_t region = folded.size();
+    const uint64_t start = bufferStart_ + begin_;
+    size_t hit = region;
+    for (size_t i = 0; i < needles.finders_.size(); ++i) {
+        const TermFinder& needle = needles.finders_[i];
+        SkipNeedles::Mark& mark = needles.marks_[i];
+        if (mark.clear < start) mark = {start, false};  // passed by the lines read since
+        const size_t n = needle.Needle().size();
+        // Only an occurrence that starts before the best one so far matters.
+        const size_t limit = hit == region ? region : std::min(region, hit - 1 + n);
+        const size_t from = size_t(mark.clear - bufferStart_);
+        if (!mark.found && from + n <= limit) {
+            const size_t p = needle.Find(folded.substr(0, limit), from);
+            searched_ += (p == std::string_view::npos ? limit : p + n) - from;
+            if (p != std::string_view::npos)
+                mark = {bufferStart_ + p, true};
+            else
+                mark.clear = bufferStart_ + limit - n + 1;
+        }
+        if (mark.found && mark.clear - bufferStart_ < hit) hit = size_t(mark.clear - bufferStart_);
+    }
+    return hit;
+}
+
+size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
     if (maxLines == 0) return 0;
     if (CompleteEnd() == begin_ && !eof_) Fill();
     const size_t region = CompleteEnd();
     if (region == begin_) return 0;
 
     const std::string_view folded(Folded(), region);
-    size_t hit = region;
-    for (const TermFinder& needle : needles) {
-        // Only an occurrence that starts before the best one so far matters.
-        const size_t limit = hit == region ? region : std::min(region, hit - 1 + needle.Needle().size());
-        const size_t p = needle.Find(folded.substr(0, limit), begin_);
-        if (p != std::string_view::npos && p < hit) hit = p;
-    }
+    const size_t hit = NextNeedle(needles, folded);
     size_t stop = region;
     if (hit < region) {
         const size_t lf = folded.substr(0, hit).rfind('\n');

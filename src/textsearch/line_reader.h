@@ -3,6 +3,7 @@
 // large buffer, keeping a case-folded copy of the buffer beside it so that a
 // line's comparison form costs nothing extra.
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -28,6 +29,26 @@ struct ScanBuffers {
     void ReleaseIfGrown();
 };
 
+// The needles that lines are skipped for, and how far each has been looked
+// for: skipping a run of lines then searches the text once for each needle,
+// whatever their order. One set belongs to one reader.
+class SkipNeedles {
+public:
+    SkipNeedles() = default;
+    explicit SkipNeedles(std::vector<TermFinder> finders);
+
+private:
+    friend class LineReader;
+    // No occurrence starts between the last search start and `clear` (file
+    // offsets); with `found`, one starts right at `clear`.
+    struct Mark {
+        uint64_t clear = 0;
+        bool found = false;
+    };
+    std::vector<TermFinder> finders_;
+    std::vector<Mark> marks_;
+};
+
 class LineReader {
 public:
     // Takes ownership of file (may be null: no lines). fold: lowercase the copy.
@@ -45,12 +66,16 @@ public:
     // comparison form) and returns how many it skipped. It stops before a line
     // that may hold one, and after one buffer's worth so that the caller can
     // poll its stop flag.
-    size_t SkipLinesWithout(const std::vector<TermFinder>& needles, size_t maxLines);
+    size_t SkipLinesWithout(SkipNeedles& needles, size_t maxLines);
+
+    // Bytes the skipping has searched so far, for each needle together.
+    uint64_t BytesSearched() const { return searched_; }
 
 private:
     bool Fill();                      // reads one more block; false at the end of the file
     size_t CompleteEnd() const;       // end of the last complete line in the buffer
     void FoldRange(size_t from, size_t to);
+    size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
     ScanBuffers own_;
@@ -61,6 +86,8 @@ private:
     std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte
     size_t end_ = 0;    // one past the last byte read
+    uint64_t bufferStart_ = 0;  // file offset of the buffer's first byte
+    uint64_t searched_ = 0;
 };
 
 // Opens path for binary reading with a large buffer; null when it does not open.

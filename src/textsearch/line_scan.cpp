@@ -44,9 +44,9 @@ private:
     StartCondition start_;
     ConditionToStop stop_;
     // Lines holding none of these cannot be hit lines nor hold the stop term.
-    std::vector<TermFinder> needles_;
-    std::vector<TermFinder> startNeedle_;
-    const std::vector<TermFinder> noNeedles_;
+    SkipNeedles needles_;
+    SkipNeedles startNeedle_;
+    SkipNeedles noNeedles_;
     std::vector<TermFinder> finders_;  // one per entry of the term list
     bool canSkip_;
     std::vector<int32_t> scratch_;
@@ -73,9 +73,10 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_H
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
     for (const std::string& term : query_.foldedTerms) finders_.emplace_back(term);
-    needles_ = finders_;
-    if (stop_.ByTerm()) needles_.emplace_back(stop_.sStopTerm);
-    startNeedle_.emplace_back(start_.term);
+    std::vector<TermFinder> needles = finders_;
+    if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
+    needles_ = SkipNeedles(std::move(needles));
+    startNeedle_ = SkipNeedles({TermFinder(start_.term)});
 }
 
 void FileScan::Run() {

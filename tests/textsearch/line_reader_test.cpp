@@ -30,7 +30,7 @@ TEST(LineReader, SkippingStopsBeforeANeedleAndAtTheLimit) {
     for (int i = 1; i <= 100000; ++i) text += i == 70000 ? "the Key line\n" : "filler " + std::to_string(i) + "\n";
     qftest::WriteFile(dir / "big", text + "tail");
     qf::LineReader reader(qf::OpenForScan(dir / "big"), true);
-    const std::vector<qf::TermFinder> needles{qf::TermFinder("key")};
+    qf::SkipNeedles needles({qf::TermFinder("key")});
     size_t skipped = 0;
     for (size_t n; (n = reader.SkipLinesWithout(needles, SIZE_MAX)) > 0;) skipped += n;
     EXPECT_EQ(skipped, 69999u);
@@ -44,4 +44,29 @@ TEST(LineReader, SkippingStopsBeforeANeedleAndAtTheLimit) {
     for (size_t n; (n = reader.SkipLinesWithout(needles, SIZE_MAX)) > 0;) skipped += n;
     EXPECT_EQ(skipped, 69999u + 29994u + 1u);  // the last line has no LF
     EXPECT_FALSE(reader.Next(line));
+}
+
+// Skipping between lines that hold one needle must not search the rest of
+// the buffer again for an absent needle named before it: the work is in
+// proportion to the text, whatever the order of the needles.
+TEST(LineReader, SkippingSearchesTheTextOnceWhateverTheNeedleOrder) {
+    qftest::TempDir dir;
+    std::string text;
+    for (int i = 0; i < 200000; ++i) text += i % 10 == 0 ? "the form of it\n" : "plain words here\n";
+    qftest::WriteFile(dir / "text", text);
+    for (const auto& order : {std::vector<std::string>{"qzxneedle", "fo"}, std::vector<std::string>{"fo", "qzxneedle"}}) {
+        std::vector<qf::TermFinder> finders;
+        for (const std::string& n : order) finders.emplace_back(n);
+        qf::SkipNeedles needles(std::move(finders));
+        qf::LineReader reader(qf::OpenForScan(dir / "text"), true);
+        size_t lines = 0;
+        qf::TextLine line;
+        for (;;) {
+            lines += reader.SkipLinesWithout(needles, SIZE_MAX);
+            if (!reader.Next(line)) break;
+            ++lines;
+        }
+        EXPECT_EQ(lines, 200000u);
+        EXPECT_LE(reader.BytesSearched(), 3 * text.size()) << order.front() << " first";
+    }
 }
