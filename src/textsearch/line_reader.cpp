@@ -19,26 +19,15 @@ void ScanBuffers::ReleaseIfGrown() {
     std::vector<char>().swap(folded);
 }
 
-std::FILE* OpenForScan(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    // Our own buffer is large; a second one inside the stream would only copy.
-    if (file) std::setvbuf(file, nullptr, _IONBF, 0);
-    return file;
-}
-
 SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
     : finders_(std::move(finders)), marks_(finders_.size()) {}
 
-LineReader::LineReader(std::FILE* file, bool fold) : LineReader(file, fold, own_) {}
+LineReader::LineReader(ContentFile file, bool fold) : LineReader(std::move(file), fold, own_) {}
 
-LineReader::LineReader(std::FILE* file, bool fold, ScanBuffers& buffers)
-    : file_(file), fold_(fold), eof_(file == nullptr), buffer_(buffers.text), folded_(buffers.folded) {
+LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers)
+    : file_(std::move(file)), fold_(fold), eof_(!file_.IsOpen()), buffer_(buffers.text), folded_(buffers.folded) {
     if (buffer_.size() < kBlockSize) buffer_.resize(kBlockSize);
     if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
-}
-
-LineReader::~LineReader() {
-    if (file_) std::fclose(file_);
 }
 
 void LineReader::FoldRange(size_t from, size_t to) {
@@ -59,9 +48,9 @@ bool LineReader::Fill() {
         if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
     const size_t wanted = buffer_.size() - end_;
-    const size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_);
-    // An unbuffered read stops short only at the end of the file (or on an
-    // error): asking again would cost one more system call for nothing.
+    const size_t n = file_.Read(buffer_.data() + end_, wanted);
+    // A read stops short only at the end of what may be read: asking again
+    // would cost one more system call for nothing.
     if (n < wanted) eof_ = true;
     if (n == 0) return false;
     FoldRange(end_, end_ + n);

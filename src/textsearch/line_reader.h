@@ -4,11 +4,11 @@
 // line's comparison form costs nothing extra.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/content_file.h"
 #include "textsearch/term_finder.h"
 
 namespace qf {
@@ -51,11 +51,10 @@ private:
 
 class LineReader {
 public:
-    // Takes ownership of file (may be null: no lines). fold: lowercase the copy.
-    LineReader(std::FILE* file, bool fold);
+    // Reads file (one that is not open has no lines). fold: lowercase the copy.
+    LineReader(ContentFile file, bool fold);
     // The same, reading through buffers that outlive the reader.
-    LineReader(std::FILE* file, bool fold, ScanBuffers& buffers);
-    ~LineReader();
+    LineReader(ContentFile file, bool fold, ScanBuffers& buffers);
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
@@ -79,7 +78,7 @@ private:
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
     ScanBuffers own_;
-    std::FILE* file_;
+    ContentFile file_;
     bool fold_;
     bool eof_ = false;
     std::vector<char>& buffer_;
@@ -89,8 +88,5 @@ private:
     uint64_t bufferStart_ = 0;  // file offset of the buffer's first byte
     uint64_t searched_ = 0;
 };
-
-// Opens path for binary reading with a large buffer; null when it does not open.
-std::FILE* OpenForScan(const std::string& path);
 
 }  // namespace qf

@@ -6,7 +6,7 @@
 namespace {
 
 std::vector<std::string> ReadAll(const std::string& path) {
-    qf::LineReader reader(qf::OpenForScan(path), true);
+    qf::LineReader reader(qf::ContentFile::Open(path), true);
     std::vector<std::string> lines;
     qf::TextLine line;
     while (reader.Next(line)) lines.emplace_back(line.folded);
@@ -29,7 +29,7 @@ TEST(LineReader, SkippingStopsBeforeANeedleAndAtTheLimit) {
     std::string text;
     for (int i = 1; i <= 100000; ++i) text += i == 70000 ? "the Key line\n" : "filler " + std::to_string(i) + "\n";
     qftest::WriteFile(dir / "big", text + "tail");
-    qf::LineReader reader(qf::OpenForScan(dir / "big"), true);
+    qf::LineReader reader(qf::ContentFile::Open(dir / "big"), true);
     qf::SkipNeedles needles({qf::TermFinder("key")});
     size_t skipped = 0;
     for (size_t n; (n = reader.SkipLinesWithout(needles, SIZE_MAX)) > 0;) skipped += n;
@@ -58,7 +58,7 @@ TEST(LineReader, SkippingSearchesTheTextOnceWhateverTheNeedleOrder) {
         std::vector<qf::TermFinder> finders;
         for (const std::string& n : order) finders.emplace_back(n);
         qf::SkipNeedles needles(std::move(finders));
-        qf::LineReader reader(qf::OpenForScan(dir / "text"), true);
+        qf::LineReader reader(qf::ContentFile::Open(dir / "text"), true);
         size_t lines = 0;
         qf::TextLine line;
         for (;;) {

@@ -1,9 +1,12 @@
 // Files that are not tidy text: one huge line, NUL bytes, bytes that are not
-// UTF-8, CR-only line ends, files that shrink or cannot be read.
+// UTF-8, CR-only line ends, files that shrink or cannot be read, and things
+// that are no files at all put in a listed file's place.
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -38,6 +41,35 @@ int64_t PeakRssBytes() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return int64_t(usage.ru_maxrss) * 1024;
+}
+
+// Runs body in a child process, so that a scan that hangs or eats memory
+// fails the test instead of stopping the suite. Returns what body returns
+// (125 when it threw), -1 when the child had to be killed after `seconds`,
+// -2 when it died.
+int InChildProcess(const std::function<int()>& body, int seconds) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (kRssIsReliable) {  // the sanitizer reserves a huge address space
+            const rlimit limit{rlim_t(4) << 30, rlim_t(4) << 30};
+            setrlimit(RLIMIT_AS, &limit);
+        }
+        int code = 125;
+        try {
+            code = body();
+        } catch (...) {  // out of memory, most likely
+        }
+        _exit(code);
+    }
+    if (pid < 0) return -2;
+    int status = 0;
+    for (int waited = 0; waited < seconds * 100; ++waited) {
+        if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : -2;
+        usleep(10000);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -1;
 }
 
 // Calls back when the run names the file it is about to read.
@@ -285,4 +317,43 @@ TEST_F(BadInput, AFileThatCannotBeReadIsAFileWithoutTheTerms) {
     results.Clear();
     for (const auto& entry : entries) SearchEntry(entry);
     EXPECT_EQ(results.Size(), 0u);
+}
+
+// Whatever was put in a listed file's place before it is read: a FIFO (which
+// would wait for a writer for ever), a link to a FIFO, a link to a device
+// that never ends, a pseudo file that reports no size. None is read or
+// waited on. A link to a regular file is still followed.
+TEST_F(BadInput, OnlyRegularFilesAreReadWhateverWasPutInTheirPlace) {
+    terms = {"a"};
+    qftest::WriteFile(dir / "target.txt", "a\n");
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    const auto listedThenReplaced = [&](const std::string& name, const std::function<int(const char*)>& replace) {
+        qftest::WriteFile(dir / name, "a\n");
+        auto entry = Entry(name);
+        EXPECT_TRUE(qf::GetFindData(entry.fullPath, entry.findData));
+        EXPECT_EQ(unlink(entry.fullPath.c_str()), 0);
+        EXPECT_EQ(replace(entry.fullPath.c_str()), 0) << name;
+        return entry;
+    };
+    const std::string fifo = dir / "fifo";
+    const std::string target = dir / "target.txt";
+    auto pagemap = Entry("pagemap");
+    pagemap.folderPath = "/proc/self";
+    pagemap.fullPath = "/proc/self/pagemap";
+    const std::vector<std::pair<qf::tagSelectedFileFolderStruct, int>> cases = {
+        {listedThenReplaced("fifo.txt", [](const char* p) { return mkfifo(p, 0600); }), 0},
+        {listedThenReplaced("to-fifo.txt", [&](const char* p) { return symlink(fifo.c_str(), p); }), 0},
+        {listedThenReplaced("to-zero.txt", [](const char* p) { return symlink("/dev/zero", p); }), 0},
+        {listedThenReplaced("to-file.txt", [&](const char* p) { return symlink(target.c_str(), p); }), 1},
+        {pagemap, 0},
+    };
+    for (const auto& [entry, records] : cases) {
+        const int made = InChildProcess(
+            [&, &entry = entry] {
+                SearchEntry(entry);
+                return int(results.Size());
+            },
+            20);
+        EXPECT_EQ(made, records) << entry.fullPath << " (-1: still reading after 20 s, -2: died, 125: threw)";
+    }
 }

@@ -33,7 +33,7 @@ protected:
         qftest::WriteFile(path, content);
         const qf::QueryContext query = qf::MakeQueryContext(options, terms, &boolean);
         qf::ContentScanContext context = Context(query);
-        qf::LineReader reader(qf::OpenForScan(path), !query.matcher.caseSensitive);
+        qf::LineReader reader(qf::ContentFile::Open(path), !query.matcher.caseSensitive);
         qf::MAP_LINES_WITH_HITS lines;
         qf::ScanLines(context, reader, lines);
         return lines;
