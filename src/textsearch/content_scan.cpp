@@ -13,7 +13,7 @@ void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WI
     ContentFile file = ContentFile::Open(path);
     if (!file.IsOpen()) return;  // a file that does not open (or is no regular file) has no hit lines
     {
-        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers);
+        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
         ScanLines(context, reader, lines);
     }
     context.buffers.ReleaseIfGrown();

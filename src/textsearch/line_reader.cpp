@@ -22,13 +22,21 @@ void ScanBuffers::ReleaseIfGrown() {
 SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
     : finders_(std::move(finders)), marks_(finders_.size()) {}
 
-LineReader::LineReader(ContentFile file, bool fold) : LineReader(std::move(file), fold, own_) {}
+LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)
+    : LineReader(std::move(file), fold, own_, lineCap) {}
 
-LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers)
-    : file_(std::move(file)), fold_(fold), eof_(!file_.IsOpen()), buffer_(buffers.text), folded_(buffers.folded) {
+LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap)
+    : file_(std::move(file)),
+      fold_(fold),
+      eof_(!file_.IsOpen()),
+      cap_(std::max<size_t>(lineCap, 2)),
+      buffer_(buffers.text),
+      folded_(buffers.folded) {
     if (buffer_.size() < kBlockSize) buffer_.resize(kBlockSize);
     if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
 }
+
+void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
 void LineReader::FoldRange(size_t from, size_t to) {
     if (fold_) LowerBytes(buffer_.data() + from, folded_.data() + from, to - from);
@@ -44,7 +52,13 @@ bool LineReader::Fill() {
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {  // one line longer than the buffer
-        buffer_.resize(buffer_.size() * 2);
+        // Room for a line of cap bytes and its CR LF, and no more; growing
+        // in one step to that size spares a copy of a nearly full buffer.
+        const size_t most = cap_ + 2;
+        if (buffer_.size() >= most) return false;
+        size_t grown = buffer_.size() * 2;
+        if (grown + grown / 2 > most) grown = most;
+        buffer_.resize(grown);
         if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
     const size_t wanted = buffer_.size() - end_;
@@ -58,22 +72,47 @@ bool LineReader::Fill() {
     return true;
 }
 
+void LineReader::Emit(TextLine& line, size_t length, bool lineEnds) {
+    line.text = std::string_view(buffer_.data() + begin_, length);
+    line.folded = std::string_view(Folded() + begin_, length);
+    line.offset = lineOffset_;
+    line.lineEnds = lineEnds;
+}
+
 bool LineReader::Next(TextLine& line) {
     size_t scanned = 0;  // bytes after begin_ known to hold no LF
     for (;;) {
         const char* base = buffer_.data();
-        const void* lf = std::memchr(base + begin_ + scanned, '\n', end_ - begin_ - scanned);
-        if (lf != nullptr || (eof_ && begin_ < end_)) {
-            const size_t stop = lf ? size_t(static_cast<const char*>(lf) - base) : end_;
-            size_t length = stop - begin_;
-            if (lf && length > 0 && base[stop - 1] == '\r') --length;
-            line.text = std::string_view(base + begin_, length);
-            line.folded = std::string_view(Folded() + begin_, length);
-            begin_ = lf ? stop + 1 : end_;
+        const size_t available = end_ - begin_;
+        // An LF further on than this would leave more than cap bytes before it.
+        const size_t window = std::min(available, cap_ + 2);
+        const void* lf = std::memchr(base + begin_ + scanned, '\n', window - scanned);
+        size_t length = available;  // the rest of the line, when it ends here
+        bool ends = eof_ && available <= cap_;
+        if (lf) {
+            const size_t stop = size_t(static_cast<const char*>(lf) - base);
+            length = stop - begin_;
+            if (length > 0 && base[stop - 1] == '\r') --length;
+            ends = length <= cap_;
+        }
+        if (ends) {
+            if (length == 0 && !lf && !inPieces_) return false;  // nothing left
+            Emit(line, length, true);
+            begin_ = lf ? size_t(static_cast<const char*>(lf) - base) + 1 : end_;
+            inPieces_ = false;
+            lineOffset_ = 0;
             return true;
         }
-        if (eof_) return false;
-        scanned = end_ - begin_;
+        if (lf || available >= cap_ + 2 || eof_) {
+            // More than cap bytes of the line are left: one piece of cap bytes.
+            Emit(line, cap_, false);
+            const size_t advance = cap_ - overlap_;
+            begin_ += advance;
+            lineOffset_ += advance;
+            inPieces_ = true;
+            return true;
+        }
+        scanned = window;
         Fill();
     }
 }
@@ -114,7 +153,7 @@ size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
 }
 
 size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
-    if (maxLines == 0) return 0;
+    if (maxLines == 0 || inPieces_) return 0;
     if (CompleteEnd() == begin_ && !eof_) Fill();
     const size_t region = CompleteEnd();
     if (region == begin_) return 0;

@@ -1,7 +1,8 @@
 #pragma once
 // Reads a file as lines split at LF (a CR before the LF dropped) through one
 // large buffer, keeping a case-folded copy of the buffer beside it so that a
-// line's comparison form costs nothing extra.
+// line's comparison form costs nothing extra. A line longer than a cap comes
+// in pieces, so that no line makes the buffers grow past the cap.
 
 #include <cstdint>
 #include <string>
@@ -13,9 +14,21 @@
 
 namespace qf {
 
+// The longest line that is read whole. The reader holds it twice (as read
+// and folded) and a record of it is copied a few times on its way to the
+// result list, so it is kept well below what one file may take.
+constexpr size_t kLineCap = size_t(16) << 20;
+
+// A line, or a piece of a line longer than the cap. The pieces of a line are
+// cap bytes long (the last one may be shorter) and each repeats the last
+// bytes of the one before (the overlap), so that whatever is shorter than the
+// overlap lies whole in some piece. Every byte of a piece is a byte of the
+// line, and more of the line follows a piece that does not end it.
 struct TextLine {
     std::string_view text;    // as read, without its line end
     std::string_view folded;  // comparison form, same length
+    uint64_t offset = 0;      // where text starts within its line
+    bool lineEnds = true;     // false: the line goes on in the next piece
 };
 
 // The two read buffers, kept from file to file: a search reads many small
@@ -52,19 +65,27 @@ private:
 class LineReader {
 public:
     // Reads file (one that is not open has no lines). fold: lowercase the copy.
-    LineReader(ContentFile file, bool fold);
+    LineReader(ContentFile file, bool fold, size_t lineCap = kLineCap);
     // The same, reading through buffers that outlive the reader.
-    LineReader(ContentFile file, bool fold, ScanBuffers& buffers);
+    LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap = kLineCap);
+
+    // How many bytes each piece of a long line repeats from the one before;
+    // set before the first line is read. At most half the cap.
+    void SetOverlap(size_t bytes);
+    size_t Overlap() const { return overlap_; }
+    size_t LineCap() const { return cap_; }
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // The next line; false when no character is left. A last line without LF is a line.
+    // The next line or piece; false when no character is left. A last line
+    // without LF is a line.
     bool Next(TextLine& line);
 
     // Skips at most maxLines whole lines that hold none of the needles (in
     // comparison form) and returns how many it skipped. It stops before a line
-    // that may hold one, and after one buffer's worth so that the caller can
-    // poll its stop flag.
+    // that may hold one, before a line longer than the buffer, and after one
+    // buffer's worth so that the caller can poll its stop flag. Nothing is
+    // skipped inside a line that is being read in pieces.
     size_t SkipLinesWithout(SkipNeedles& needles, size_t maxLines);
 
     // Bytes the skipping has searched so far, for each needle together.
@@ -72,6 +93,7 @@ public:
 
 private:
     bool Fill();                      // reads one more block; false at the end of the file
+    void Emit(TextLine& line, size_t length, bool lineEnds);
     size_t CompleteEnd() const;       // end of the last complete line in the buffer
     void FoldRange(size_t from, size_t to);
     size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
@@ -81,6 +103,10 @@ private:
     ContentFile file_;
     bool fold_;
     bool eof_ = false;
+    size_t cap_;
+    size_t overlap_ = 0;
+    bool inPieces_ = false;    // the current line is being read in pieces
+    uint64_t lineOffset_ = 0;  // where begin_ lies within that line
     std::vector<char>& buffer_;
     std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/test_support.h"
 #include "textsearch/line_reader.h"
 
@@ -22,6 +24,31 @@ TEST(LineReader, LineEndsAndFolding) {
     qftest::WriteFile(dir / "b", "");
     EXPECT_TRUE(ReadAll(dir / "b").empty());
     EXPECT_TRUE(ReadAll(dir / "missing").empty());
+}
+
+// A line longer than the cap comes in pieces of cap bytes that repeat the
+// overlap, its CR LF dropped; the lines around it come whole, also a line of
+// exactly cap bytes before its CR LF.
+TEST(LineReader, LinesLongerThanTheCapComeInOverlappingPieces) {
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "a", "short\n0123456789ABCDEFGHIJ\r\nnext\n0123456789\r\n");
+    qf::LineReader reader(qf::ContentFile::Open(dir / "a"), true, 10);
+    reader.SetOverlap(3);
+    struct Piece {
+        std::string folded;
+        uint64_t offset;
+        bool lineEnds;
+    };
+    std::vector<Piece> pieces;
+    for (qf::TextLine line; reader.Next(line);) pieces.push_back({std::string(line.folded), line.offset, line.lineEnds});
+    const std::vector<std::tuple<std::string, uint64_t, bool>> expected = {
+        {"short", 0, true}, {"0123456789", 0, false}, {"789abcdefg", 7, false},
+        {"efghij", 14, true}, {"next", 0, true},      {"0123456789", 0, true}};
+    ASSERT_EQ(pieces.size(), expected.size());
+    for (size_t i = 0; i < pieces.size(); ++i)
+        EXPECT_EQ(std::tie(pieces[i].folded, pieces[i].offset, pieces[i].lineEnds),
+                  std::tie(std::get<0>(expected[i]), std::get<1>(expected[i]), std::get<2>(expected[i])))
+            << "piece " << i;
 }
 
 TEST(LineReader, SkippingStopsBeforeANeedleAndAtTheLimit) {
