@@ -68,14 +68,16 @@ public:
     LineReader(ContentFile file, bool fold, size_t lineCap = kLineCap);
     // The same, reading through buffers that outlive the reader.
     LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap = kLineCap);
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
 
     // How many bytes each piece of a long line repeats from the one before;
-    // set before the first line is read. At most half the cap.
+    // set before the first line is read. At most half the cap, so that every
+    // piece moves on: only a term longer than that (8 MiB) could be missed
+    // where two pieces meet.
     void SetOverlap(size_t bytes);
     size_t Overlap() const { return overlap_; }
     size_t LineCap() const { return cap_; }
-    LineReader(const LineReader&) = delete;
-    LineReader& operator=(const LineReader&) = delete;
 
     // The next line or piece; false when no character is left. A last line
     // without LF is a line.
