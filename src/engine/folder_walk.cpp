@@ -1,8 +1,22 @@
 #include "engine/folder_walk.h"
 
 #include "platform/paths.h"
+#include "platform/pseudo_file_system.h"
 
 namespace qf {
+namespace {
+
+// A subfolder on another file system than its folder (a mount point, or a
+// link to elsewhere) is not walked when either of the two is a pseudo file
+// system: the walk neither wanders from the user's folders into /proc or
+// /sys, nor out of a chosen one through links such as /proc/<pid>/root,
+// which lead back to the whole tree once per process.
+bool CrossesPseudoFileSystem(const _Folder_Struct& folder, const FolderEntry& entry, const std::string& path) {
+    if (!folder.ancestry || entry.id.device == folder.ancestry->id.device) return false;
+    return IsPseudoFileSystem(path) || IsPseudoFileSystem(folder.sWorkingFolder);
+}
+
+}  // namespace
 
 bool EnsureAncestry(_Folder_Struct& folder) {
     if (folder.ancestry) return true;
@@ -22,7 +36,7 @@ void QueueSubfolders(FOLDER_QUEUE& queue, const _Folder_Struct& folder, const st
             sub.sArchiveFolderFiles = folder.sArchiveFolderFiles;
             sub.sIncreasedFolder = folder.sIncreasedFolder;
             sub.ancestry = std::make_shared<const FolderAncestry>(FolderAncestry{entry.id, folder.ancestry});
-            subfolders.push_back(std::move(sub));
+            if (!CrossesPseudoFileSystem(folder, entry, sub.sWorkingFolder)) subfolders.push_back(std::move(sub));
         }
         if (stop()) break;
     }

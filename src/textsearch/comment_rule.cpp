@@ -24,9 +24,13 @@ int CommentClassOf(std::string_view foldedLine, std::string_view comment, int32_
     // An empty comment string would be "found" at the start of every line.
     if (comment.empty()) return 0;
     const size_t c = foldedLine.find(comment);
-    if (c == std::string_view::npos) return 0;
-    if (int64_t(c) < first) return 1;
-    if (int64_t(c) > last) return 2;
+    return CommentClassAt(c == std::string_view::npos ? -1 : int64_t(c), first, last);
+}
+
+int CommentClassAt(int64_t c, int32_t first, int32_t last) {
+    if (c < 0) return 0;
+    if (c < first) return 1;
+    if (c > last) return 2;
     return 3;
 }
 
@@ -39,8 +43,18 @@ int CommentRule::Class(std::string_view foldedLine, int32_t first, int32_t last)
 }
 
 bool CommentRule::Accepts(std::string_view foldedLine, int32_t first, int32_t last) const {
-    if (!active || show == CommentShow::All) return true;
-    const int cls = Class(foldedLine, first, last);
+    return !Decides() || AcceptsClass(Class(foldedLine, first, last));
+}
+
+bool CommentRule::AcceptsAt(const std::vector<int64_t>& firstAt, int32_t first, int32_t last) const {
+    if (!Decides()) return true;
+    int cls = 0;
+    for (size_t i = 0; i < strings.size() && i < firstAt.size() && cls == 0; ++i)
+        if (!strings[i].empty()) cls = CommentClassAt(firstAt[i], first, last);
+    return AcceptsClass(cls);
+}
+
+bool CommentRule::AcceptsClass(int cls) const {
     switch (show) {
         case CommentShow::HideCommented: return cls != 1;
         case CommentShow::OnlyBoth: return cls == 3;

@@ -26,9 +26,19 @@ struct CommentRule {
 
     // Whether a term with hits from first to last counts in this line.
     bool Accepts(std::string_view foldedLine, int32_t first, int32_t last) const;
+    // The same for a line not held whole: firstAt[i] is where strings[i]
+    // first occurs in it, or -1.
+    bool AcceptsAt(const std::vector<int64_t>& firstAt, int32_t first, int32_t last) const;
+    // Whether the rule needs to know where the comment strings are.
+    bool Decides() const { return active && show != CommentShow::All; }
+
+private:
+    bool AcceptsClass(int cls) const;
 };
 
 // The class of one comment string.
 int CommentClassOf(std::string_view foldedLine, std::string_view comment, int32_t first, int32_t last);
+// The class of a comment string that first occurs at c (-1: not in the line).
+int CommentClassAt(int64_t c, int32_t first, int32_t last);
 
 }  // namespace qf

@@ -10,10 +10,10 @@ namespace qf {
 namespace {
 
 void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines) {
-    std::FILE* file = OpenForScan(path);
-    if (!file) return;  // a file that does not open has no hit lines
+    ContentFile file = ContentFile::Open(path);
+    if (!file.IsOpen()) return;  // a file that does not open (or is no regular file) has no hit lines
     {
-        LineReader reader(file, !context.query.matcher.caseSensitive, context.buffers);
+        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
         ScanLines(context, reader, lines);
     }
     context.buffers.ReleaseIfGrown();

@@ -26,6 +26,7 @@ struct ContentScanContext {
     std::function<void(const tagSelectedFileFolderStruct& entry, bool found)> fileExamined = {};
     SearchStatistics* statistics = nullptr;  // the statistics grid, when the run keeps one
     ScanBuffers buffers = {};                 // read buffers reused from file to file
+    size_t lineCap = kLineCap;                // longer lines are read in pieces
 };
 
 // Processes one entry of the selected-file list: a name or "File" result is

@@ -19,24 +19,24 @@ void ScanBuffers::ReleaseIfGrown() {
     std::vector<char>().swap(folded);
 }
 
-std::FILE* OpenForScan(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    // Our own buffer is large; a second one inside the stream would only copy.
-    if (file) std::setvbuf(file, nullptr, _IONBF, 0);
-    return file;
-}
+SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
+    : finders_(std::move(finders)), marks_(finders_.size()) {}
 
-LineReader::LineReader(std::FILE* file, bool fold) : LineReader(file, fold, own_) {}
+LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)
+    : LineReader(std::move(file), fold, own_, lineCap) {}
 
-LineReader::LineReader(std::FILE* file, bool fold, ScanBuffers& buffers)
-    : file_(file), fold_(fold), eof_(file == nullptr), buffer_(buffers.text), folded_(buffers.folded) {
+LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap)
+    : file_(std::move(file)),
+      fold_(fold),
+      eof_(!file_.IsOpen()),
+      cap_(std::max<size_t>(lineCap, 2)),
+      buffer_(buffers.text),
+      folded_(buffers.folded) {
     if (buffer_.size() < kBlockSize) buffer_.resize(kBlockSize);
     if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
 }
 
-LineReader::~LineReader() {
-    if (file_) std::fclose(file_);
-}
+void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
 void LineReader::FoldRange(size_t from, size_t to) {
     if (fold_) LowerBytes(buffer_.data() + from, folded_.data() + from, to - from);
@@ -48,16 +48,23 @@ bool LineReader::Fill() {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         if (fold_) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
         end_ -= begin_;
+        bufferStart_ += begin_;
         begin_ = 0;
     }
     if (end_ == buffer_.size()) {  // one line longer than the buffer
-        buffer_.resize(buffer_.size() * 2);
+        // Room for a line of cap bytes and its CR LF, and no more; growing
+        // in one step to that size spares a copy of a nearly full buffer.
+        const size_t most = cap_ + 2;
+        if (buffer_.size() >= most) return false;
+        size_t grown = buffer_.size() * 2;
+        if (grown + grown / 2 > most) grown = most;
+        buffer_.resize(grown);
         if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
     const size_t wanted = buffer_.size() - end_;
-    const size_t n = std::fread(buffer_.data() + end_, 1, wanted, file_);
-    // An unbuffered read stops short only at the end of the file (or on an
-    // error): asking again would cost one more system call for nothing.
+    const size_t n = file_.Read(buffer_.data() + end_, wanted);
+    // A read stops short only at the end of what may be read: asking again
+    // would cost one more system call for nothing.
     if (n < wanted) eof_ = true;
     if (n == 0) return false;
     FoldRange(end_, end_ + n);
@@ -65,22 +72,47 @@ bool LineReader::Fill() {
     return true;
 }
 
+void LineReader::Emit(TextLine& line, size_t length, bool lineEnds) {
+    line.text = std::string_view(buffer_.data() + begin_, length);
+    line.folded = std::string_view(Folded() + begin_, length);
+    line.offset = lineOffset_;
+    line.lineEnds = lineEnds;
+}
+
 bool LineReader::Next(TextLine& line) {
     size_t scanned = 0;  // bytes after begin_ known to hold no LF
     for (;;) {
         const char* base = buffer_.data();
-        const void* lf = std::memchr(base + begin_ + scanned, '\n', end_ - begin_ - scanned);
-        if (lf != nullptr || (eof_ && begin_ < end_)) {
-            const size_t stop = lf ? size_t(static_cast<const char*>(lf) - base) : end_;
-            size_t length = stop - begin_;
-            if (lf && length > 0 && base[stop - 1] == '\r') --length;
-            line.text = std::string_view(base + begin_, length);
-            line.folded = std::string_view(Folded() + begin_, length);
-            begin_ = lf ? stop + 1 : end_;
+        const size_t available = end_ - begin_;
+        // An LF further on than this would leave more than cap bytes before it.
+        const size_t window = std::min(available, cap_ + 2);
+        const void* lf = std::memchr(base + begin_ + scanned, '\n', window - scanned);
+        size_t length = available;  // the rest of the line, when it ends here
+        bool ends = eof_ && available <= cap_;
+        if (lf) {
+            const size_t stop = size_t(static_cast<const char*>(lf) - base);
+            length = stop - begin_;
+            if (length > 0 && base[stop - 1] == '\r') --length;
+            ends = length <= cap_;
+        }
+        if (ends) {
+            if (length == 0 && !lf && !inPieces_) return false;  // nothing left
+            Emit(line, length, true);
+            begin_ = lf ? size_t(static_cast<const char*>(lf) - base) + 1 : end_;
+            inPieces_ = false;
+            lineOffset_ = 0;
             return true;
         }
-        if (eof_) return false;
-        scanned = end_ - begin_;
+        if (lf || available >= cap_ + 2 || eof_) {
+            // More than cap bytes of the line are left: one piece of cap bytes.
+            Emit(line, cap_, false);
+            const size_t advance = cap_ - overlap_;
+            begin_ += advance;
+            lineOffset_ += advance;
+            inPieces_ = true;
+            return true;
+        }
+        scanned = window;
         Fill();
     }
 }
@@ -92,20 +124,42 @@ size_t LineReader::CompleteEnd() const {
     return lf == std::string_view::npos ? begin_ : begin_ + lf + 1;
 }
 
-size_t LineReader::SkipLinesWithout(const std::vector<TermFinder>& needles, size_t maxLines) {
-    if (maxLines == 0) return 0;
+// The earliest needle in folded from begin_ on (folded ends with the last
+// complete line), or folded.size(). What an earlier call found or ruled out
+// is not searched again.
+size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
+    const size_t region = folded.size();
+    const uint64_t start = bufferStart_ + begin_;
+    size_t hit = region;
+    for (size_t i = 0; i < needles.finders_.size(); ++i) {
+        const TermFinder& needle = needles.finders_[i];
+        SkipNeedles::Mark& mark = needles.marks_[i];
+        if (mark.clear < start) mark = {start, false};  // passed by the lines read since
+        const size_t n = needle.Needle().size();
+        // Only an occurrence that starts before the best one so far matters.
+        const size_t limit = hit == region ? region : std::min(region, hit - 1 + n);
+        const size_t from = size_t(mark.clear - bufferStart_);
+        if (!mark.found && from + n <= limit) {
+            const size_t p = needle.Find(folded.substr(0, limit), from);
+            searched_ += (p == std::string_view::npos ? limit : p + n) - from;
+            if (p != std::string_view::npos)
+                mark = {bufferStart_ + p, true};
+            else
+                mark.clear = bufferStart_ + limit - n + 1;
+        }
+        if (mark.found && mark.clear - bufferStart_ < hit) hit = size_t(mark.clear - bufferStart_);
+    }
+    return hit;
+}
+
+size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
+    if (maxLines == 0 || inPieces_) return 0;
     if (CompleteEnd() == begin_ && !eof_) Fill();
     const size_t region = CompleteEnd();
     if (region == begin_) return 0;
 
     const std::string_view folded(Folded(), region);
-    size_t hit = region;
-    for (const TermFinder& needle : needles) {
-        // Only an occurrence that starts before the best one so far matters.
-        const size_t limit = hit == region ? region : std::min(region, hit - 1 + needle.Needle().size());
-        const size_t p = needle.Find(folded.substr(0, limit), begin_);
-        if (p != std::string_view::npos && p < hit) hit = p;
-    }
+    const size_t hit = NextNeedle(needles, folded);
     size_t stop = region;
     if (hit < region) {
         const size_t lf = folded.substr(0, hit).rfind('\n');

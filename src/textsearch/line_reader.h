@@ -1,20 +1,34 @@
 #pragma once
 // Reads a file as lines split at LF (a CR before the LF dropped) through one
 // large buffer, keeping a case-folded copy of the buffer beside it so that a
-// line's comparison form costs nothing extra.
+// line's comparison form costs nothing extra. A line longer than a cap comes
+// in pieces, so that no line makes the buffers grow past the cap.
 
-#include <cstdio>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/content_file.h"
 #include "textsearch/term_finder.h"
 
 namespace qf {
 
+// The longest line that is read whole. The reader holds it twice (as read
+// and folded) and a record of it is copied a few times on its way to the
+// result list, so it is kept well below what one file may take.
+constexpr size_t kLineCap = size_t(16) << 20;
+
+// A line, or a piece of a line longer than the cap. The pieces of a line are
+// cap bytes long (the last one may be shorter) and each repeats the last
+// bytes of the one before (the overlap), so that whatever is shorter than the
+// overlap lies whole in some piece. Every byte of a piece is a byte of the
+// line, and more of the line follows a piece that does not end it.
 struct TextLine {
     std::string_view text;    // as read, without its line end
     std::string_view folded;  // comparison form, same length
+    uint64_t offset = 0;      // where text starts within its line
+    bool lineEnds = true;     // false: the line goes on in the next piece
 };
 
 // The two read buffers, kept from file to file: a search reads many small
@@ -28,42 +42,79 @@ struct ScanBuffers {
     void ReleaseIfGrown();
 };
 
+// The needles that lines are skipped for, and how far each has been looked
+// for: skipping a run of lines then searches the text once for each needle,
+// whatever their order. One set belongs to one reader.
+class SkipNeedles {
+public:
+    SkipNeedles() = default;
+    explicit SkipNeedles(std::vector<TermFinder> finders);
+
+private:
+    friend class LineReader;
+    // No occurrence starts between the last search start and `clear` (file
+    // offsets); with `found`, one starts right at `clear`.
+    struct Mark {
+        uint64_t clear = 0;
+        bool found = false;
+    };
+    std::vector<TermFinder> finders_;
+    std::vector<Mark> marks_;
+};
+
 class LineReader {
 public:
-    // Takes ownership of file (may be null: no lines). fold: lowercase the copy.
-    LineReader(std::FILE* file, bool fold);
+    // Reads file (one that is not open has no lines). fold: lowercase the copy.
+    LineReader(ContentFile file, bool fold, size_t lineCap = kLineCap);
     // The same, reading through buffers that outlive the reader.
-    LineReader(std::FILE* file, bool fold, ScanBuffers& buffers);
-    ~LineReader();
+    LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap = kLineCap);
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
 
-    // The next line; false when no character is left. A last line without LF is a line.
+    // How many bytes each piece of a long line repeats from the one before;
+    // set before the first line is read. At most half the cap, so that every
+    // piece moves on: only a term longer than that (8 MiB) could be missed
+    // where two pieces meet.
+    void SetOverlap(size_t bytes);
+    size_t Overlap() const { return overlap_; }
+    size_t LineCap() const { return cap_; }
+
+    // The next line or piece; false when no character is left. A last line
+    // without LF is a line.
     bool Next(TextLine& line);
 
     // Skips at most maxLines whole lines that hold none of the needles (in
     // comparison form) and returns how many it skipped. It stops before a line
-    // that may hold one, and after one buffer's worth so that the caller can
-    // poll its stop flag.
-    size_t SkipLinesWithout(const std::vector<TermFinder>& needles, size_t maxLines);
+    // that may hold one, before a line longer than the buffer, and after one
+    // buffer's worth so that the caller can poll its stop flag. Nothing is
+    // skipped inside a line that is being read in pieces.
+    size_t SkipLinesWithout(SkipNeedles& needles, size_t maxLines);
+
+    // Bytes the skipping has searched so far, for each needle together.
+    uint64_t BytesSearched() const { return searched_; }
 
 private:
     bool Fill();                      // reads one more block; false at the end of the file
+    void Emit(TextLine& line, size_t length, bool lineEnds);
     size_t CompleteEnd() const;       // end of the last complete line in the buffer
     void FoldRange(size_t from, size_t to);
+    size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
     ScanBuffers own_;
-    std::FILE* file_;
+    ContentFile file_;
     bool fold_;
     bool eof_ = false;
+    size_t cap_;
+    size_t overlap_ = 0;
+    bool inPieces_ = false;    // the current line is being read in pieces
+    uint64_t lineOffset_ = 0;  // where begin_ lies within that line
     std::vector<char>& buffer_;
     std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte
     size_t end_ = 0;    // one past the last byte read
+    uint64_t bufferStart_ = 0;  // file offset of the buffer's first byte
+    uint64_t searched_ = 0;
 };
-
-// Opens path for binary reading with a large buffer; null when it does not open.
-std::FILE* OpenForScan(const std::string& path);
 
 }  // namespace qf

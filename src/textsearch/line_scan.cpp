@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "textsearch/comment_rule.h"
 #include "textsearch/content_scan.h"
 #include "textsearch/file_rule.h"
+#include "textsearch/long_line.h"
 #include "textsearch/micro_boolean.h"
 #include "textsearch/scan_conditions.h"
 #include "textsearch/standard_query.h"
@@ -25,9 +27,13 @@ private:
     bool SkipStartLines();
     bool FindStartTerm();
     bool SkipQuietLines();
+    bool FinishLine();
+    bool ReadLongLine(bool lookForStartTerm, LongLineFindings& found);
     Step Examine();
+    Step ExamineLong(LongLineFindings& found);
+    Step Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
     bool CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms);
-    void Record(MAP_TERM_POSITIONS& terms);
+    void Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
     void DropStartLine();
     bool StopRequested() const { return context_.bStopRequest.load(std::memory_order_relaxed) == 1; }
 
@@ -44,10 +50,13 @@ private:
     StartCondition start_;
     ConditionToStop stop_;
     // Lines holding none of these cannot be hit lines nor hold the stop term.
-    std::vector<TermFinder> needles_;
-    std::vector<TermFinder> startNeedle_;
-    const std::vector<TermFinder> noNeedles_;
+    SkipNeedles needles_;
+    SkipNeedles startNeedle_;
+    SkipNeedles noNeedles_;
     std::vector<TermFinder> finders_;  // one per entry of the term list
+    LongLineScan longLine_;
+    // The start line, when it was too long to hold: judged while the start term was looked for.
+    std::optional<LongLineFindings> longStartLine_;
     bool canSkip_;
     std::vector<int32_t> scratch_;
     TextLine line_{};
@@ -55,6 +64,7 @@ private:
     int64_t fileHits_ = 0;
     uint32_t startLine_ = 0;
     int32_t startPos_ = -1;
+    bool dropStartLine_ = false;
 };
 
 FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_HITS& lines)
@@ -70,12 +80,16 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_H
       comments_(CommentRule::FromOptions(*query_.options)),
       start_(StartCondition::FromOptions(*query_.options, query_.matcher)),
       stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
+      finders_(query_.foldedTerms.begin(), query_.foldedTerms.end()),
+      longLine_(query_, finders_, comments_, stop_.ByTerm() ? stop_.sStopTerm : std::string(),
+                start_.byTerm ? start_.term : std::string(), in.LineCap()),
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
-    for (const std::string& term : query_.foldedTerms) finders_.emplace_back(term);
-    needles_ = finders_;
-    if (stop_.ByTerm()) needles_.emplace_back(stop_.sStopTerm);
-    startNeedle_.emplace_back(start_.term);
+    in_.SetOverlap(longLine_.Overlap());
+    std::vector<TermFinder> needles = finders_;
+    if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
+    needles_ = SkipNeedles(std::move(needles));
+    startNeedle_ = SkipNeedles({TermFinder(start_.term)});
 }
 
 void FileScan::Run() {
@@ -104,7 +118,7 @@ bool FileScan::SkipStartLines() {
         if (StopRequested()) return false;
         size_t skipped = in_.SkipLinesWithout(noNeedles_, remaining);
         if (skipped == 0) {
-            if (!in_.Next(line_)) return false;
+            if (!in_.Next(line_) || !FinishLine()) return false;
             skipped = 1;
         }
         remaining -= uint32_t(skipped);
@@ -118,14 +132,45 @@ bool FileScan::FindStartTerm() {
     for (;;) {
         number_ += uint32_t(in_.SkipLinesWithout(startNeedle_, std::numeric_limits<size_t>::max()));
         if (!in_.Next(line_) || StopRequested()) return false;
-        const size_t p = line_.folded.find(start_.term);
-        if (p != std::string_view::npos) {
+        int64_t p = -1;
+        if (line_.lineEnds) {
+            const size_t at = line_.folded.find(start_.term);
+            if (at != std::string_view::npos) p = int64_t(at);
+        } else {
+            // A line too long to hold is judged as it passes, in case it is the start line.
+            LongLineFindings found;
+            if (!ReadLongLine(true, found)) return false;
+            p = found.startTermAt;
+            if (p >= 0) longStartLine_ = std::move(found);
+        }
+        if (p >= 0) {
             startLine_ = number_ + 1;
             startPos_ = int32_t(p);
             return true;
         }
         ++number_;
     }
+}
+
+// Reads past the remaining pieces of a line that is not examined.
+bool FileScan::FinishLine() {
+    while (!line_.lineEnds)
+        if (StopRequested() || !in_.Next(line_)) return false;
+    return true;
+}
+
+// Judges the line whose first piece is in line_; false when a stop request
+// ends the scan inside it. Each piece is at most a line cap long, so a stop
+// is noticed after that much at the latest.
+bool FileScan::ReadLongLine(bool lookForStartTerm, LongLineFindings& found) {
+    longLine_.Begin(lookForStartTerm);
+    for (;;) {
+        longLine_.Feed(line_, in_.Overlap());
+        if (line_.lineEnds) break;
+        if (StopRequested() || !in_.Next(line_)) return false;
+    }
+    found = longLine_.Finish();
+    return true;
 }
 
 // Passes over lines that hold no term and no stop term: they could only end
@@ -142,8 +187,18 @@ bool FileScan::SkipQuietLines() {
 }
 
 FileScan::Step FileScan::Examine() {
-    const std::string_view folded = line_.folded;
     stop_.GiveLineNumber(number_);
+    if (longStartLine_) {
+        LongLineFindings found = std::move(*longStartLine_);
+        longStartLine_.reset();
+        return ExamineLong(found);
+    }
+    if (!line_.lineEnds) {
+        LongLineFindings found;
+        if (!ReadLongLine(false, found)) return Step::End;
+        return ExamineLong(found);
+    }
+    const std::string_view folded = line_.folded;
     MAP_TERM_POSITIONS terms;
     bool verdict = CollectHits(folded, terms);
     if (mode_ == QueryMode::MicroBoolean)
@@ -151,17 +206,32 @@ FileScan::Step FileScan::Examine() {
     else if (verdict && allInOne_)
         verdict = LineOrderHolds(query_.foldedTerms, terms, givenOrder_) == 1;
     stop_.GiveLine(folded);
+    return Conclude(verdict, terms, nullptr);
+}
 
+// The same rules for a line that was read in pieces.
+FileScan::Step FileScan::ExamineLong(LongLineFindings& found) {
+    bool verdict = !found.terms.empty();
+    if (mode_ == QueryMode::MicroBoolean)
+        verdict = query_.boolean && LineMatchesMicroBoolean(*query_.boolean, found.terms, query_.matcher.caseSensitive);
+    else if (verdict && allInOne_)
+        verdict = found.terms.size() == query_.foldedTerms.size() && (!givenOrder_ || found.inGivenOrder);
+    stop_.GiveStopTermPosition(found.stopTermAt);
+    return Conclude(verdict, found.terms, &found);
+}
+
+FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     if (stop_.bLineReached) {
-        if (verdict) Record(terms);
+        if (verdict) Record(terms, longLine);
         return Step::End;
     }
     if (stop_.bTermFound) {
-        if (verdict && stop_.HitsBeforeStopTerm(terms, allInOne_)) Record(terms);
+        if (verdict && stop_.HitsBeforeStopTerm(longLine ? longLine->spans : SpansOf(terms), allInOne_))
+            Record(terms, longLine);
         return Step::End;
     }
     if (!verdict) return Step::Next;
-    Record(terms);
+    Record(terms, longLine);
     ++fileHits_;
     if (fileHits_ >= perFileLimit_ || context_.counters.nResultLines.load() + fileHits_ >= runLimit_)
         return Step::End;
@@ -182,17 +252,23 @@ bool FileScan::CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms) {
     return !terms.empty();
 }
 
-void FileScan::Record(MAP_TERM_POSITIONS& terms) {
+void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
+    // Whether the start line goes again at the end is decided now, while
+    // the hits of a long line are still known beyond its kept text.
+    if (start_.byTerm && number_ == startLine_)
+        dropStartLine_ = HitsBeforeStartTerm(longLine ? longLine->spans : SpansOf(terms), startPos_, allInOne_);
     tagStructLineAndPositions& line = lines_[number_];
-    line.sLineText.assign(line_.text);
+    if (longLine)
+        line.sLineText = std::move(longLine->text);
+    else
+        line.sLineText.assign(line_.text);
     line.mapTermPositions = std::move(terms);
 }
 
 void FileScan::DropStartLine() {
     if (!start_.byTerm || lines_.empty()) return;
     const auto first = lines_.begin();
-    if (first->first == startLine_ && HitsBeforeStartTerm(first->second.mapTermPositions, startPos_, allInOne_))
-        lines_.erase(first);
+    if (first->first == startLine_ && dropStartLine_) lines_.erase(first);
 }
 
 }  // namespace

@@ -14,6 +14,13 @@ std::string_view TrimBlanks(std::string_view s) {
 
 }  // namespace
 
+TERM_SPANS SpansOf(const MAP_TERM_POSITIONS& terms) {
+    TERM_SPANS spans;
+    for (const auto& [term, positions] : terms)
+        if (!positions.empty()) spans.emplace(term, TermSpan{positions.front(), positions.back()});
+    return spans;
+}
+
 std::string ConditionTerm(std::string_view field, std::string_view mark) {
     std::string_view term = TrimBlanks(field);
     const size_t n = mark.size();
@@ -52,24 +59,27 @@ void ConditionToStop::GiveLineNumber(uint32_t lineNumber) {
 void ConditionToStop::GiveLine(std::string_view foldedLine) {
     if (!ByTerm()) return;
     const size_t p = foldedLine.find(sStopTerm);
-    nStopTermPos = p == std::string_view::npos ? -1 : int32_t(p);
+    GiveStopTermPosition(p == std::string_view::npos ? -1 : int32_t(p));
+}
+
+void ConditionToStop::GiveStopTermPosition(int32_t position) {
+    if (!ByTerm()) return;
+    nStopTermPos = position;
     bTermFound = nStopTermPos != -1;
 }
 
-bool ConditionToStop::HitsBeforeStopTerm(const MAP_TERM_POSITIONS& terms, bool allInOne) const {
-    for (const auto& [term, positions] : terms) {
-        if (positions.empty()) continue;
-        const bool after = positions.front() > nStopTermPos;
+bool ConditionToStop::HitsBeforeStopTerm(const TERM_SPANS& terms, bool allInOne) const {
+    for (const auto& [term, span] : terms) {
+        const bool after = span.first > nStopTermPos;
         if (allInOne && after) return false;
         if (!allInOne && !after) return true;
     }
     return allInOne;
 }
 
-bool HitsBeforeStartTerm(const MAP_TERM_POSITIONS& terms, int32_t startTermPos, bool allInOne) {
-    for (const auto& [term, positions] : terms) {
-        if (positions.empty()) continue;
-        const bool before = positions.back() < startTermPos;
+bool HitsBeforeStartTerm(const TERM_SPANS& terms, int32_t startTermPos, bool allInOne) {
+    for (const auto& [term, span] : terms) {
+        const bool before = span.last < startTermPos;
         if (allInOne && before) return true;
         if (!allInOne && !before) return false;
     }

@@ -2,6 +2,7 @@
 // Where the scan of a file starts and stops: by line number or by a term.
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,17 @@
 #include "textsearch/term_matching.h"
 
 namespace qf {
+
+// First and last accepted hit of one term in a line: what the start and stop
+// terms are weighed against.
+struct TermSpan {
+    int32_t first = -1;
+    int32_t last = -1;
+};
+using TERM_SPANS = std::map<std::string, TermSpan>;
+
+// The spans of the terms that have hits in the map.
+TERM_SPANS SpansOf(const MAP_TERM_POSITIONS& terms);
 
 // The term of a start or stop field: the trimmed text, or the phrase inside
 // its marks when the field holds one phrase. Blank-only gives "".
@@ -41,14 +53,16 @@ struct ConditionToStop {
 
     void GiveLineNumber(uint32_t lineNumber);
     void GiveLine(std::string_view foldedLine);
+    // The same for a line read in pieces: where the stop term first is, or -1.
+    void GiveStopTermPosition(int32_t position);
 
     // Whether a qualifying line that holds the stop term is still recorded:
     // allInOne: no term starts after the stop term; else one starts at or before it.
-    bool HitsBeforeStopTerm(const MAP_TERM_POSITIONS& terms, bool allInOne) const;
+    bool HitsBeforeStopTerm(const TERM_SPANS& terms, bool allInOne) const;
 };
 
 // Whether the start line's hits lie before the start term, so that the line
 // is dropped at the end: allInOne: some term's last hit is before it; else all are.
-bool HitsBeforeStartTerm(const MAP_TERM_POSITIONS& terms, int32_t startTermPos, bool allInOne);
+bool HitsBeforeStartTerm(const TERM_SPANS& terms, int32_t startTermPos, bool allInOne);
 
 }  // namespace qf

@@ -47,31 +47,15 @@ int BooleanNameRule(const QueryContext& query, const MAP_TERM_POSITIONS& terms) 
 int LineOrderHolds(const std::vector<std::string>& foldedTerms, const MAP_TERM_POSITIONS& line, bool givenOrder) {
     if (line.size() != foldedTerms.size()) return 0;
     if (!givenOrder || foldedTerms.empty()) return 1;
-    const auto positionsOf = [&line](const std::string& term) -> const DEQUE_POSITIONS_IN_LINE* {
-        const auto it = line.find(term);
-        return it == line.end() || it->second.empty() ? nullptr : &it->second;
-    };
-    const DEQUE_POSITIONS_IN_LINE* firstPositions = positionsOf(foldedTerms.front());
-    if (!firstPositions) return 0;
-    int32_t prev = firstPositions->front();
-    bool allInOrder = true;
-    for (const std::string& term : foldedTerms) {
-        const DEQUE_POSITIONS_IN_LINE* positions = positionsOf(term);
-        if (!positions) return 0;
-        bool stepHolds = false;
-        for (int32_t p : *positions) {
-            if (p >= prev) {
-                prev = p;
-                stepHolds = true;
-                break;
-            }
-        }
-        if (!stepHolds) {
-            allInOrder = false;
-            prev = positions->front();
-        }
+    GivenOrderChain chain(foldedTerms.size());
+    for (size_t i = 0; i < foldedTerms.size(); ++i) {
+        const auto it = line.find(foldedTerms[i]);
+        if (it == line.end()) return 0;
+        for (int32_t p : it->second)
+            if (chain.Offer(i, p)) break;
+        if (!chain.Passed(i)) return 0;
     }
-    return allInOrder ? 1 : 0;
+    return 1;
 }
 
 int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions) {

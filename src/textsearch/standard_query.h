@@ -1,6 +1,8 @@
 #pragma once
 // The standard text query: the line order rule and the name rule.
 
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "results/hit_types.h"
@@ -8,7 +10,33 @@
 
 namespace qf {
 
-// The given-order test over a line's term map (see the text options: "In given order").
+// The given-order test, fed with the hits of each entry of the term list in
+// ascending order: each entry takes its first hit at or after the hit taken
+// for the entry before. The hits of a line may come in rounds (a line read in
+// pieces), each round's after every earlier round's, and entries in list
+// order within a round.
+class GivenOrderChain {
+public:
+    explicit GivenOrderChain(size_t entries) : entries_(entries) {}
+
+    // True when the hit was taken for the entry.
+    bool Offer(size_t entry, int64_t position) {
+        if (entry != next_ || position < taken_) return false;
+        taken_ = position;
+        ++next_;
+        return true;
+    }
+    bool Passed(size_t entry) const { return next_ > entry; }
+    bool Complete() const { return next_ == entries_; }
+
+private:
+    size_t entries_;
+    size_t next_ = 0;     // the entry waiting for its hit
+    int64_t taken_ = -1;  // the hit taken for the entry before
+};
+
+// The all-in-one-line rule over a line's term map: every term, and with
+// givenOrder their hits in list order (see the text options: "In given order").
 int LineOrderHolds(const std::vector<std::string>& foldedTerms, const MAP_TERM_POSITIONS& line, bool givenOrder);
 
 // Matches a folder name (kind 1), a file name without extension (kind 2) or an

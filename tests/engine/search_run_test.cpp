@@ -159,6 +159,40 @@ TEST_F(SearchRunTest, LinkLoopEndsAndOddEntriesAreSkipped) {
     EXPECT_EQ(outcome.paths, std::vector<std::string>{P("loop/a.txt")});
 }
 
+// Links from a searched folder into /proc and /sys are not walked; a chosen
+// folder inside /proc is walked, but not out of it through the links to
+// every process's root and working folder.
+TEST_F(SearchRunTest, PseudoFileSystemsAreWalkedOnlyWhenChosen) {
+    WriteFile(P("home/a.txt"), "needle");
+    ASSERT_EQ(symlink("/proc", P("home/proc").c_str()), 0);
+    ASSERT_EQ(symlink("/sys", P("home/sys").c_str()), 0);
+    std::vector<std::string> strayed;
+    qftest::RecordingObserver observer;
+    const auto strayingWhen = [&](const std::function<bool(const std::string&)>& strays) {
+        observer.onName = [&, strays](const std::string& name) {
+            if (!strays(name)) return;
+            strayed.push_back(name);
+            qf::StopSearch(session);  // no need to wait for the rest of the tree
+        };
+    };
+    strayingWhen([&](const std::string& name) { return name.rfind(P("home/proc"), 0) == 0 || name.rfind(P("home/sys"), 0) == 0; });
+    qftest::ContentSearch(session, {P("home")}, "needle");
+    const auto outcome = qftest::RunSearch(session, messages, &observer);
+    EXPECT_EQ(outcome.paths, std::vector<std::string>{P("home/a.txt")});
+    EXPECT_TRUE(strayed.empty()) << strayed.front();
+
+    strayed.clear();
+    strayingWhen([](const std::string& name) {
+        return name.find("/root/") != std::string::npos || name.find("/cwd/") != std::string::npos;
+    });
+    qftest::ContentSearch(session, {"/proc/self"}, "qzxneedle");
+    options.SetList(Opt::FILENAMES1, {"status"});
+    qftest::RunSearch(session, messages, &observer);
+    EXPECT_TRUE(observer.ended);
+    EXPECT_TRUE(strayed.empty()) << strayed.front();
+    EXPECT_GT(session.counters.nFoldersExamined.load(), 1);  // its own subfolders are walked
+}
+
 TEST_F(SearchRunTest, FileVanishingBeforeItIsReadIsNoResult) {
     WriteFile(P("v/a.txt"), "needle");
     WriteFile(P("v/b.txt"), "needle");

@@ -296,6 +296,23 @@ TEST_F(BooleanScan, LineBooleanNegationStopsAtThePerFileLimitAndStartLine) {
     EXPECT_EQ(Scan(Repeat("x", 12)).begin()->first, 10u);
 }
 
+// A line longer than the cap is judged whole by the line Boolean query too:
+// terms far apart in it count together, and a line without any term still
+// qualifies under a negation.
+TEST_F(BooleanScan, LineBooleanJudgesLinesLongerThanTheCapWhole) {
+    lineCap = 32;
+    const std::string filler(100, '-');
+    UseBoolean("( alpha .AND. .NOT. beta )", Opt::MICROBOOLR);
+    const auto lines = Scan(Lines({"alpha " + filler + " beta", "alpha " + filler, filler + " alpha", "beta"}));
+    ASSERT_EQ(Numbers(lines), (LineNos{2, 3}));
+    EXPECT_EQ(lines.at(2).sLineText, ("alpha " + filler).substr(0, 32) + " [line cut at 32 bytes]");
+    EXPECT_EQ(lines.at(2).mapTermPositions.at("alpha"), (qf::DEQUE_POSITIONS_IN_LINE{0}));
+    EXPECT_TRUE(lines.at(3).mapTermPositions.at("alpha").empty());  // found beyond the kept text
+
+    UseBoolean(".NOT. ( zeta )", Opt::MICROBOOLR);
+    EXPECT_EQ(Numbers(Scan(filler)), (LineNos{1}));
+}
+
 class SearchFileContentSteps : public ScanFixture {};
 
 namespace {

@@ -25,7 +25,9 @@ protected:
     }
 
     qf::ContentScanContext Context(const qf::QueryContext& query) {
-        return qf::ContentScanContext{query, results, counters, stopSearch, stopRequest, observer};
+        qf::ContentScanContext context{query, results, counters, stopSearch, stopRequest, observer};
+        context.lineCap = lineCap;
+        return context;
     }
 
     qf::MAP_LINES_WITH_HITS Scan(const std::string& content) {
@@ -33,7 +35,7 @@ protected:
         qftest::WriteFile(path, content);
         const qf::QueryContext query = qf::MakeQueryContext(options, terms, &boolean);
         qf::ContentScanContext context = Context(query);
-        qf::LineReader reader(qf::OpenForScan(path), !query.matcher.caseSensitive);
+        qf::LineReader reader(qf::ContentFile::Open(path), !query.matcher.caseSensitive, lineCap);
         qf::MAP_LINES_WITH_HITS lines;
         qf::ScanLines(context, reader, lines);
         return lines;
@@ -76,4 +78,5 @@ protected:
     std::atomic<int> stopRequest{0};
     qf::SearchObserver observer;
     qftest::TempDir dir;
+    size_t lineCap = qf::kLineCap;  // longer lines are read in pieces
 };

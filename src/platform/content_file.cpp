@@ -1,0 +1,101 @@
+#include "platform/content_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace qf {
+namespace {
+
+// Non-blocking: opening a FIFO that was put in a file's place returns at once
+// (the check after opening then skips it) instead of waiting for a writer.
+constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+
+// A link is looked through with a handle that opens nothing (no FIFO waits,
+// no device driver is woken); only a regular file at its end is opened, and
+// through that handle, so nothing can be swapped in between.
+int OpenThroughLink(const std::string& path) {
+#ifdef O_PATH
+    const int probe = open(path.c_str(), O_PATH | O_CLOEXEC);
+    if (probe < 0) return -1;
+    struct stat seen{};
+    int fd = -1;
+    if (fstat(probe, &seen) == 0 && S_ISREG(seen.st_mode)) {
+        fd = open(("/proc/self/fd/" + std::to_string(probe)).c_str(), kReadFlags);
+        // Without /proc the link is opened again, and kept only when it still
+        // leads to the file the probe saw.
+        if (fd < 0 && errno == ENOENT) {
+            fd = open(path.c_str(), kReadFlags);
+            struct stat opened{};
+            if (fd >= 0 && (fstat(fd, &opened) != 0 || !SameFile(seen, opened))) {
+                close(fd);
+                fd = -1;
+            }
+        }
+    }
+    close(probe);
+    return fd;
+#else
+    return open(path.c_str(), kReadFlags);
+#endif
+}
+
+}  // namespace
+
+ContentFile::~ContentFile() { Close(); }
+
+ContentFile::ContentFile(ContentFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), left_(std::exchange(other.left_, 0)) {}
+
+ContentFile& ContentFile::operator=(ContentFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        fd_ = std::exchange(other.fd_, -1);
+        left_ = std::exchange(other.left_, 0);
+    }
+    return *this;
+}
+
+void ContentFile::Close() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+}
+
+ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes) {
+    int fd = open(path.c_str(), kReadFlags | O_NOFOLLOW);
+    if (fd < 0 && errno == ELOOP) fd = OpenThroughLink(path);
+    if (fd < 0) return {};
+    struct stat st{};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        return {};
+    }
+    // What is appended while the file is read is left for the next search: a
+    // file that never stops growing must not keep the search reading. Files
+    // of pseudo file systems that report no size are not read at all.
+    return ContentFile(fd, std::min(maxBytes, uint64_t(st.st_size)));
+}
+
+size_t ContentFile::Read(char* to, size_t n) {
+    size_t got = 0;
+    while (got < n && left_ > 0 && fd_ >= 0) {
+        const size_t want = size_t(std::min<uint64_t>(n - got, left_));
+        const ssize_t r = read(fd_, to + got, want);
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) {  // the end, or an error that ends the reading
+            left_ = 0;
+            break;
+        }
+        got += size_t(r);
+        left_ -= uint64_t(r);
+    }
+    return got;
+}
+
+}  // namespace qf

@@ -1,0 +1,43 @@
+#pragma once
+// A file opened to read its content. Only a regular file is read: a FIFO,
+// device or socket put in a listed file's place is skipped without waiting,
+// and a symbolic link is followed only to a regular file, checked before
+// anything is opened for reading. No more is read than the file held when it
+// was opened, and never more than 2 GiB.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace qf {
+
+// The most of one file that a search reads; a larger file is not selected.
+constexpr uint64_t kMaxContentBytes = 2147483648ULL;
+
+class ContentFile {
+public:
+    ContentFile() = default;
+    ~ContentFile();
+    ContentFile(ContentFile&& other) noexcept;
+    ContentFile& operator=(ContentFile&& other) noexcept;
+    ContentFile(const ContentFile&) = delete;
+    ContentFile& operator=(const ContentFile&) = delete;
+
+    // Not open when path is not a regular file (after links) or cannot be read.
+    static ContentFile Open(const std::string& path, uint64_t maxBytes = kMaxContentBytes);
+
+    bool IsOpen() const { return fd_ >= 0; }
+
+    // Fills `to` with up to n bytes and returns how many; fewer only at the
+    // end of what may be read (a read error also ends it).
+    size_t Read(char* to, size_t n);
+
+private:
+    ContentFile(int fd, uint64_t limit) : fd_(fd), left_(limit) {}
+    void Close();
+
+    int fd_ = -1;
+    uint64_t left_ = 0;  // bytes that may still be read
+};
+
+}  // namespace qf

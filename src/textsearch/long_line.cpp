@@ -1,0 +1,137 @@
+#include "textsearch/long_line.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace qf {
+
+std::string LineCutNote(size_t keptBytes) {
+    constexpr size_t kMiB = size_t(1) << 20;
+    if (keptBytes % kMiB == 0) return " [line cut at " + std::to_string(keptBytes / kMiB) + " MiB]";
+    return " [line cut at " + std::to_string(keptBytes) + " bytes]";
+}
+
+LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFinder>& finders,
+                           const CommentRule& comments, const std::string& stopTerm, const std::string& startTerm,
+                           size_t keep)
+    : query_(query),
+      finders_(finders),
+      comments_(comments),
+      keep_(keep),
+      givenOrder_(query.options && query.options->On(Opt::ALLINONECH) && query.options->On(Opt::INGIVORDER)) {
+    size_t longest = std::max(stopTerm.size(), startTerm.size());
+    for (size_t i = 0; i < finders_.size(); ++i) {
+        const std::string& term = finders_[i].Needle();
+        longest = std::max(longest, term.size());
+        size_t same = 0;
+        while (same < i && finders_[same].Needle() != term) ++same;
+        stateOf_.push_back(same == i ? states_.size() : std::string_view::npos);
+        if (same == i) states_.emplace_back();
+    }
+    if (comments_.Decides()) {
+        for (const std::string& comment : comments_.strings) {
+            commentStrings_.push_back({comment, !comment.empty()});
+            longest = std::max(longest, comment.size());
+        }
+    }
+    stop_.needle = stopTerm;
+    start_.needle = startTerm;
+    overlap_ = longest + 2;
+}
+
+void LongLineScan::Begin(bool lookForStartTerm) {
+    for (TermState& state : states_) state = TermState{};
+    for (FirstOccurrence& comment : commentStrings_) comment = {comment.needle, !comment.needle.empty()};
+    stop_ = {stop_.needle, !stop_.needle.empty()};
+    start_ = {start_.needle, lookForStartTerm};
+    chain_ = GivenOrderChain(finders_.size());
+    text_.clear();
+    // Room for the note too: growing the kept text at the end would copy it.
+    text_.reserve(keep_ + LineCutNote(keep_).size());
+}
+
+void LongLineScan::Feed(const TextLine& piece, size_t overlap) {
+    const uint64_t end = piece.offset + piece.folded.size();
+    // What starts before `settled` is judged in this piece: the byte before
+    // it and the two after the longest needle all lie within the piece. The
+    // rest comes again at the start of the next piece.
+    const uint64_t settled = piece.lineEnds ? end : end - overlap + 1;
+    if (text_.size() < keep_ && end > text_.size()) {
+        const size_t from = size_t(text_.size() - piece.offset);
+        text_.append(piece.text.substr(from, size_t(std::min<uint64_t>(end, keep_) - text_.size())));
+    }
+    for (size_t entry = 0; entry < finders_.size(); ++entry)
+        if (stateOf_[entry] != std::string_view::npos) CollectTerm(entry, piece, settled);
+    for (FirstOccurrence& comment : commentStrings_) Look(comment, piece, settled);
+    Look(stop_, piece, settled);
+    Look(start_, piece, settled);
+}
+
+// The term's occurrences that start in this piece before `settled`, found as
+// in a whole line: each search goes on after the last occurrence.
+void LongLineScan::CollectTerm(size_t entry, const TextLine& piece, uint64_t settled) {
+    TermState& state = states_[stateOf_[entry]];
+    const TermFinder& finder = finders_[entry];
+    const size_t n = finder.Needle().size();
+    const uint64_t start = piece.offset;
+    size_t from = size_t(state.nextFrom - start);
+    for (;;) {
+        const size_t p = finder.Find(piece.folded, from);
+        if (p == std::string_view::npos) {
+            state.nextFrom = std::max(start + from, settled);
+            return;
+        }
+        if (start + p >= settled) {
+            state.nextFrom = start + p;
+            return;
+        }
+        // Within the piece the whole-word test sees what it would see in the
+        // whole line: not its start (unless the piece starts the line), not its end.
+        if (AcceptHit(query_.matcher, piece.folded, p, n)) {
+            const int64_t at = int64_t(start + p);
+            if (state.first < 0) state.first = at;
+            state.last = at;
+            if (uint64_t(at) + n <= keep_) state.kept.push_back(int32_t(at));
+            if (givenOrder_) chain_.Offer(entry, at);
+        }
+        from = p + n;
+    }
+}
+
+void LongLineScan::Look(FirstOccurrence& what, const TextLine& piece, uint64_t settled) const {
+    if (!what.wanted || what.at >= 0) return;
+    if (what.needle.empty()) {  // found at once, as by a plain substring search
+        what.at = 0;
+        return;
+    }
+    const uint64_t start = piece.offset;
+    const size_t p = piece.folded.find(what.needle, size_t(std::max(what.from, start) - start));
+    if (p != std::string_view::npos && start + p < settled)
+        what.at = int64_t(start + p);
+    else
+        what.from = std::max(what.from, settled);
+}
+
+LongLineFindings LongLineScan::Finish() {
+    LongLineFindings found;
+    std::vector<int64_t> commentAt;
+    for (const FirstOccurrence& comment : commentStrings_) commentAt.push_back(comment.at);
+    for (size_t entry = 0; entry < finders_.size(); ++entry) {
+        if (stateOf_[entry] == std::string_view::npos) continue;
+        TermState& state = states_[stateOf_[entry]];
+        // A file is read to 2 GiB at most: every position fits.
+        const TermSpan span{int32_t(state.first), int32_t(state.last)};
+        if (state.first < 0 || !comments_.AcceptsAt(commentAt, span.first, span.last)) continue;
+        found.terms.emplace(finders_[entry].Needle(), std::move(state.kept));
+        found.spans.emplace(finders_[entry].Needle(), span);
+    }
+    found.inGivenOrder = chain_.Complete();
+    found.stopTermAt = int32_t(stop_.at);
+    found.startTermAt = int32_t(start_.at);
+    text_ += LineCutNote(keep_);
+    found.text = std::move(text_);
+    text_ = std::string();
+    return found;
+}
+
+}  // namespace qf

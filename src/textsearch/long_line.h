@@ -1,0 +1,83 @@
+#pragma once
+// A line too long to be held whole, judged from its pieces as if it had been
+// read whole: the same hits (whole/part tests included), comment classes,
+// stop and start term positions and given-order verdict. Only its first cap
+// bytes are kept for the record, followed by a note that it was cut.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "results/hit_types.h"
+#include "textsearch/comment_rule.h"
+#include "textsearch/line_reader.h"
+#include "textsearch/query_context.h"
+#include "textsearch/scan_conditions.h"
+#include "textsearch/standard_query.h"
+#include "textsearch/term_finder.h"
+
+namespace qf {
+
+struct LongLineFindings {
+    MAP_TERM_POSITIONS terms;   // the accepted terms, with their hits inside the kept text only
+    TERM_SPANS spans;           // first and last accepted hit of each in the whole line
+    bool inGivenOrder = false;  // the hits can be read in the order of the term list
+    int32_t stopTermAt = -1;    // where the stop term first is, or -1
+    int32_t startTermAt = -1;   // where the start term first is, or -1 (when looked for)
+    std::string text;           // the kept bytes and the note
+};
+
+// The note that ends the kept text of a cut line: " [line cut at 16 MiB]".
+std::string LineCutNote(size_t keptBytes);
+
+class LongLineScan {
+public:
+    // finders: one per entry of the term list. keep: how many bytes the
+    // record keeps (the reader's line cap: the first piece).
+    LongLineScan(const QueryContext& query, const std::vector<TermFinder>& finders, const CommentRule& comments,
+                 const std::string& stopTerm, const std::string& startTerm, size_t keep);
+
+    // What each piece must repeat of the one before: the longest needle and
+    // the two bytes after it that the whole-word test looks at.
+    size_t Overlap() const { return overlap_; }
+
+    void Begin(bool lookForStartTerm);
+    // The pieces of the line in order; overlap: what the reader repeats.
+    void Feed(const TextLine& piece, size_t overlap);
+    LongLineFindings Finish();
+
+private:
+    // How far one term has been judged, and what it found.
+    struct TermState {
+        uint64_t nextFrom = 0;  // where the search for its next occurrence goes on
+        int64_t first = -1;
+        int64_t last = -1;
+        DEQUE_POSITIONS_IN_LINE kept;
+    };
+    // A plain substring whose first occurrence in the line is wanted.
+    struct FirstOccurrence {
+        std::string needle;
+        bool wanted = false;
+        uint64_t from = 0;
+        int64_t at = -1;
+    };
+
+    void CollectTerm(size_t entry, const TextLine& piece, uint64_t settled);
+    void Look(FirstOccurrence& what, const TextLine& piece, uint64_t settled) const;
+
+    const QueryContext& query_;
+    const std::vector<TermFinder>& finders_;
+    const CommentRule& comments_;
+    const size_t keep_;
+    const bool givenOrder_;
+    std::vector<size_t> stateOf_;  // per entry of the term list: its term's state, or npos for a repeated term
+    std::vector<TermState> states_;
+    std::vector<FirstOccurrence> commentStrings_;
+    FirstOccurrence stop_;
+    FirstOccurrence start_;
+    GivenOrderChain chain_{0};
+    std::string text_;
+    size_t overlap_ = 0;
+};
+
+}  // namespace qf
