@@ -38,7 +38,8 @@ void MatchFileNames(RunContext& context, const tagSelectedFileFolderStruct& entr
     }
 }
 
-// Steps 2 to 5 for one listed file; kept files go to `kept`.
+// Name or type rule, date and size rules, conversion, name terms and unzip
+// for one listed file; kept files go to `kept`.
 void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
                 const std::string& pattern, ListingMode mode, std::vector<tagSelectedFileFolderStruct>& kept) {
     const Options& o = context.options;

@@ -47,7 +47,7 @@ void RemoveEmptySubfolders(const std::string& folder) {
     }
 }
 
-// Step 3.6: the folder-name search on the folder's own name.
+// The folder-name search on the folder's own name (archive folders have none).
 void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::string& name) {
     tagSelectedFileFolderStruct entry;
     entry.folderPath = ParentPath(folder.sWorkingFolder);
@@ -87,7 +87,7 @@ void RunContentPhase(RunContext& context) {
     context.selected.clear();
 }
 
-// Step 3 for the front entry, already taken off the queue.
+// One folder of the queue, already taken off it: walk, file phase, content phase.
 void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
     ++context.session.counters.nFoldersExamined;
@@ -121,7 +121,7 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
     if (timesSaved) RestoreFileTimes(folder.sWorkingFolder, ownTimes.ftLastAccessTime, ownTimes.ftLastWriteTime);
 }
 
-// Step 3.9: the archives unzipped meanwhile are searched next, the last one first.
+// The archives unzipped meanwhile are searched next, the last one first.
 void QueueArchiveFolders(Session& session, FOLDER_QUEUE& queue) {
     for (_Folder_Struct& archiveFolder : session.archiveFolderQueue) queue.push_front(std::move(archiveFolder));
     session.archiveFolderQueue.clear();

@@ -30,7 +30,7 @@ Message NoFileNamesMessage() {
                           "Action: Press the Select FILE(s) button!");
 }
 
-// Step 6: builds the term list from the query of the chosen kind.
+// Builds the term list from the query of the chosen kind (none by file name).
 int BuildTermList(SettingsState& state, const QueryChecks& checks, UserMessages& messages) {
     const Options& o = state.options;
     if (o.On(Opt::STYDOSFILE)) return 1;

@@ -66,7 +66,7 @@ bool Refuse(UserMessages& messages, const Message& message) {
     return false;
 }
 
-// Steps 3 to 6: something to copy, results, a destination that exists or is made.
+// Something to copy, results, a destination that exists or is made.
 bool DestinationReady(const SmartCopyRequest& r, const CopySettings& s, UserMessages& messages) {
     if (!s.results && !s.word && !s.pdf) return Refuse(messages, NothingToCopyMessage());
     if (r.resultRows == 0) return Refuse(messages, NoResultRowsMessage());
@@ -79,7 +79,7 @@ bool DestinationReady(const SmartCopyRequest& r, const CopySettings& s, UserMess
     return true;
 }
 
-// Steps 7 and 8: free space for every kind, and no copy onto itself.
+// Free space for every kind, and no copy onto itself.
 bool CopyMayRun(const SmartCopyRequest& r, const CopySettings& s, const CopySources& sources, UserMessages& messages) {
     const _OsszCopyInfo_Struct info = ComputeCopyInfo(sources);
     const std::optional<uint64_t> free = FreeSpaceFor(s.destination);
