@@ -45,8 +45,11 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     const Options& o = context.options;
     std::string extension = ExtensionOfName(listed.data.cFileName);
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
-    ++context.session.counters.nFilesExamined;
-    CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+    // An archive is counted as met when it is unzipped, never as an examined file.
+    if (!IsZipExtension(extension)) {
+        ++context.session.counters.nFilesExamined;
+        CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+    }
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));

@@ -193,6 +193,27 @@ TEST_F(SearchRunTest, BinaryTypesAreCountedNotRead) {
     EXPECT_EQ(session.counters.nBinarySkipped.load(), 1);
 }
 
+// A ZIP archive passes the name and type rules without them, but it is no
+// examined file: not when listed by a name pattern, nor when a ZIP pattern
+// lists it a second time.
+TEST_F(SearchRunTest, ArchivesAreNotExaminedFiles) {
+    WriteFile(P("z/a.txt"), "x");
+    WriteFile(P("z/data1.zip"), "not really an archive");
+    qftest::ContentSearch(session, {P("z")}, "a");
+    options.SetInt(Opt::STYPESTEXT, 0);
+    options.SetInt(Opt::STSTRGFILE, 1);
+    qftest::RunSearch(session, messages);
+    EXPECT_EQ(session.statistics.Cell(qf::kRowFileName, qf::kColExaminedFiles), 1u);
+    EXPECT_EQ(session.statistics.sumExamined.load(), 1u);
+
+    options.SetInt(Opt::CONVZIPCHK, 1);
+    options.SetList(Opt::ZFILENAMES, {"*.zip"});
+    qftest::RunSearch(session, messages);
+    EXPECT_EQ(session.statistics.Cell(qf::kRowFileName, qf::kColExaminedFiles), 1u);
+    EXPECT_EQ(session.statistics.sumExamined.load(), 1u);
+    EXPECT_EQ(session.counters.nZipExamined.load(), 1);  // counted where archives are
+}
+
 TEST_F(SearchRunTest, FileNameAndExtensionHits) {
     WriteFile(P("n/report.md"), "x");
     WriteFile(P("n/other.report"), "x");
