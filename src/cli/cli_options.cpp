@@ -63,6 +63,9 @@ void AddSearchOptions(CLI::App& app, CliOptions& o) {
     auto* boolean = app.add_option("-b,--boolean", o.booleanQuery, "A Boolean query, evaluated per file");
     auto* line = app.add_option("--line-boolean", o.lineBooleanQuery, "A Boolean query, evaluated per line");
     boolean->excludes(line);
+    // "By file name" has no query.
+    for (CLI::Option* query : {app.get_option("--query"), app.get_option("--in"), boolean, line})
+        app.get_option("--by-name")->excludes(query);
 }
 
 void AddArchiveOptions(CLI::App& app, CliOptions& o) {

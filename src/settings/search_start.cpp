@@ -79,7 +79,7 @@ int ValidateSearchStart(SettingsState& state, const QueryChecks& checks, UserMes
     // The snapshot describes the search: give it the terms just derived.
     state.snapshots.front().searchTerms = state.searchTerms;
 
-    if (!o.On(Opt::STYDOSFILE) && AnyQueryTarget(o)) {
+    if (AnyQueryTarget(o)) {
         if (state.searchTerms.empty()) {
             messages.Show(EmptyTextMessage());
             return 0;

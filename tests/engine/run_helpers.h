@@ -9,6 +9,7 @@
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/user_messages.h"
+#include "settings/search_mode.h"
 #include "settings/search_start.h"
 #include "textsearch/query_terms.h"
 
@@ -61,7 +62,7 @@ inline RunOutcome RunSearch(qf::Session& session, qf::RecordingMessages& message
 inline void ByFileName(qf::Session& session, const std::vector<std::string>& folders,
                        const std::string& pattern = "*.*") {
     qf::Options& o = session.state.options;
-    o.Choose({qf::Opt::STYDOSFILE, qf::Opt::SRCTYOTHER}, qf::Opt::STYDOSFILE);
+    qf::SelectByFileNameMode(o);
     o.SetList(qf::Opt::DIRECTORIS, folders);
     o.SetList(qf::Opt::FILENAMES1, {pattern});
     o.SetInt(qf::Opt::SEARCHENDC, 0);
