@@ -101,13 +101,14 @@ int SmartCopy(SmartCopyRequest& r, UserMessages& messages, CopyProgress& progres
         RemoveFolderContent(settings.destination);
 
     const CopyCounters counters = RunCopy(sources, settings, r.logFolder, messages, progress);
-    messages.Show(CopyEndedMessage());
+    messages.Show(CopyEndedMessage(counters.replaced));
     r.options.SetDate(Opt::SEARCHENDT, Now(r));
     CopyLogContent log;
     log.startTime = FormatDateTimeSeconds(r.options.Date(Opt::SERCHSTART));
     log.endTime = FormatDateTimeSeconds(r.options.Date(Opt::SEARCHENDT));
     log.attempted = counters.attempted;
     log.failed = counters.failed;
+    log.replaced = counters.replaced;
     WriteCopyLog(r.logFolder, std::move(log));
     return 1;
 }
