@@ -1,5 +1,7 @@
 #include "cli/progress_observer.h"
 
+#include "platform/control_chars.h"
+
 namespace qf::cli {
 namespace {
 
@@ -19,7 +21,7 @@ void ProgressObserver::CurrentName(const std::string& name) {
     // Keep the copy cheap: most calls are dropped by the interval anyway.
     const auto now = std::chrono::steady_clock::now();
     if (now - last_ < kInterval) return;
-    name_ = name.size() > kMaxNameShown ? "..." + name.substr(name.size() - kMaxNameShown) : name;
+    name_ = EscapeControlChars(name.size() > kMaxNameShown ? "..." + name.substr(name.size() - kMaxNameShown) : name);
     Show(false);
 }
 
