@@ -27,7 +27,7 @@ int Run(const qf::cli::CliOptions& cli) {
     using namespace qf;
     cli::StderrWriter writer(cli::StderrIsTerminal());
     const bool progress = cli.progress.value_or(writer.Terminal());
-    cli::StderrMessages messages(writer, cli.yes, progress);
+    cli::StderrMessages messages(writer, {cli.yes, progress, cli.format == cli::OutputFormat::Json, cli.beep});
 
     std::string home;
     if (!PrepareAppHome(home, cli.home)) {

@@ -38,9 +38,39 @@ TEST_F(CliTest, ExitStatusTellsFoundNothingAndRefused) {
 
     r = RunCli(Args({"-q", "alpha"}));
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) !\\n\\n"
+    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) !\n\n"
+                     "Action: Press the Select FOLDER(s) button!\n");
+    // Beside JSON output every message keeps to one line.
+    r = RunCli(Args({"-q", "alpha", "--format", "json"}));
+    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) ! "
                      "Action: Press the Select FOLDER(s) button!\n");
     EXPECT_EQ(RunCli(Args({"--format", "xml", "-q", "alpha", tree.Path()})).exitCode, 2);
+}
+
+TEST_F(CliTest, HelpGroupsTheOptionsAndEndsWithAnExample) {
+    const auto r = RunCli({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    size_t at = 0;
+    for (const char* heading : {"Selection:", "Query:", "Archives and documents:", "Results:", "Reports and copy:",
+                                "Settings:", "Example:"}) {
+        const size_t found = r.out.find(std::string("\n") + heading + "\n", at);
+        ASSERT_NE(found, std::string::npos) << heading << " in order\n" << r.out;
+        at = found + 1;
+    }
+    EXPECT_NE(r.out.find("quillfind-cli ", at), std::string::npos);
+    EXPECT_NE(r.out.find("--unzip"), std::string::npos);
+}
+
+// The end-of-search sound (SEARCHENDB, on by default) rings a terminal's bell
+// only when asked; stderr is a terminal here.
+TEST_F(CliTest, TheBellRingsOnlyWhenAsked) {
+    const std::vector<std::string> onATerminal = {"sh", "-c", "exec script -qefc \"$*\" /dev/null", "sh"};
+    auto r = RunCli(Args({"-q", "alpha", tree.Path()}), onATerminal);
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    ASSERT_NE(r.out.find("a.txt"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find('\a'), std::string::npos);
+    r = RunCli(Args({"--beep", "-q", "alpha", tree.Path()}), onATerminal);
+    EXPECT_NE(r.out.find('\a'), std::string::npos);
 }
 
 TEST_F(CliTest, JsonLinesCarryFieldsAndHits) {
@@ -108,8 +138,8 @@ TEST_F(CliTest, MaxLinesAndTheEndMessageWithProgress) {
     size_t lines = 0;
     for (char c : r.out) lines += c == '\n';
     EXPECT_EQ(lines, 1u + 5u);  // header and five records
-    EXPECT_NE(r.err.find("Information    Msg no: 0051.: Search stopped !!! \\n\\nThe program reached the user "
-                         "defined display limit of:\\n\\n5 line"),
+    EXPECT_NE(r.err.find("Information    Msg no: 0051.: Search stopped !!! \n\nThe program reached the user "
+                         "defined display limit of:\n\n5 line"),
               std::string::npos) << r.err;
 }
 
