@@ -1,5 +1,7 @@
 #include "textsearch/content_scan.h"
 
+#include <cerrno>
+
 #include "platform/case_fold.h"
 #include "platform/file_info.h"
 #include "results/record_maker.h"
@@ -9,14 +11,28 @@
 namespace qf {
 namespace {
 
-void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines) {
+// False, with the error number, when the file does not open: it has no hit lines.
+bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines, int& error) {
     std::FILE* file = OpenForScan(path);
-    if (!file) return;  // a file that does not open has no hit lines
+    if (!file) {
+        error = errno;
+        return false;
+    }
     {
         LineReader reader(file, !context.query.matcher.caseSensitive, context.buffers);
         ScanLines(context, reader, lines);
     }
     context.buffers.ReleaseIfGrown();
+    return true;
+}
+
+// The file keeps its verdict (with NOTCONTAIN it does not contain the terms),
+// but it is counted and told. A failed conversion leaves no text to read; its
+// log says so already.
+void ReportUnreadable(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, int error) {
+    if (!entry.convertedFullPath.empty()) return;
+    if (context.statistics) ++context.statistics->unreadableFiles;
+    context.observer.Unreadable(entry.ReadPath(), ErrorText(error));
 }
 
 // The one folder whose files keep the times reading gave them.
@@ -63,7 +79,8 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
     if (read) {
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
-        ScanFile(context, entry.ReadPath(), lines);
+        int error = 0;
+        if (!ScanFile(context, entry.ReadPath(), lines, error)) ReportUnreadable(context, entry, error);
         verdict = ApplyFileRule(context.query, lines);
         RestoreTimes(context, entry);
     }

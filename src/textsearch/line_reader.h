@@ -47,6 +47,9 @@ public:
     // poll its stop flag.
     size_t SkipLinesWithout(const std::vector<TermFinder>& needles, size_t maxLines);
 
+    // True when at least one more byte is left to read.
+    bool HasMore();
+
 private:
     bool Fill();                      // reads one more block; false at the end of the file
     size_t CompleteEnd() const;       // end of the last complete line in the buffer

@@ -25,10 +25,14 @@ public:
     void StatusText(const std::string& text) override { statuses.push_back(text); }
     void RowsAppended(size_t, size_t count) override { appended += count; }
     void RunEnded() override { ended = true; }
+    void Unreadable(const std::string& path, const std::string& reason) override {
+        unreadable.push_back(path + ": " + reason);
+    }
 
     std::vector<std::string> names;
     std::vector<std::string> statuses;
     std::function<void(const std::string&)> onName;
+    std::vector<std::string> unreadable;  // "PATH: reason"
     size_t appended = 0;
     bool ended = false;
 };

@@ -169,6 +169,16 @@ TEST_F(SearchRunTest, FileVanishingBeforeItIsReadIsNoResult) {
     };
     const auto outcome = qftest::RunSearch(session, messages, &observer);
     EXPECT_EQ(outcome.paths, std::vector<std::string>{P("v/b.txt")});
+    // The file that could not be read is told and counted.
+    EXPECT_EQ(observer.unreadable, std::vector<std::string>{P("v/a.txt") + ": No such file or directory"});
+    EXPECT_EQ(session.statistics.unreadableFiles.load(), 1u);
+
+    // It keeps its verdict: with "none of the terms" it does not contain them.
+    WriteFile(P("v/a.txt"), "needle");
+    options.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::NOTCONTAIN);
+    const auto negated = qftest::RunSearch(session, messages, &observer);
+    EXPECT_EQ(negated.paths, std::vector<std::string>{P("v/a.txt")});
+    EXPECT_EQ(negated.types, std::vector<std::string>{"NFIC"});
 }
 
 TEST_F(SearchRunTest, AwkwardNamesAreSearchedLikeAnyOther) {

@@ -25,7 +25,9 @@ protected:
     }
 
     qf::ContentScanContext Context(const qf::QueryContext& query) {
-        return qf::ContentScanContext{query, results, counters, stopSearch, stopRequest, observer};
+        qf::ContentScanContext context{query, results, counters, stopSearch, stopRequest, observer};
+        context.statistics = &statistics;
+        return context;
     }
 
     qf::MAP_LINES_WITH_HITS Scan(const std::string& content) {
@@ -72,6 +74,7 @@ protected:
     std::vector<std::string> terms;
     qf::SearchResults results;
     qf::RunCounters counters;
+    qf::SearchStatistics statistics;
     std::atomic<int> stopSearch{0};
     std::atomic<int> stopRequest{0};
     qf::SearchObserver observer;
