@@ -35,6 +35,11 @@ void ProgressObserver::Show(bool force) {
                      " folders: " + std::to_string(counters_.nFoldersExamined.load()) + "  " + name_);
 }
 
+void ProgressObserver::Unreadable(const std::string& path, const std::string& reason) {
+    unreadable_.push_back(path);
+    writer_.Line("cannot read " + EscapeControlChars(path) + ": " + reason);
+}
+
 void ProgressObserver::ResultsRefreshed(size_t /*rowCount*/) { Show(true); }
 
 void ProgressObserver::RunEnded() {

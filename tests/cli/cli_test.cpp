@@ -159,19 +159,58 @@ TEST_F(CliTest, SettingsFilesSaveLoadAndRefuseDamage) {
     EXPECT_EQ(RunCli(Args({"--set", "NOSUCHKEY=1", "-q", "alpha", tree.Path()})).exitCode, 2);
 }
 
-TEST_F(CliTest, UnreadableFolderAsAnUnprivilegedUser) {
+// What cannot be read is told on stderr and counted; the rest is searched.
+// An unreadable folder that was chosen makes the exit status 2.
+TEST_F(CliTest, UnreadableFilesAndFoldersAsAnUnprivilegedUser) {
     WriteFile(tree / "locked/secret.txt", "alpha");
     WriteFile(tree / "open/visible.txt", "alpha");
+    WriteFile(tree / "open/private.txt", "alpha");
+    WriteFile(tree / "shut/inside.txt", "alpha");
     std::filesystem::permissions(tree.Path(), std::filesystem::perms(0755));
     std::filesystem::permissions(tree / "locked", std::filesystem::perms(0700));
+    std::filesystem::permissions(tree / "open/private.txt", std::filesystem::perms(0600));
+    std::filesystem::permissions(tree / "shut", std::filesystem::perms(0711));  // may enter, not list
     qftest::TempDir nobodyHome;
     std::filesystem::permissions(nobodyHome.Path(), std::filesystem::perms(0777));
     const std::vector<std::string> asNobody = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-    const auto r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", tree.Path()}, asNobody);
+    auto r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", "--stats", tree.Path()}, asNobody);
     ASSERT_NE(r.exitCode, -1) << r.err;
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("visible.txt"), std::string::npos);
     EXPECT_EQ(r.out.find("secret.txt"), std::string::npos);
+    EXPECT_NE(r.err.find("cannot read " + (tree / "locked") + ": Permission denied\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot read " + (tree / "shut") + ": Permission denied\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot read " + (tree / "open/private.txt") + ": Permission denied\n"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.out.find("\nUnreadable : Files  1  Folders  2\n"), std::string::npos) << r.out;
+
+    r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", tree / "locked", tree / "open"}, asNobody);
+    EXPECT_EQ(r.exitCode, 2) << r.err;
+    EXPECT_NE(r.out.find("visible.txt"), std::string::npos);  // the other folder is still searched
+    EXPECT_NE(r.err.find("cannot read " + (tree / "locked") + ": Permission denied\n"), std::string::npos) << r.err;
+}
+
+// A folder argument that is missing or no folder is named, the others are
+// searched, and the exit status is 2; with no folder left nothing runs.
+TEST_F(CliTest, MissingOrNonFolderArgumentsAreNamed) {
+    auto r = RunCli(Args({"-q", "alpha", tree / "nowhere", tree / "a.txt", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.out.find(tree / "a.txt"), std::string::npos);
+    EXPECT_EQ(r.err, "cannot search " + (tree / "nowhere") + ": No such file or directory\n"
+                     "cannot search " + (tree / "a.txt") + ": Not a directory\n");
+    r = RunCli(Args({"-q", "alpha", tree / "nowhere"}));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+}
+
+// The per-file line limit cuts a file; the run says how many were cut.
+TEST_F(CliTest, FilesCutAtTheLineLimitAreTold) {
+    WriteFile(tree / "long.txt", "alpha\nalpha\nalpha\n");
+    const auto r = RunCli(Args({"-q", "alpha", "--per-file", "1", "--stats", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.err.find("2 files reached the Line/File limit; their later lines were not read\n"),
+              std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("\nLine/File limit reached : Files  2\n"), std::string::npos) << r.out;
 }
 
 }  // namespace
