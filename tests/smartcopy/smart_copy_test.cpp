@@ -61,7 +61,7 @@ TEST(SmartCopy, CopiesThatReplaceAnEarlierCopyAreCounted) {
     EXPECT_EQ(s.messages.Last().text.rfind("End of copy process !\n\n2 copied files replaced", 0), 0u)
         << s.messages.Last().text;
 
-    // Separate names keep every file: nothing replaced, the design's texts unchanged.
+    // Separate names keep every file: nothing replaced, the usual texts unchanged.
     SelectChoice(s.options, Opt::CFINCRRDBN);
     ASSERT_EQ(s.Copy(), 1);
     EXPECT_EQ(s.messages.Last().text, "End of copy process !");
