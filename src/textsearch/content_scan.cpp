@@ -11,8 +11,10 @@
 namespace qf {
 namespace {
 
-// False, with the error number, when the file does not open: it has no hit lines.
+// False, with the error number, when the file does not open: it has no hit
+// lines. The number is 0 when what opened is no regular file.
 bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines, int& error) {
+    errno = 0;
     std::FILE* file = OpenForScan(path);
     if (!file) {
         error = errno;
@@ -32,7 +34,7 @@ bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WI
 void ReportUnreadable(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, int error) {
     if (!entry.convertedFullPath.empty()) return;
     if (context.statistics) ++context.statistics->unreadableFiles;
-    context.observer.Unreadable(entry.ReadPath(), ErrorText(error));
+    context.observer.Unreadable(entry.ReadPath(), error != 0 ? ErrorText(error) : "not a regular file");
 }
 
 // The one folder whose files keep the times reading gave them.
