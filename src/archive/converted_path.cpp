@@ -32,6 +32,8 @@ std::string NormalisedRest(std::string_view rest) {
 }  // namespace
 
 DriveAndRest SplitDrive(std::string_view path) {
+    // A path from the root carries no drive: a ":" in it belongs to a folder name.
+    if (!path.empty() && path.front() == kPathSeparator) return {"", std::string(path)};
     const size_t colon = path.find(':');
     if (colon == std::string_view::npos) return {"", std::string(path)};
     return {std::string(path.substr(0, colon)), std::string(path.substr(colon + 1))};

@@ -16,7 +16,8 @@ struct DriveAndRest {
     std::string rest;   // the text after it (the whole path without one)
 };
 
-// A path with ":" splits there; a POSIX path has no drive and keeps all.
+// A path from the root (POSIX) has no drive and keeps all, whatever ":" it
+// holds; any other path with ":" splits at the first one.
 DriveAndRest SplitDrive(std::string_view path);
 
 // <workFolder>/<tree>/<letter>-Disc<rest of documentFolder>; "." and ".."

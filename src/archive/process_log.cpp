@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "platform/control_chars.h"
 #include "platform/paths.h"
 
 namespace qf {
@@ -48,8 +49,9 @@ Message LogOpenErrorMessage(const std::string& logPath, std::string_view message
 
 bool WriteLogLine(UserMessages& messages, const std::string& logPath, std::string_view eventText,
                   std::string_view subject, std::string_view messageNumber) {
+    // A name may hold line ends or terminal controls: one event stays one line.
     std::string line(eventText);
-    line.append(kLogSeparator).append(subject).append("\r\n");
+    line.append(kLogSeparator).append(EscapeControlChars(subject)).append("\r\n");
     if (AppendText(logPath, line)) return true;
     messages.Show(LogOpenErrorMessage(logPath, messageNumber));
     return false;

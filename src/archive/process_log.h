@@ -22,7 +22,8 @@ const LogFileNames& LogNamesOf(LogProcess process);
 // Between the event text and its subject.
 constexpr std::string_view kLogSeparator = " :    ";
 
-// Appends `eventText`, the separator and `subject` as one line. When the log
+// Appends `eventText`, the separator and `subject` (its control characters
+// escaped, so that it stays one line) as one line. When the log
 // cannot be opened the user is told (caption with `messageNumber`) and the
 // event is not recorded.
 bool WriteLogLine(UserMessages& messages, const std::string& logPath, std::string_view eventText,

@@ -86,7 +86,7 @@ bool ExtractFileEntry(ArchiveRun& run, const ZipEntryInfo& info, const std::stri
     return true;
 }
 
-// Step 2.6: an extracted folder entry as a candidate of the folder-name search.
+// An extracted folder entry as a candidate of the folder-name search.
 void OfferFolderName(ArchiveRun& run, const std::string& target) {
     tagSelectedFileFolderStruct entry;
     entry.folderPath = ParentPath(target);

@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "reports/report_cli_options.h"
 #include "settings/option_text.h"
+#include "settings/search_mode.h"
 #include "settings/settings_file.h"
 #include "smartcopy/copy_cli_options.h"
 #include "textsearch/query_terms.h"
@@ -89,7 +90,6 @@ void ApplyBooleanQuery(const CliOptions& cli, Options& o) {
     if (!text) return;
     o.SetText(Opt::FINDRICHED, *text);
     o.Choose(kinds, cli.booleanQuery ? Opt::BOOLRADIO1 : Opt::MICROBOOLR);
-    if (!cli.byName) o.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::SRCTYOTHER);
 }
 
 bool ApplyArchiveOptions(const CliOptions& cli, Options& o, UserMessages& messages) {
@@ -135,15 +135,15 @@ bool ApplySearchOptions(const CliOptions& cli, Options& o, UserMessages& message
     for (const std::string& f : cli.excludeDirs) ignored.push_back(FolderArgument(f));
     o.SetList(Opt::IGNDIRECTS, ignored);
     if (cli.noSubfolders) o.SetInt(Opt::SUBFOLDERS, 0);
-    if (cli.byName) o.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::STYDOSFILE);
-    if (cli.query) {
-        o.SetText(Opt::FINDTEXTS1, *cli.query);
-        if (!cli.byName) o.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::SRCTYOTHER);
-    }
+    // A query or its targets leave a loaded "By file name" as the window's "Query text in: " does.
+    if (cli.query || cli.in || cli.booleanQuery || cli.lineBooleanQuery) SelectQueryTextMode(o);
+    if (cli.query) o.SetText(Opt::FINDTEXTS1, *cli.query);
     if (cli.in && !ApplyTargets(*cli.in, o)) return false;
     if (cli.files && !ApplyFilePatterns(*cli.files, o, messages)) return false;
     ApplyBooleanQuery(cli, o);
     ApplyTextOptions(cli, o);
+    // "By file name", chosen here or loaded, leaves no query target and no query kind set.
+    if (cli.byName || o.On(Opt::STYDOSFILE)) SelectByFileNameMode(o);
     return ApplyArchiveOptions(cli, o, messages) && ApplyReportAndCopyOptions(cli, o);
 }
 

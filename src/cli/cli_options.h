@@ -32,6 +32,7 @@ struct CliOptions {
     std::optional<int> perFile;
     OutputFormat format = OutputFormat::Table;
     bool yes = false;
+    bool beep = false;                      // the end-of-search sound as the terminal bell
     std::optional<bool> progress;           // unset: only on a terminal
     std::optional<std::string> booleanQuery;      // --boolean
     std::optional<std::string> lineBooleanQuery;  // --line-boolean

@@ -5,6 +5,7 @@
 #include "cli/after_search.h"
 #include "cli/apply_options.h"
 #include "cli/cli_options.h"
+#include "cli/folder_arguments.h"
 #include "cli/output_formats.h"
 #include "cli/progress_observer.h"
 #include "cli/stderr_messages.h"
@@ -27,7 +28,7 @@ int Run(const qf::cli::CliOptions& cli) {
     using namespace qf;
     cli::StderrWriter writer(cli::StderrIsTerminal());
     const bool progress = cli.progress.value_or(writer.Terminal());
-    cli::StderrMessages messages(writer, cli.yes, progress);
+    cli::StderrMessages messages(writer, {cli.yes, progress, cli.format == cli::OutputFormat::Json, cli.beep});
 
     std::string home;
     if (!PrepareAppHome(home, cli.home)) {
@@ -45,6 +46,8 @@ int Run(const qf::cli::CliOptions& cli) {
         cli::WriteDescription(session, stdout);
         if (cli.folders.empty()) return kFound;
     }
+    const cli::FolderCheck folders = cli::CheckChosenFolders(options, writer);
+    if (folders.NoneLeft()) return kRefused;
     if (!PrepareSearchFolders(options, home, messages)) return kRefused;
     if (!ValidateSessionSearch(session, messages)) return kRefused;
 
@@ -54,9 +57,12 @@ int Run(const qf::cli::CliOptions& cli) {
         return kRefused;
     }
     WaitForSearch(session);
+    if (const uint64_t cut = session.statistics.lineLimitFiles.load()) writer.Line(LineLimitNote(cut));
     if (!cli::ArrangeResults(cli, session, messages)) return kRefused;
     cli::PrintResults(stdout, cli.format, session.results);
     if (!cli::WriteAfterSearch(cli, session, messages, stdout)) return kRefused;
+    // A chosen folder that could not be searched is an error, whatever the others gave.
+    if (folders.missing > 0 || cli::ChosenFolderUnreadable(options, observer.UnreadablePaths())) return kRefused;
     return session.results.Size() > 0 ? kFound : kNothingFound;
 }
 

@@ -5,6 +5,8 @@
 
 #include "cli/json_text.h"
 #include "cli/record_fields.h"
+#include "cli/terminal.h"
+#include "platform/control_chars.h"
 #include "results/list_view_spacer.h"
 #include "results/result_kind.h"
 
@@ -16,17 +18,15 @@ void WriteLine(std::FILE* out, const std::string& line) {
     std::fputc('\n', out);
 }
 
-// TSV cannot quote: tabs, line ends and backslashes are escaped.
+// TSV cannot quote: backslashes and control characters (tabs, line ends,
+// terminal controls) are escaped, so that nothing is lost or misread.
 std::string TsvField(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\t') out += "\\t";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\r') out += "\\r";
-        else if (c == '\\') out += "\\\\";
+        if (c == '\\') out += "\\\\";
         else out += c;
     }
-    return out;
+    return EscapeControlChars(out);
 }
 
 std::string CsvField(const std::string& text) {
@@ -133,10 +133,18 @@ void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& resu
     // Column padding belongs to the window's sort keys, not to printed output.
     RESULT_LIST list = results.CopyList();
     for (tagPrivStruct& record : list) record = WithoutPadding(std::move(record));
+    // CSV stays exact for the programs that read it, but not on a terminal,
+    // where a name could drive the terminal.
+    const bool terminalCsv = out == stdout && StdoutIsTerminal();
     switch (format) {
         case OutputFormat::Table: PrintTable(out, list); break;
         case OutputFormat::Tsv: PrintTsv(out, list); break;
-        case OutputFormat::Csv: PrintCsv(out, list); break;
+        case OutputFormat::Csv:
+            if (terminalCsv)
+                PrintDelimited(out, list, ',', [](const std::string& text) { return CsvField(EscapeControlChars(text)); });
+            else
+                PrintCsv(out, list);
+            break;
         case OutputFormat::Json: PrintJsonLines(out, list, results.CopyStore()); break;
     }
     std::fflush(out);

@@ -11,6 +11,7 @@ namespace qf::cli {
 
 enum class OutputFormat { Table, Tsv, Csv, Json };
 
+// The table and TSV show control characters of names and lines escaped.
 void PrintTable(std::FILE* out, const RESULT_LIST& list);
 void PrintTsv(std::FILE* out, const RESULT_LIST& list);
 void PrintCsv(std::FILE* out, const RESULT_LIST& list);

@@ -1,5 +1,7 @@
 #include "cli/progress_observer.h"
 
+#include "platform/control_chars.h"
+
 namespace qf::cli {
 namespace {
 
@@ -19,7 +21,7 @@ void ProgressObserver::CurrentName(const std::string& name) {
     // Keep the copy cheap: most calls are dropped by the interval anyway.
     const auto now = std::chrono::steady_clock::now();
     if (now - last_ < kInterval) return;
-    name_ = name.size() > kMaxNameShown ? "..." + name.substr(name.size() - kMaxNameShown) : name;
+    name_ = EscapeControlChars(name.size() > kMaxNameShown ? "..." + name.substr(name.size() - kMaxNameShown) : name);
     Show(false);
 }
 
@@ -31,6 +33,11 @@ void ProgressObserver::Show(bool force) {
     writer_.Progress(status_ + " lines: " + std::to_string(counters_.nResultLines.load()) +
                      " files: " + std::to_string(counters_.nResultFiles.load()) +
                      " folders: " + std::to_string(counters_.nFoldersExamined.load()) + "  " + name_);
+}
+
+void ProgressObserver::Unreadable(const std::string& path, const std::string& reason) {
+    unreadable_.push_back(path);
+    writer_.Line("cannot read " + EscapeControlChars(path) + ": " + reason);
 }
 
 void ProgressObserver::ResultsRefreshed(size_t /*rowCount*/) { Show(true); }

@@ -1,10 +1,11 @@
 #pragma once
-// The progress line of the command line: phase, counters and current name on
-// stderr, at most a few times a second.
+// What the run tells on stderr: the progress line (phase, counters and current
+// name, at most a few times a second) and every file or folder it cannot read.
 
 #include <atomic>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "cli/stderr_writer.h"
 #include "results/run_counters.h"
@@ -21,7 +22,12 @@ public:
     void CurrentName(const std::string& name) override;
     void CountersChanged() override { Show(false); }
     void ResultsRefreshed(size_t rowCount) override;
+    // "cannot read PATH: reason" on stderr.
+    void Unreadable(const std::string& path, const std::string& reason) override;
     void RunEnded() override;
+
+    // The paths told as unreadable; read after the run has ended.
+    const std::vector<std::string>& UnreadablePaths() const { return unreadable_; }
 
 private:
     void Show(bool force);
@@ -32,6 +38,7 @@ private:
     std::string status_;
     std::string name_;
     std::chrono::steady_clock::time_point last_{};
+    std::vector<std::string> unreadable_;
 };
 
 }  // namespace qf::cli

@@ -13,7 +13,7 @@ ArchiveSteps::ArchiveSteps(RunContext& context)
       folders_(SearchFoldersOf(context.options, context.session.AppHome())),
       filter_(context.options, context.query.matcher, context.folderRules, context.fileRules, context.now,
               [this](const tagSelectedFileFolderStruct& folder) {
-                  // A folder entry of an archive, matched as a folder name (step 2.6).
+                  // A folder entry of an archive, matched as a folder name.
                   if (auto hit = MatchNameHit(context_.query, folder.fileName, kKindFolderName, folder))
                       context_.selected.push_back(std::move(*hit));
               }),

@@ -91,8 +91,8 @@ bool NotLater(const SYSTEMTIME& a, const SYSTEMTIME& b) {
     return CompareFileTime(fa, fb) <= 0;
 }
 
-// Step 4 for one group: a selected "Between" must be in order; a passing
-// group stores its two date-times.
+// On OK, for one time group: a selected "Between" must be in order; a
+// passing group stores its two date-times.
 bool StoreGroupDates(TimeGroup group, const TimeGroupValues& g, Options& o, UserMessages& messages) {
     if (!g.selected || !g.between) return true;
     if (!NotLater(g.from, g.to)) {

@@ -20,6 +20,7 @@ public:
     void CountersChanged() override { target_.CountersChanged(); }
     void StartTime(const std::string& text) override { target_.StartTime(text); }
     void EndTime(const std::string& text) override { target_.EndTime(text); }
+    void Unreadable(const std::string& path, const std::string& reason) override { target_.Unreadable(path, reason); }
     void RunEnded() override { target_.RunEnded(); }
 
 private:

@@ -35,7 +35,7 @@ void StoreTypeChoices(const FileDialogValues& v, Options& o) {
     o.SetMap(Opt::EXCFILEMAP, v.exclude);
 }
 
-// Step 3: the ZIP file names.
+// The ZIP file names: checked and split only while "UNZIP" is checked.
 bool StoreZipNames(const FileDialogValues& v, Options& o, UserMessages& messages) {
     o.SetList(Opt::ZFILENAMES, {});
     if (!v.unzip) {
@@ -73,7 +73,7 @@ bool StoreZipNames(const FileDialogValues& v, Options& o, UserMessages& messages
     return true;
 }
 
-// Step 5: each name without a period is accepted only on Yes.
+// Each file name without a period is accepted only on Yes.
 bool AcceptNamesWithoutPeriod(const std::vector<std::string>& names, UserMessages& messages) {
     std::vector<std::string> missing;
     for (const std::string& name : names)

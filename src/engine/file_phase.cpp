@@ -38,14 +38,18 @@ void MatchFileNames(RunContext& context, const tagSelectedFileFolderStruct& entr
     }
 }
 
-// Steps 2 to 5 for one listed file; kept files go to `kept`.
+// Name or type rule, date and size rules, conversion, name terms and unzip
+// for one listed file; kept files go to `kept`.
 void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
                 const std::string& pattern, ListingMode mode, std::vector<tagSelectedFileFolderStruct>& kept) {
     const Options& o = context.options;
     std::string extension = ExtensionOfName(listed.data.cFileName);
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
-    ++context.session.counters.nFilesExamined;
-    CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+    // An archive is counted as met when it is unzipped, never as an examined file.
+    if (!IsZipExtension(extension)) {
+        ++context.session.counters.nFilesExamined;
+        CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+    }
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));

@@ -1,5 +1,6 @@
 #include "engine/search_run.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -47,7 +48,7 @@ void RemoveEmptySubfolders(const std::string& folder) {
     }
 }
 
-// Step 3.6: the folder-name search on the folder's own name.
+// The folder-name search on the folder's own name (archive folders have none).
 void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::string& name) {
     tagSelectedFileFolderStruct entry;
     entry.folderPath = ParentPath(folder.sWorkingFolder);
@@ -75,6 +76,20 @@ void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
     }
 }
 
+void ReportUnreadableFolder(RunContext& context, const std::string& path, int error) {
+    ++context.session.statistics.unreadableFolders;
+    context.observer.Unreadable(path, ErrorText(error));
+}
+
+// Subfolders the user may not enter are never walked: each is told as unreadable.
+void ReportClosedSubfolders(RunContext& context, const _Folder_Struct& folder) {
+    for (const FolderEntry& entry : context.listing) {
+        if (!entry.data.IsFolder() || entry.enterable) continue;
+        const std::string path = JoinPath(folder.sWorkingFolder, entry.data.cFileName);
+        if (!IsIgnoredFolder(context.ignored, path)) ReportUnreadableFolder(context, path, EACCES);
+    }
+}
+
 void RunContentPhase(RunContext& context) {
     Session& s = context.session;
     ContentScanContext scan{context.query, s.results, s.counters, s.bStopSearch, s.bStopRequest, context.observer};
@@ -87,7 +102,7 @@ void RunContentPhase(RunContext& context) {
     context.selected.clear();
 }
 
-// Step 3 for the front entry, already taken off the queue.
+// One folder of the queue, already taken off it: walk, file phase, content phase.
 void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
     ++context.session.counters.nFoldersExamined;
@@ -100,14 +115,18 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
     const bool timesSaved = restore && GetFindData(folder.sWorkingFolder, ownTimes);
 
     const bool identified = EnsureAncestry(folder);
-    const bool listed = ListFolder(folder.sWorkingFolder, context.listing);
-    if (context.options.On(Opt::SUBFOLDERS))
+    int listError = 0;
+    const bool listed = ListFolder(folder.sWorkingFolder, context.listing, &listError);
+    if (!listed && identified) ReportUnreadableFolder(context, folder.sWorkingFolder, listError);
+    if (context.options.On(Opt::SUBFOLDERS)) {
         QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
-    else if (context.modes.folderNames)
+        ReportClosedSubfolders(context, folder);
+    } else if (context.modes.folderNames) {
         MatchSubfolderNames(context, folder);
+    }
 
     // A folder deleted after it was queued is skipped silently; one that
-    // exists but cannot be read simply has no entries.
+    // exists but cannot be read has no entries (and has been told above).
     if (listed || identified) {
         bool takesPart = true;
         if (!folder.IsArchiveFolder()) {
@@ -121,7 +140,7 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
     if (timesSaved) RestoreFileTimes(folder.sWorkingFolder, ownTimes.ftLastAccessTime, ownTimes.ftLastWriteTime);
 }
 
-// Step 3.9: the archives unzipped meanwhile are searched next, the last one first.
+// The archives unzipped meanwhile are searched next, the last one first.
 void QueueArchiveFolders(Session& session, FOLDER_QUEUE& queue) {
     for (_Folder_Struct& archiveFolder : session.archiveFolderQueue) queue.push_front(std::move(archiveFolder));
     session.archiveFolderQueue.clear();

@@ -26,7 +26,8 @@ int OpenThroughLink(const std::string& path) {
     if (probe < 0) return -1;
     struct stat seen{};
     int fd = -1;
-    if (fstat(probe, &seen) == 0 && S_ISREG(seen.st_mode)) {
+    if (fstat(probe, &seen) != 0 || !S_ISREG(seen.st_mode)) errno = 0;  // nothing to read, no fault
+    if (S_ISREG(seen.st_mode)) {
         fd = open(("/proc/self/fd/" + std::to_string(probe)).c_str(), kReadFlags);
         // Without /proc the link is opened again, and kept only when it still
         // leads to the file the probe saw.
@@ -73,7 +74,9 @@ ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes) {
     if (fd < 0) return {};
     struct stat st{};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = S_ISREG(st.st_mode) ? errno : 0;
         close(fd);
+        errno = error;
         return {};
     }
     // What is appended while the file is read is left for the next search: a

@@ -23,7 +23,8 @@ public:
     ContentFile(const ContentFile&) = delete;
     ContentFile& operator=(const ContentFile&) = delete;
 
-    // Not open when path is not a regular file (after links) or cannot be read.
+    // Not open when path is not a regular file (after links) or cannot be
+    // read; errno then tells why, and is 0 for a file that is not regular.
     static ContentFile Open(const std::string& path, uint64_t maxBytes = kMaxContentBytes);
 
     bool IsOpen() const { return fd_ >= 0; }

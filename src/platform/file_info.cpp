@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <system_error>
+
 #include "platform/entry_stat.h"
 #include "platform/file_time.h"
 #include "platform/paths.h"
@@ -26,6 +28,10 @@ bool RestoreFileTimes(const std::string& path, const FILETIME& lastAccess, const
     times[0].tv_sec = UnixFromFileTime(lastAccess, &times[0].tv_nsec);
     times[1].tv_sec = UnixFromFileTime(lastWrite, &times[1].tv_nsec);
     return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0;
+}
+
+std::string ErrorText(int error) {
+    return error != 0 ? std::generic_category().message(error) : std::string("cannot be opened");
 }
 
 }  // namespace qf

@@ -18,4 +18,7 @@ bool IsRegularFile(const std::string& path);
 // Sets the last access and last write times back (creation cannot be set).
 bool RestoreFileTimes(const std::string& path, const FILETIME& lastAccess, const FILETIME& lastWrite);
 
+// The system's words for an error number ("Permission denied").
+std::string ErrorText(int error);
+
 }  // namespace qf

@@ -96,10 +96,13 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
     return false;
 }
 
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out) {
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error) {
     out.clear();
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        if (error) *error = errno;
+        return false;
+    }
     const bool ok = detail::ForEachDirEntry(fd, [&](const dirent& ent) {
         FolderEntry entry;
         if (ent.d_type == DT_REG) {
@@ -111,6 +114,7 @@ bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out) {
         out.push_back(std::move(entry));
     });
     if (!ok) {
+        if (error) *error = errno != 0 ? errno : EIO;
         out.clear();
         return false;
     }

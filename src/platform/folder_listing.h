@@ -27,13 +27,13 @@ struct FolderEntry {
 // Lists the folder's files and folders (not "." and ".."), symbolic links
 // followed; FIFOs, sockets, devices and dangling links are left out. Sorted by
 // name, ASCII case-insensitive, ties by bytes. Returns false when the folder
-// cannot be read.
+// cannot be read, with the error number in `error` when one is given.
 //
 // Folders, links and entries of unknown type are examined at once. A regular
 // file is known from the directory alone: its times and size are read only
 // when asked for with LoadEntryDetails, since most files of a large tree never
 // match a pattern and need no more than their name.
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out);
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error = nullptr);
 
 // Fills the times and size of a listed entry (once). False when the entry
 // vanished meanwhile or is no longer a regular file or folder.

@@ -62,7 +62,13 @@ std::vector<std::string> StatisticsFieldLines(const SearchStatistics& s, const R
     lines.push_back("Search started at : " + StatisticsTimeText(s.startTime));
     lines.push_back("Search ended at : " + StatisticsTimeText(s.endTime));
     lines.push_back(StatisticsStatusText(s));
+    for (std::string& line : StatisticsLimitLines(s)) lines.push_back(std::move(line));
     return lines;
+}
+
+std::vector<std::string> StatisticsLimitLines(const SearchStatistics& s) {
+    return {"Unreadable : Files  " + Num(s.unreadableFiles) + "  Folders  " + Num(s.unreadableFolders),
+            "Line/File limit reached : Files  " + Num(s.lineLimitFiles)};
 }
 
 }  // namespace qf

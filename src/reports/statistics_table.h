@@ -19,7 +19,11 @@ TEXT_TABLE StatisticsTableCells(const SearchStatistics& stats);
 // three spaces: row 1, row 2, a "*" line as long as row 2, rows 3 to 6, the "*" line.
 std::vector<std::string> StatisticsTableLines(const SearchStatistics& stats);
 
-// Word, PDF and ZIP processing, the file-type rows with "Sum.", the times and the status.
+// Word, PDF and ZIP processing, the file-type rows with "Sum.", the times and
+// the status, then the lines of StatisticsLimitLines.
 std::vector<std::string> StatisticsFieldLines(const SearchStatistics& stats, const RunCounters& counters);
+
+// "Unreadable : Files  n  Folders  n" and "Line/File limit reached : Files  n".
+std::vector<std::string> StatisticsLimitLines(const SearchStatistics& stats);
 
 }  // namespace qf

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/control_chars.h"
+
 namespace qf {
 namespace {
 
@@ -31,15 +33,25 @@ std::string MarkHits(std::string_view text, size_t offset, const std::vector<Col
     const std::vector<int> colors = ColorPerByte(offset, text.size(), ranges);
     std::string out;
     out.reserve(text.size() + 8 * ranges.size());
+    // On a terminal only our own colour codes may reach it: the file's
+    // control characters are shown escaped (line breaks and tabs stay).
+    const auto append = [&](std::string_view run) {
+        if (marking == HitMarking::Ansi) out.append(EscapeControlChars(run, "\n\t"));
+        else out.append(run);
+    };
     int current = -1;
+    size_t runStart = 0;
     for (size_t i = 0; i <= text.size(); ++i) {
         const int color = i < text.size() ? colors[i] : -1;
+        if (color != current || i == text.size()) {
+            append(text.substr(runStart, i - runStart));
+            runStart = i;
+        }
         if (color != current) {
             if (current >= 0) out.append(CloseMark(marking));
             if (color >= 0) out.append(OpenMark(color, marking));
             current = color;
         }
-        if (i < text.size()) out.push_back(text[i]);
     }
     return out;
 }

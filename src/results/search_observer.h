@@ -17,6 +17,8 @@ public:
     virtual void CountersChanged() {}
     virtual void StartTime(const std::string& /*text*/) {}
     virtual void EndTime(const std::string& /*text*/) {}
+    // A file or folder that could not be read, with the system's reason.
+    virtual void Unreadable(const std::string& /*path*/, const std::string& /*reason*/) {}
     virtual void RunEnded() {}
 };
 

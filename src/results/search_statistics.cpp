@@ -75,6 +75,9 @@ void ResetStatistics(SearchStatistics& stats) {
         type.notFound = 0;
     }
     stats.sumExamined = 0;
+    stats.unreadableFiles = 0;
+    stats.unreadableFolders = 0;
+    stats.lineLimitFiles = 0;
     stats.startTime = 0;
     stats.endTime = 0;
     stats.ended = false;
@@ -126,6 +129,10 @@ void CountContentFile(SearchStatistics& stats, std::string_view extension, bool 
         ++type.found;
     else
         ++type.notFound;
+}
+
+std::string LineLimitNote(uint64_t files) {
+    return std::to_string(files) + " files reached the Line/File limit; their later lines were not read";
 }
 
 namespace {

@@ -62,6 +62,11 @@ struct SearchStatistics {
     std::array<std::array<std::atomic<uint64_t>, kStatColumnCount>, kStatRowCount> cells{};
     std::array<FileTypeCounters, kStatFileTypeCount> fileTypes{};
     std::atomic<uint64_t> sumExamined{0};  // "Sum. : " "Examined  "
+    // Beyond the grid: what the run could not read, and files whose reading
+    // stopped at the per-file line limit (RESLINENUM) with lines still to come.
+    std::atomic<uint64_t> unreadableFiles{0};
+    std::atomic<uint64_t> unreadableFolders{0};
+    std::atomic<uint64_t> lineLimitFiles{0};
     // Local times as FILETIME values; 0 until set.
     std::atomic<uint64_t> startTime{0};
     std::atomic<uint64_t> endTime{0};
@@ -99,6 +104,9 @@ void CountResultMade(SearchStatistics& stats, int kind, const MAP_LINES_WITH_HIT
 void CountFileFound(SearchStatistics& stats, int kind);
 // The content scan read a file: "Found" or "Not found" of its type.
 void CountContentFile(SearchStatistics& stats, std::string_view extension, bool found);
+
+// "n files reached the Line/File limit; their later lines were not read"
+std::string LineLimitNote(uint64_t files);
 
 void RecordStartTime(SearchStatistics& stats, const SYSTEMTIME& local);
 void RecordEndTime(SearchStatistics& stats, const SYSTEMTIME& local);

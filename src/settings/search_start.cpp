@@ -30,7 +30,7 @@ Message NoFileNamesMessage() {
                           "Action: Press the Select FILE(s) button!");
 }
 
-// Step 6: builds the term list from the query of the chosen kind.
+// Builds the term list from the query of the chosen kind (none by file name).
 int BuildTermList(SettingsState& state, const QueryChecks& checks, UserMessages& messages) {
     const Options& o = state.options;
     if (o.On(Opt::STYDOSFILE)) return 1;
@@ -79,7 +79,7 @@ int ValidateSearchStart(SettingsState& state, const QueryChecks& checks, UserMes
     // The snapshot describes the search: give it the terms just derived.
     state.snapshots.front().searchTerms = state.searchTerms;
 
-    if (!o.On(Opt::STYDOSFILE) && AnyQueryTarget(o)) {
+    if (AnyQueryTarget(o)) {
         if (state.searchTerms.empty()) {
             messages.Show(EmptyTextMessage());
             return 0;

@@ -117,11 +117,12 @@ const std::map<int32_t, const OptionInfo*>& InfoByRecordId() {
     return byId;
 }
 
-// A single space stands for an empty text, or for the default where the
-// default itself is a single space.
+// A single space stands for an empty text. Where the default itself is a
+// single space the space is kept, as every earlier reader kept it (those
+// texts are used trimmed, so both mean the same).
 std::string TextFromFile(const OptionInfo& info, const std::string& text) {
-    if (info.kind == OptionKind::TextSpace && text == " ") return info.defaultText;
-    return text;
+    if (info.kind != OptionKind::TextSpace || text != " ") return text;
+    return std::string_view(info.defaultText) == " " ? " " : "";
 }
 
 std::string ApplyRecord(const OptionInfo& info, const Record& r, Options& o) {

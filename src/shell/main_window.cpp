@@ -281,6 +281,8 @@ void MainWindow::RunEnded() {
     RestoreControls();
     tavilan_->hide();
     ShowCounters();
+    if (const uint64_t cut = session_.statistics.lineLimitFiles.load())
+        controls_.statusLine->setText(QString::fromStdString(std::string(kEndOfSearchStatus) + " " + LineLimitNote(cut)));
     statistics_->RunEnded(session_.statistics);
     clicks_->SearchEnded();
     emit searchEnded();

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QRadioButton>
 #include <QTextEdit>
 
 #include "platform/paths.h"
@@ -55,6 +56,8 @@ std::string SettingsCommands::DefaultTermsPath() const {
 bool SettingsCommands::SaveSettingsTo(const std::string& path) {
     if (refreshFromToolWindows) refreshFromToolWindows();
     StoreControlsInOptions(controls_, session_.state.options);
+    // The file holds both members of the mode choice; a search refreshes only the first.
+    session_.state.options.SetInt(Opt::SRCTYOTHER, controls_.queryTextIn->isChecked() ? 1 : 0);
     return SaveSettingsFile(session_.state.options, path, messages_);
 }
 

@@ -56,6 +56,7 @@ StatisticsWindow::StatisticsWindow(Options& options, QWidget* parent) : QDialog(
     times->addWidget(phase_, 2, 0);
     times->addWidget(currentName_, 2, 1);
     layout->addLayout(times);
+    layout->addWidget(BuildLimitRows());
 
     auto* bottom = new QHBoxLayout;
     doNotShow_ = new QCheckBox(QStringLiteral("Do not show this dialog again. "));
@@ -131,6 +132,21 @@ QWidget* StatisticsWindow::BuildTypeTable() {
     return box;
 }
 
+// What the run could not read, and files cut at the Line/File limit.
+QWidget* StatisticsWindow::BuildLimitRows() {
+    auto* box = new QWidget;
+    auto* grid = new QGridLayout(box);
+    grid->addWidget(new QLabel(QStringLiteral("Unreadable : ")), 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Files  ")), 0, 1);
+    grid->addWidget(AddField(QStringLiteral("unreadable_0")), 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Folders  ")), 0, 3);
+    grid->addWidget(AddField(QStringLiteral("unreadable_1")), 0, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Line/File limit reached : ")), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Files  ")), 1, 1);
+    grid->addWidget(AddField(QStringLiteral("lineLimit")), 1, 2);
+    return box;
+}
+
 void StatisticsWindow::Reset() {
     for (QLineEdit* field : std::as_const(fields_)) field->setText(QStringLiteral("0"));
     startTime_->clear();
@@ -153,6 +169,9 @@ void StatisticsWindow::ShowCounters(const SearchStatistics& s, const RunCounters
         show(QStringLiteral("type_%1_2").arg(t), type.notFound.load());
     }
     show(QStringLiteral("sumExamined"), s.sumExamined.load());
+    show(QStringLiteral("unreadable_0"), s.unreadableFiles.load());
+    show(QStringLiteral("unreadable_1"), s.unreadableFolders.load());
+    show(QStringLiteral("lineLimit"), s.lineLimitFiles.load());
     const auto group = [&show](const char* prefix, const std::array<int64_t, 3>& values) {
         for (size_t i = 0; i < values.size(); ++i)
             show(QStringLiteral("%1_%2").arg(QString::fromLatin1(prefix)).arg(i), uint64_t(std::max<int64_t>(values[i], 0)));

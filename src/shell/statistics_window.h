@@ -2,7 +2,8 @@
 // Tool window 130 "Statistics of the search process": the run's counters,
 // kept current whether the window is shown or hidden. Field names: "stat_R_C"
 // for row R and column C of the grid, "type_T_C" for the file types,
-// "sumExamined", and "word_I", "pdf_I", "zip_I" for the three process groups.
+// "sumExamined", "word_I", "pdf_I", "zip_I" for the three process groups,
+// "unreadable_0" (files), "unreadable_1" (folders) and "lineLimit".
 
 #include <QDialog>
 #include <QHash>
@@ -43,6 +44,7 @@ private:
     QWidget* BuildKindTable();
     QWidget* BuildProcessGroups();
     QWidget* BuildTypeTable();
+    QWidget* BuildLimitRows();
     QLineEdit* AddField(const QString& name);
     void StoreAndClose();
 

@@ -15,7 +15,9 @@ std::vector<std::string> CopyLogLines(const CopyLogContent& c) {
     if (c.attempted > 0) {
         lines.insert(lines.end(), {"Copy files :", "      Total to copy : " + std::to_string(c.attempted),
                                    "      Copied files   : " + std::to_string(c.attempted - c.failed),
-                                   "      Failed copy   : " + std::to_string(c.failed), "", ""});
+                                   "      Failed copy   : " + std::to_string(c.failed)});
+        if (c.replaced > 0) lines.push_back("      Replaced in this run : " + std::to_string(c.replaced));
+        lines.insert(lines.end(), {"", ""});
     }
     lines.insert(lines.end(), c.failedLines.begin(), c.failedLines.end());
     if (!c.failedLines.empty()) lines.insert(lines.end(), {"", "", ""});

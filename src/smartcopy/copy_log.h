@@ -18,6 +18,7 @@ struct CopyLogContent {
     std::string endTime;
     int attempted = 0;
     int failed = 0;
+    int replaced = 0;  // shown only when a copy replaced an earlier one of the run
     std::vector<std::string> failedLines;
     std::vector<std::string> copiedLines;
 };

@@ -47,10 +47,14 @@ Message ClearDestinationQuestion(const std::string& destination) {
                            "Do you want to delete all subfolders and files of the \n" + destination + "   folder ?");
 }
 
-Message CopyEndedMessage() {
+Message CopyEndedMessage(int replaced) {
     Message m;
     m.caption = "Copy Results!    Msg no: 0237.";
     m.text = "End of copy process !";
+    if (replaced > 0)
+        m.text += "\n\n" + std::to_string(replaced) +
+                  " copied files replaced a file of the same name copied earlier in this run."
+                  "\n\nAction : Choose \"Increase file names\" or \"Increase file extensions\" to keep them all.";
     m.icon = MsgIcon::Information;
     return m;
 }

@@ -15,7 +15,7 @@ Message DestinationMissingMessage();                               // 0236
 Message NotEnoughSpaceMessage();                                   // 0240, error
 Message CopyOntoItselfMessage();                                   // 0249
 Message ClearDestinationQuestion(const std::string& destination);  // 0240, question
-Message CopyEndedMessage();                                        // 0237
+Message CopyEndedMessage(int replaced = 0);                        // 0237, with copies replaced in the run
 Message NamesExhaustedMessage();                                   // 0238
 Message ExtensionsExhaustedMessage();                              // 0239
 Message DestinationListedMessage();                                // 0232

@@ -1,5 +1,7 @@
 #include "smartcopy/copy_run.h"
 
+#include <set>
+
 #include "archive/process_log.h"
 #include "platform/file_copy.h"
 #include "platform/file_info.h"
@@ -25,6 +27,7 @@ struct CopyRun {
     UserMessages& messages;
     CopyProgress& progress;
     CopyCounters counters;
+    std::set<std::string> written;  // destinations of this run's copies
 };
 
 // Log message numbers of the two logs, by collision rule.
@@ -37,6 +40,7 @@ const char* FailedNumber(CopyCollision c) {
 
 void Succeeded(CopyRun& run, const std::string& source, const std::string& target) {
     ++run.counters.copied;
+    if (!run.written.insert(target).second) ++run.counters.replaced;
     run.progress.FileCopied(source, target, run.counters);
     run.log.Good(kCopyOkEvent, CopyLogSubject(source, target), OkNumber(run.settings.collision));
 }
@@ -104,7 +108,7 @@ CopySettings CopySettingsFromOptions(const Options& o) {
 
 CopyCounters RunCopy(const CopySources& sources, const CopySettings& settings, const std::string& logFolder,
                      UserMessages& messages, CopyProgress& progress) {
-    CopyRun run{settings, ProcessLog(logFolder, LogProcess::Copy, messages), messages, progress, {}};
+    CopyRun run{settings, ProcessLog(logFolder, LogProcess::Copy, messages), messages, progress, {}, {}};
     CreateFolders(logFolder);
     WriteCrLfLines(run.log.GoodPath(), {});
     WriteCrLfLines(run.log.BadPath(), {});

@@ -39,6 +39,7 @@ struct CopyCounters {
     int attempted = 0;
     int failed = 0;
     int copied = 0;
+    int replaced = 0;    // copies that overwrote a file copied earlier in the same run
     uint64_t bytes = 0;  // size of the files attempted ("Bytes copied")
 };
 

@@ -66,7 +66,7 @@ bool Refuse(UserMessages& messages, const Message& message) {
     return false;
 }
 
-// Steps 3 to 6: something to copy, results, a destination that exists or is made.
+// Something to copy, results, a destination that exists or is made.
 bool DestinationReady(const SmartCopyRequest& r, const CopySettings& s, UserMessages& messages) {
     if (!s.results && !s.word && !s.pdf) return Refuse(messages, NothingToCopyMessage());
     if (r.resultRows == 0) return Refuse(messages, NoResultRowsMessage());
@@ -79,7 +79,7 @@ bool DestinationReady(const SmartCopyRequest& r, const CopySettings& s, UserMess
     return true;
 }
 
-// Steps 7 and 8: free space for every kind, and no copy onto itself.
+// Free space for every kind, and no copy onto itself.
 bool CopyMayRun(const SmartCopyRequest& r, const CopySettings& s, const CopySources& sources, UserMessages& messages) {
     const _OsszCopyInfo_Struct info = ComputeCopyInfo(sources);
     const std::optional<uint64_t> free = FreeSpaceFor(s.destination);
@@ -101,13 +101,14 @@ int SmartCopy(SmartCopyRequest& r, UserMessages& messages, CopyProgress& progres
         RemoveFolderContent(settings.destination);
 
     const CopyCounters counters = RunCopy(sources, settings, r.logFolder, messages, progress);
-    messages.Show(CopyEndedMessage());
+    messages.Show(CopyEndedMessage(counters.replaced));
     r.options.SetDate(Opt::SEARCHENDT, Now(r));
     CopyLogContent log;
     log.startTime = FormatDateTimeSeconds(r.options.Date(Opt::SERCHSTART));
     log.endTime = FormatDateTimeSeconds(r.options.Date(Opt::SEARCHENDT));
     log.attempted = counters.attempted;
     log.failed = counters.failed;
+    log.replaced = counters.replaced;
     WriteCopyLog(r.logFolder, std::move(log));
     return 1;
 }

@@ -1,5 +1,7 @@
 #include "textsearch/content_scan.h"
 
+#include <cerrno>
+
 #include "platform/case_fold.h"
 #include "platform/file_info.h"
 #include "results/record_maker.h"
@@ -9,14 +11,30 @@
 namespace qf {
 namespace {
 
-void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines) {
+// False, with the error number, when the file does not open: it has no hit
+// lines. The number is 0 when what opened is no regular file.
+bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines, int& error) {
+    errno = 0;
     ContentFile file = ContentFile::Open(path);
-    if (!file.IsOpen()) return;  // a file that does not open (or is no regular file) has no hit lines
+    if (!file.IsOpen()) {
+        error = errno;
+        return false;
+    }
     {
         LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
         ScanLines(context, reader, lines);
     }
     context.buffers.ReleaseIfGrown();
+    return true;
+}
+
+// The file keeps its verdict (with NOTCONTAIN it does not contain the terms),
+// but it is counted and told. A failed conversion leaves no text to read; its
+// log says so already.
+void ReportUnreadable(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, int error) {
+    if (!entry.convertedFullPath.empty()) return;
+    if (context.statistics) ++context.statistics->unreadableFiles;
+    context.observer.Unreadable(entry.ReadPath(), error != 0 ? ErrorText(error) : "not a regular file");
 }
 
 // The one folder whose files keep the times reading gave them.
@@ -63,7 +81,8 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
     if (read) {
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
-        ScanFile(context, entry.ReadPath(), lines);
+        int error = 0;
+        if (!ScanFile(context, entry.ReadPath(), lines, error)) ReportUnreadable(context, entry, error);
         verdict = ApplyFileRule(context.query, lines);
         RestoreTimes(context, entry);
     }

@@ -117,6 +117,8 @@ bool LineReader::Next(TextLine& line) {
     }
 }
 
+bool LineReader::HasMore() { return begin_ < end_ || Fill(); }
+
 size_t LineReader::CompleteEnd() const {
     if (eof_) return end_;
     const std::string_view data(buffer_.data() + begin_, end_ - begin_);

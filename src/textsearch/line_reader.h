@@ -93,6 +93,9 @@ public:
     // Bytes the skipping has searched so far, for each needle together.
     uint64_t BytesSearched() const { return searched_; }
 
+    // True when at least one more byte is left to read.
+    bool HasMore();
+
 private:
     bool Fill();                      // reads one more block; false at the end of the file
     void Emit(TextLine& line, size_t length, bool lineEnds);

@@ -233,8 +233,12 @@ FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongL
     if (!verdict) return Step::Next;
     Record(terms, longLine);
     ++fileHits_;
-    if (fileHits_ >= perFileLimit_ || context_.counters.nResultLines.load() + fileHits_ >= runLimit_)
+    if (fileHits_ >= perFileLimit_) {
+        // The file rule sees only these lines; that later ones went unread is told.
+        if (context_.statistics && in_.HasMore()) ++context_.statistics->lineLimitFiles;
         return Step::End;
+    }
+    if (context_.counters.nResultLines.load() + fileHits_ >= runLimit_) return Step::End;
     return Step::Next;
 }
 

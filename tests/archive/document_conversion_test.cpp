@@ -125,6 +125,10 @@ TEST(ConvertedPath, DriveAndRestRule) {
     EXPECT_EQ(ConvertedFolder("/w/", kPdfTree, "/"), "/w/Converted PDF docs/-Disc");
     EXPECT_EQ(ConvertedFolder("/w", kWordTree, "C:\\Docs"), "/w/Converted_WORD_docs/C-Disc/Docs");
     EXPECT_EQ(ConvertedFolder("/w", kWordTree, "\\\\server\\share"), "/w/Converted_WORD_docs/-Disc/server/share");
+    // A path from the root has no drive: a ":" is part of a folder name, so two
+    // folders that differ before it keep apart.
+    EXPECT_EQ(ConvertedFolder("/w", kPdfTree, "/t/p:y"), "/w/Converted PDF docs/-Disc/t/p:y");
+    EXPECT_NE(ConvertedFolder("/w", kPdfTree, "/t/p:y"), ConvertedFolder("/w", kPdfTree, "/t/q:y"));
     // A folder written with ".." never leads out of the tree.
     EXPECT_EQ(ConvertedFolder("/w", kWordTree, "/a/../../../etc"), "/w/Converted_WORD_docs/-Disc/etc");
 }

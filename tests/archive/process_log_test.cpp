@@ -31,6 +31,17 @@ TEST(ProcessLog, LinesAreAppendedWithSeparatorAndCrLf) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// An entry or file name can hold line ends and terminal controls; it must
+// not forge a second log line nor reach a terminal that shows the log.
+TEST(ProcessLog, ControlCharactersOfASubjectAreEscaped) {
+    qftest::TempDir dir;
+    RecordingMessages messages;
+    ProcessLog log(dir.Path(), LogProcess::Zip, messages);
+    log.Good("    File successfully unzipped : ", "a\r\n Unzip process failed  :    x\x1b]0;t\x07.txt", "0225");
+    EXPECT_EQ(ReadFile(dir / "DefaultTempJoZip.Log"),
+              "    File successfully unzipped :  :    a\\r\\n Unzip process failed  :    x\\x1B]0;t\\x07.txt\r\n");
+}
+
 TEST(ProcessLog, UnopenableLogIsReportedAndTheCallerGoesOn) {
     qftest::TempDir dir;
     RecordingMessages messages;

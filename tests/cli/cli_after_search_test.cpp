@@ -122,6 +122,23 @@ TEST_F(CliAfterSearch, DescribeWithoutFoldersPrintsTheSettings) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("File name search only"), std::string::npos) << r.out;
     EXPECT_EQ(r.out.find("TEXT options : "), std::string::npos) << r.out;
+    // "By file name" leaves no query target and no query kind, as the window's radio does.
+    EXPECT_EQ(r.out.find("File content search (Query text)"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Standard Search"), std::string::npos) << r.out;
+}
+
+// A settings file saved in "By file name" mode still searches by name when a
+// query is given: the query chooses "Query text in: " with file content.
+TEST_F(CliAfterSearch, ByNameAndAQueryLeaveEachOtherConsistent) {
+    const std::string set = home / "by-name.SET";
+    ASSERT_EQ(RunCli(Args({"--by-name", "-f", "*.log", "--save-settings", set})).exitCode, 0);
+    auto r = RunCli(Args({"--settings", set, tree.Path()}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(RowFiles(r.out), std::vector<std::string>{"a.log"});
+    r = RunCli(Args({"--settings", set, "-q", "second", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("second alpha here"), std::string::npos) << r.out;
+    EXPECT_EQ(RunCli(Args({"--by-name", "-q", "alpha", tree.Path()})).exitCode, 2);  // one mode or the other
 }
 
 }  // namespace

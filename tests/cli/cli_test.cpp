@@ -38,9 +38,39 @@ TEST_F(CliTest, ExitStatusTellsFoundNothingAndRefused) {
 
     r = RunCli(Args({"-q", "alpha"}));
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) !\\n\\n"
+    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) !\n\n"
+                     "Action: Press the Select FOLDER(s) button!\n");
+    // Beside JSON output every message keeps to one line.
+    r = RunCli(Args({"-q", "alpha", "--format", "json"}));
+    EXPECT_EQ(r.err, "Warning !    Msg no:0088: There is(are) no selected folder(s) ! "
                      "Action: Press the Select FOLDER(s) button!\n");
     EXPECT_EQ(RunCli(Args({"--format", "xml", "-q", "alpha", tree.Path()})).exitCode, 2);
+}
+
+TEST_F(CliTest, HelpGroupsTheOptionsAndEndsWithAnExample) {
+    const auto r = RunCli({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    size_t at = 0;
+    for (const char* heading : {"Selection:", "Query:", "Archives and documents:", "Results:", "Reports and copy:",
+                                "Settings:", "Example:"}) {
+        const size_t found = r.out.find(std::string("\n") + heading + "\n", at);
+        ASSERT_NE(found, std::string::npos) << heading << " in order\n" << r.out;
+        at = found + 1;
+    }
+    EXPECT_NE(r.out.find("quillfind-cli ", at), std::string::npos);
+    EXPECT_NE(r.out.find("--unzip"), std::string::npos);
+}
+
+// The end-of-search sound (SEARCHENDB, on by default) rings a terminal's bell
+// only when asked; stderr is a terminal here.
+TEST_F(CliTest, TheBellRingsOnlyWhenAsked) {
+    const std::vector<std::string> onATerminal = {"sh", "-c", "exec script -qefc \"$*\" /dev/null", "sh"};
+    auto r = RunCli(Args({"-q", "alpha", tree.Path()}), onATerminal);
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    ASSERT_NE(r.out.find("a.txt"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find('\a'), std::string::npos);
+    r = RunCli(Args({"--beep", "-q", "alpha", tree.Path()}), onATerminal);
+    EXPECT_NE(r.out.find('\a'), std::string::npos);
 }
 
 TEST_F(CliTest, JsonLinesCarryFieldsAndHits) {
@@ -72,6 +102,21 @@ TEST_F(CliTest, NonUtf8NamesBecomeBase64AndOddNamesSurvive) {
     EXPECT_NE(r.out.find(dashed + "/c.txt"), std::string::npos);
 }
 
+// Names and lines may hold terminal controls and line ends: the table and TSV
+// show them escaped, JSON keeps them exactly (in its own escapes).
+TEST_F(CliTest, ControlCharactersAreEscapedExceptInJson) {
+    WriteFile(tree / "evil\x1b[2J\nname.txt", "alpha\rforged\x1b]0;title\x07\n");
+    for (const char* format : {"table", "tsv"}) {
+        const auto r = RunCli(Args({"-q", "forged", "--format", format, tree.Path()}));
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << format;
+        EXPECT_NE(r.out.find("evil\\x1B[2J\\nname.txt"), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find("forged\\x1B]0;title\\x07"), std::string::npos) << r.out;
+    }
+    const auto r = RunCli(Args({"-q", "forged", "--format", "json", tree.Path()}));
+    EXPECT_NE(r.out.find("\"fileName\": \"evil\\u001b[2J\\nname.txt\""), std::string::npos) << r.out;
+}
+
 TEST_F(CliTest, ByNameFilesExcludeAndNoSubfolders) {
     auto r = RunCli(Args({"--by-name", "-f", "*.txt", "--format", "csv", tree.Path()}));
     EXPECT_EQ(r.exitCode, 0);
@@ -93,8 +138,8 @@ TEST_F(CliTest, MaxLinesAndTheEndMessageWithProgress) {
     size_t lines = 0;
     for (char c : r.out) lines += c == '\n';
     EXPECT_EQ(lines, 1u + 5u);  // header and five records
-    EXPECT_NE(r.err.find("Information    Msg no: 0051.: Search stopped !!! \\n\\nThe program reached the user "
-                         "defined display limit of:\\n\\n5 line"),
+    EXPECT_NE(r.err.find("Information    Msg no: 0051.: Search stopped !!! \n\nThe program reached the user "
+                         "defined display limit of:\n\n5 line"),
               std::string::npos) << r.err;
 }
 
@@ -114,19 +159,58 @@ TEST_F(CliTest, SettingsFilesSaveLoadAndRefuseDamage) {
     EXPECT_EQ(RunCli(Args({"--set", "NOSUCHKEY=1", "-q", "alpha", tree.Path()})).exitCode, 2);
 }
 
-TEST_F(CliTest, UnreadableFolderAsAnUnprivilegedUser) {
+// What cannot be read is told on stderr and counted; the rest is searched.
+// An unreadable folder that was chosen makes the exit status 2.
+TEST_F(CliTest, UnreadableFilesAndFoldersAsAnUnprivilegedUser) {
     WriteFile(tree / "locked/secret.txt", "alpha");
     WriteFile(tree / "open/visible.txt", "alpha");
+    WriteFile(tree / "open/private.txt", "alpha");
+    WriteFile(tree / "shut/inside.txt", "alpha");
     std::filesystem::permissions(tree.Path(), std::filesystem::perms(0755));
     std::filesystem::permissions(tree / "locked", std::filesystem::perms(0700));
+    std::filesystem::permissions(tree / "open/private.txt", std::filesystem::perms(0600));
+    std::filesystem::permissions(tree / "shut", std::filesystem::perms(0711));  // may enter, not list
     qftest::TempDir nobodyHome;
     std::filesystem::permissions(nobodyHome.Path(), std::filesystem::perms(0777));
     const std::vector<std::string> asNobody = {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"};
-    const auto r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", tree.Path()}, asNobody);
+    auto r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", "--stats", tree.Path()}, asNobody);
     ASSERT_NE(r.exitCode, -1) << r.err;
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("visible.txt"), std::string::npos);
     EXPECT_EQ(r.out.find("secret.txt"), std::string::npos);
+    EXPECT_NE(r.err.find("cannot read " + (tree / "locked") + ": Permission denied\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot read " + (tree / "shut") + ": Permission denied\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("cannot read " + (tree / "open/private.txt") + ": Permission denied\n"), std::string::npos)
+        << r.err;
+    EXPECT_NE(r.out.find("\nUnreadable : Files  1  Folders  2\n"), std::string::npos) << r.out;
+
+    r = RunCli({"--home", nobodyHome.Path(), "--no-progress", "-q", "alpha", tree / "locked", tree / "open"}, asNobody);
+    EXPECT_EQ(r.exitCode, 2) << r.err;
+    EXPECT_NE(r.out.find("visible.txt"), std::string::npos);  // the other folder is still searched
+    EXPECT_NE(r.err.find("cannot read " + (tree / "locked") + ": Permission denied\n"), std::string::npos) << r.err;
+}
+
+// A folder argument that is missing or no folder is named, the others are
+// searched, and the exit status is 2; with no folder left nothing runs.
+TEST_F(CliTest, MissingOrNonFolderArgumentsAreNamed) {
+    auto r = RunCli(Args({"-q", "alpha", tree / "nowhere", tree / "a.txt", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.out.find(tree / "a.txt"), std::string::npos);
+    EXPECT_EQ(r.err, "cannot search " + (tree / "nowhere") + ": No such file or directory\n"
+                     "cannot search " + (tree / "a.txt") + ": Not a directory\n");
+    r = RunCli(Args({"-q", "alpha", tree / "nowhere"}));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+}
+
+// The per-file line limit cuts a file; the run says how many were cut.
+TEST_F(CliTest, FilesCutAtTheLineLimitAreTold) {
+    WriteFile(tree / "long.txt", "alpha\nalpha\nalpha\n");
+    const auto r = RunCli(Args({"-q", "alpha", "--per-file", "1", "--stats", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.err.find("2 files reached the Line/File limit; their later lines were not read\n"),
+              std::string::npos) << r.err;
+    EXPECT_NE(r.out.find("\nLine/File limit reached : Files  2\n"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/user_messages.h"
+#include "settings/search_mode.h"
 #include "settings/search_start.h"
 #include "textsearch/query_terms.h"
 
@@ -24,10 +25,14 @@ public:
     void StatusText(const std::string& text) override { statuses.push_back(text); }
     void RowsAppended(size_t, size_t count) override { appended += count; }
     void RunEnded() override { ended = true; }
+    void Unreadable(const std::string& path, const std::string& reason) override {
+        unreadable.push_back(path + ": " + reason);
+    }
 
     std::vector<std::string> names;
     std::vector<std::string> statuses;
     std::function<void(const std::string&)> onName;
+    std::vector<std::string> unreadable;  // "PATH: reason"
     size_t appended = 0;
     bool ended = false;
 };
@@ -61,7 +66,7 @@ inline RunOutcome RunSearch(qf::Session& session, qf::RecordingMessages& message
 inline void ByFileName(qf::Session& session, const std::vector<std::string>& folders,
                        const std::string& pattern = "*.*") {
     qf::Options& o = session.state.options;
-    o.Choose({qf::Opt::STYDOSFILE, qf::Opt::SRCTYOTHER}, qf::Opt::STYDOSFILE);
+    qf::SelectByFileNameMode(o);
     o.SetList(qf::Opt::DIRECTORIS, folders);
     o.SetList(qf::Opt::FILENAMES1, {pattern});
     o.SetInt(qf::Opt::SEARCHENDC, 0);

@@ -203,6 +203,16 @@ TEST_F(SearchRunTest, FileVanishingBeforeItIsReadIsNoResult) {
     };
     const auto outcome = qftest::RunSearch(session, messages, &observer);
     EXPECT_EQ(outcome.paths, std::vector<std::string>{P("v/b.txt")});
+    // The file that could not be read is told and counted.
+    EXPECT_EQ(observer.unreadable, std::vector<std::string>{P("v/a.txt") + ": No such file or directory"});
+    EXPECT_EQ(session.statistics.unreadableFiles.load(), 1u);
+
+    // It keeps its verdict: with "none of the terms" it does not contain them.
+    WriteFile(P("v/a.txt"), "needle");
+    options.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::NOTCONTAIN);
+    const auto negated = qftest::RunSearch(session, messages, &observer);
+    EXPECT_EQ(negated.paths, std::vector<std::string>{P("v/a.txt")});
+    EXPECT_EQ(negated.types, std::vector<std::string>{"NFIC"});
 }
 
 TEST_F(SearchRunTest, AwkwardNamesAreSearchedLikeAnyOther) {
@@ -225,6 +235,27 @@ TEST_F(SearchRunTest, BinaryTypesAreCountedNotRead) {
     const auto outcome = qftest::RunSearch(session, messages);
     EXPECT_EQ(outcome.paths, std::vector<std::string>{P("bin/a.txt")});
     EXPECT_EQ(session.counters.nBinarySkipped.load(), 1);
+}
+
+// A ZIP archive passes the name and type rules without them, but it is no
+// examined file: not when listed by a name pattern, nor when a ZIP pattern
+// lists it a second time.
+TEST_F(SearchRunTest, ArchivesAreNotExaminedFiles) {
+    WriteFile(P("z/a.txt"), "x");
+    WriteFile(P("z/data1.zip"), "not really an archive");
+    qftest::ContentSearch(session, {P("z")}, "a");
+    options.SetInt(Opt::STYPESTEXT, 0);
+    options.SetInt(Opt::STSTRGFILE, 1);
+    qftest::RunSearch(session, messages);
+    EXPECT_EQ(session.statistics.Cell(qf::kRowFileName, qf::kColExaminedFiles), 1u);
+    EXPECT_EQ(session.statistics.sumExamined.load(), 1u);
+
+    options.SetInt(Opt::CONVZIPCHK, 1);
+    options.SetList(Opt::ZFILENAMES, {"*.zip"});
+    qftest::RunSearch(session, messages);
+    EXPECT_EQ(session.statistics.Cell(qf::kRowFileName, qf::kColExaminedFiles), 1u);
+    EXPECT_EQ(session.statistics.sumExamined.load(), 1u);
+    EXPECT_EQ(session.counters.nZipExamined.load(), 1);  // counted where archives are
 }
 
 TEST_F(SearchRunTest, FileNameAndExtensionHits) {

@@ -47,6 +47,9 @@ TEST(ReportFile, StatisticsOnlyReportMatchesGolden) {
     c[kColExaminedFiles] = 3;
     c[kColExaminedFolders] = 2;
     c[kColBinarySkipped] = 1;
+    s.stats.unreadableFiles = 2;
+    s.stats.unreadableFolders = 1;
+    s.stats.lineLimitFiles = 3;
 
     ASSERT_EQ(MakeReport(s.Request(ThreeRecords()), s.ChooseFile("r.txt"), s.messages), 1);
     EXPECT_EQ(ReadFile(s.dir / "r.txt"), Golden("statistics_only.txt"));

@@ -25,6 +25,14 @@ TEST(ResultTextOutput, MarksHitsWithBracketsOrColours) {
     EXPECT_EQ(qf::PreviewOutputText(touching, qf::HitMarking::Ansi), "\x1b[34mab\x1b[0m\x1b[36mcd\x1b[0m");
 }
 
+// A file's own escape sequences never reach the terminal; brackets go to
+// pipes and files, which get the text exactly.
+TEST(ResultTextOutput, OnATerminalOnlyOurOwnColoursAreControls) {
+    const qf::ViewText view = WithRanges("a\x1b[2Jkey\rx\n\tb", {{5, 8, 0}});
+    EXPECT_EQ(qf::PreviewOutputText(view, qf::HitMarking::Ansi), "a\\x1B[2J\x1b[31mkey\x1b[0m\\rx\n\tb");
+    EXPECT_EQ(qf::PreviewOutputText(view, qf::HitMarking::Brackets), "a\x1b[2J[[key]]\rx\n\tb");
+}
+
 TEST(ResultTextOutput, RecordViewPrintsLabelsBesideValues) {
     qf::RecordViewText view;
     view.layout = qf::RecordViewLayout::WithoutHits;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/default_lists.h"
+#include "settings/search_mode.h"
 #include "settings/search_start.h"
 #include "textsearch/query_terms.h"
 
@@ -70,7 +71,7 @@ TEST_F(SearchStart, ContentSearchGetsAllFilesPatternAndTerms) {
 }
 
 TEST_F(SearchStart, ByFileNameNeedsNamesUnlessTypesOnly) {
-    state.options.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::STYDOSFILE);
+    qf::SelectByFileNameMode(state.options);
     EXPECT_EQ(Validate(), 0);
     EXPECT_EQ(messages.Last().caption, "Warning !    Msg no:0105");
 
@@ -81,12 +82,17 @@ TEST_F(SearchStart, ByFileNameNeedsNamesUnlessTypesOnly) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
-TEST_F(SearchStart, ByFileNameIgnoresTheContentTargetsQueryCheck) {
-    // The content box stays checked in "By file name" mode; the mode has no query.
-    state.options.Choose({Opt::STYDOSFILE, Opt::SRCTYOTHER}, Opt::STYDOSFILE);
+// The window's "By file name" radio clears the query targets, so the query
+// check has nothing to ask; a target left set is checked like any other.
+TEST_F(SearchStart, ByFileNameModeHasNoQueryToCheck) {
+    qf::SelectByFileNameMode(state.options);
     state.options.SetList(Opt::FILENAMES1, {"*.txt"});
     EXPECT_EQ(Validate(), 1);
     EXPECT_EQ(messages.Count(), 0u);
+
+    state.options.SetInt(Opt::STYPESTEXT, 1);
+    EXPECT_EQ(Validate(), 0);
+    EXPECT_EQ(messages.Last().caption, "Warning !    Msg no: 0001.");
 }
 
 TEST_F(SearchStart, SnapshotIsReplacedNotAppended) {

@@ -93,6 +93,24 @@ TEST(SettingsFileReading, EmptyTextsAndSpaceDelimiterComeBack) {
     EXPECT_EQ(back.Map(Opt::INCDELMMAP).size(), 13u);
 }
 
+// A text written as a single space when empty comes back empty, also where its
+// default is another text ("reverse"); where the default is itself a single
+// space, that space still comes back, as it did from every earlier file.
+TEST(SettingsFileReading, EveryEmptiedSpaceTextComesBackEmpty) {
+    qf::RecordingMessages messages;
+    qf::Options o;
+    qf::PrepareModelAtStart(o);
+    for (const qf::OptionInfo& info : qf::AllOptions())
+        if (info.kind == qf::OptionKind::TextSpace) o.SetText(info.option, "");
+    const qf::Options back = RoundTrip(o, messages);
+    for (const qf::OptionInfo& info : qf::AllOptions()) {
+        if (info.kind != qf::OptionKind::TextSpace) continue;
+        SCOPED_TRACE(info.key);
+        EXPECT_EQ(back.Text(info.option), std::string(info.defaultText) == " " ? " " : "");
+    }
+    EXPECT_EQ(back.Text(Opt::REVFILETYP), "");
+}
+
 class DamagedSettingsFile : public ::testing::Test {
 protected:
     void SetUp() override {

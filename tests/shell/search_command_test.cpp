@@ -95,6 +95,19 @@ TEST_F(SearchTest, OneByOneShowsRowsWhileTheSearchRuns) {
     EXPECT_FALSE(window->Statistics().isHidden());
 }
 
+// Files whose later lines the Line/File limit left unread are counted in the
+// statistics window and told on the status line at the end.
+TEST_F(SearchTest, FilesCutAtTheLineLimitAreTold) {
+    SetUpFolder(2, "alpha\nalpha\n");
+    options().SetInt(qf::Opt::RESLINENUM, 1);
+    Query("alpha");
+    ASSERT_TRUE(SearchAndWait());
+    EXPECT_EQ(window->Statistics().FieldText("lineLimit"), QStringLiteral("2"));
+    EXPECT_EQ(window->Statistics().FieldText("unreadable_0"), QStringLiteral("0"));
+    EXPECT_EQ(window->findChild<QLabel*>("statusLine")->text(),
+              QStringLiteral("End of search !!!  2 files reached the Line/File limit; their later lines were not read"));
+}
+
 TEST_F(SearchTest, AllAtOnceShowsTheRowsOnlyAtTheEnd) {
     SetUpFolder(2, "alpha\n");
     Query("alpha");

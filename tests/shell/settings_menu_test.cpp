@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTextEdit>
 
+#include "settings/settings_file.h"
 #include "shell/settings_commands.h"
 #include "window_fixture.h"
 
@@ -38,6 +39,19 @@ TEST_F(WindowTest, ASavedSettingsFileRestoresTheControls) {
     EXPECT_EQ(Control<QTextEdit>(kIdBooleanEditor)->toPlainText(), QStringLiteral("(a .AND. b)"));
     EXPECT_TRUE(Control<QRadioButton>(kIdOpenDefaultApp)->isChecked());
     EXPECT_FALSE(Control<QRadioButton>(kIdOpenPreview)->isChecked());
+}
+
+// The two mode radios are one choice: a saved file holds exactly the one shown.
+TEST_F(WindowTest, ASavedFileHoldsTheSearchModeShown) {
+    const std::string file = home / "mode.SET";
+    for (const bool byName : {true, false}) {
+        Click(byName ? kIdByFileName : kIdQueryTextIn);
+        ASSERT_TRUE(window->Settings().SaveSettingsTo(file));
+        qf::Options saved;
+        ASSERT_TRUE(qf::LoadSettingsFile(saved, file, messages));
+        EXPECT_EQ(saved.Int(qf::Opt::STYDOSFILE), byName ? 1 : 0);
+        EXPECT_EQ(saved.Int(qf::Opt::SRCTYOTHER), byName ? 0 : 1);
+    }
 }
 
 TEST_F(WindowTest, DefaultFilesLiveInTheApplicationHome) {

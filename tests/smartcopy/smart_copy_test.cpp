@@ -41,6 +41,33 @@ TEST(SmartCopy, ThreeCopiesWithIncreasedNames) {
     EXPECT_EQ(s.messages.Last().caption, "Copy Results!    Msg no: 0237.");
 }
 
+// Into one folder with overwriting (the defaults) a later file of the same
+// name replaces an earlier one of the same run: it stays so, but is counted
+// in the log and the end message. A file that was there before the run is no
+// such replacement.
+TEST(SmartCopy, CopiesThatReplaceAnEarlierCopyAreCounted) {
+    CopySetup s;
+    s.AddSource("x/a.txt", "first");
+    s.AddSource("y/a.txt", "second");
+    s.AddSource("z/a.txt", "third");
+    s.AddSource("z/b.txt", "beta");
+    WriteFile(s.Dest("b.txt"), "there before");
+    ASSERT_EQ(s.Copy(), 1);
+    EXPECT_EQ(ReadFile(s.Dest("a.txt")), "third");
+    EXPECT_EQ(ReadFile(s.Dest("b.txt")), "beta");
+    EXPECT_TRUE(Contains(s.Log(), "      Failed copy   : 0\r\n      Replaced in this run : 2\r\n\r\n\r\n"))
+        << s.Log();
+    EXPECT_EQ(s.messages.Last().caption, "Copy Results!    Msg no: 0237.");
+    EXPECT_EQ(s.messages.Last().text.rfind("End of copy process !\n\n2 copied files replaced", 0), 0u)
+        << s.messages.Last().text;
+
+    // Separate names keep every file: nothing replaced, the usual texts unchanged.
+    SelectChoice(s.options, Opt::CFINCRRDBN);
+    ASSERT_EQ(s.Copy(), 1);
+    EXPECT_EQ(s.messages.Last().text, "End of copy process !");
+    EXPECT_FALSE(Contains(s.Log(), "Replaced"));
+}
+
 TEST(SmartCopy, IncreasedNamesRunOutAfter998Attempts) {
     CopySetup s;
     const std::string a = s.AddSource("a.txt", "alpha");

@@ -158,6 +158,19 @@ TEST_F(Limits, PerFileLimitEndsTheFileAndTheFileRuleSeesOnlyThoseLines) {
     EXPECT_TRUE(Search(Repeat("a", 5) + "b\n").empty());
 }
 
+// A file cut at the per-file limit with lines still unread is counted; one
+// that ends at its last allowed hit line is not.
+TEST_F(Limits, FilesCutAtThePerFileLimitAreCounted) {
+    terms = {"a"};
+    options.SetInt(Opt::RESLINENUM, 2);
+    Search(Repeat("a", 2));
+    Search("a\nx\na", "no-line-end.txt");
+    EXPECT_EQ(statistics.lineLimitFiles.load(), 0u);
+    Search(Repeat("a", 2) + "x", "one-more.txt");
+    Search(Repeat("a", 5), "many.txt");
+    EXPECT_EQ(statistics.lineLimitFiles.load(), 2u);
+}
+
 TEST_F(Limits, RunLimitBoundsTheLinesKeptAndStopsTheRunBeforeRecording) {
     terms = {"a"};
     counters.nResultLines = 9990;

@@ -27,6 +27,7 @@ protected:
     qf::ContentScanContext Context(const qf::QueryContext& query) {
         qf::ContentScanContext context{query, results, counters, stopSearch, stopRequest, observer};
         context.lineCap = lineCap;
+        context.statistics = &statistics;
         return context;
     }
 
@@ -74,6 +75,7 @@ protected:
     std::vector<std::string> terms;
     qf::SearchResults results;
     qf::RunCounters counters;
+    qf::SearchStatistics statistics;
     std::atomic<int> stopSearch{0};
     std::atomic<int> stopRequest{0};
     qf::SearchObserver observer;
