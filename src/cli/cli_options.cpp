@@ -70,8 +70,8 @@ void AddArchiveOptions(CLI::App& app, CliOptions& o) {
     app.add_option("--zip-dir", o.zipDir, "Working folder for unzipping (ZIPWORKDIR)");
     app.add_option("--word-dir", o.wordDir, "Working folder for converted Word documents (WORDWRKDIR)");
     app.add_option("--pdf-dir", o.pdfDir, "Working folder for converted PDF documents (PDFWORKDIR)");
-    app.add_option("--log", o.logs, "Print a process log after the run: zip, word, pdf or copy")
-        ->check(CLI::IsMember({"zip", "word", "pdf", "copy"}))
+    app.add_option("--log", o.logs, "Print a process log after the run: zip, word, pdf, office or copy")
+        ->check(CLI::IsMember({"zip", "word", "pdf", "office", "copy"}))
         ->allow_extra_args(false);
 }
 

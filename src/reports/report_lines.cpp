@@ -67,7 +67,10 @@ std::vector<std::string> ReportLines(const ReportRequest& r) {
     if (r.options.On(Opt::LISTSETCHK))
         Append(lines, DescriptionTableLines(BuildReportDescription(r.snapshot, r.options, r.copyDestinations)));
     Append(lines, separator);
-    if (r.options.On(Opt::LISTSUMMAR)) Append(lines, StatisticsTableLines(r.statistics));
+    if (r.options.On(Opt::LISTSUMMAR)) {
+        Append(lines, StatisticsTableLines(r.statistics));
+        if (r.counters && r.snapshot.options.On(Opt::CONVOFFICE)) lines.push_back(OfficeStatisticsLine(*r.counters));
+    }
     Append(lines, separator);
     if (r.options.On(Opt::LISTRESCHK)) Append(lines, ResultLinesSection(r.results, r.options.Columns(Opt::LISTINCLIS)));
     return lines;

@@ -19,7 +19,12 @@ TEXT_TABLE StatisticsTableCells(const SearchStatistics& stats);
 // three spaces: row 1, row 2, a "*" line as long as row 2, rows 3 to 6, the "*" line.
 std::vector<std::string> StatisticsTableLines(const SearchStatistics& stats);
 
-// Word, PDF and ZIP processing, the file-type rows with "Sum.", the times and the status.
-std::vector<std::string> StatisticsFieldLines(const SearchStatistics& stats, const RunCounters& counters);
+// Word, PDF and ZIP processing, the file-type rows with "Sum.", the times and
+// the status; the Office line after the PDF line when `officeDocs`.
+std::vector<std::string> StatisticsFieldLines(const SearchStatistics& stats, const RunCounters& counters,
+                                              bool officeDocs = false);
+
+// "Office docs : Found  n  Converted  n  Unconverted  n".
+std::string OfficeStatisticsLine(const RunCounters& counters);
 
 }  // namespace qf
