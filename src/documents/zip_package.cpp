@@ -98,17 +98,17 @@ bool ZipPackage::Require(std::string_view partName) {
 }
 
 bool ZipPackage::Inflate(const std::string& partName, uint64_t compressedSize, XmlStream& parser) {
-    std::vector<char> buffer(kChunk);
+    buffer_.resize(kChunk);
     uint64_t inflated = 0;
     for (;;) {
-        const int n = unzReadCurrentFile(zip_, buffer.data(), unsigned(buffer.size()));
+        const int n = unzReadCurrentFile(zip_, buffer_.data(), unsigned(buffer_.size()));
         if (n < 0) return Refuse("damaged or truncated: the entry " + partName + " cannot be inflated");
         inflated += uint64_t(n);
         xmlBytes_ += uint64_t(n);
         if (xmlBytes_ > limits_.maxXmlBytes) return Refuse("more than " + MiB(limits_.maxXmlBytes) + " of XML");
         if (inflated >= limits_.ratioFloor && inflated / limits_.maxRatio > compressedSize)
             return Refuse("compression ratio over " + std::to_string(limits_.maxRatio) + " in the entry " + partName);
-        if (!parser.Feed(buffer.data(), size_t(n), n == 0)) return false;
+        if (!parser.Feed(buffer_.data(), size_t(n), n == 0)) return false;
         if (n == 0) return true;
     }
 }

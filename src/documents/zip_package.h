@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <unzip.h>
 
@@ -53,6 +54,7 @@ private:
     unzFile zip_ = nullptr;
     std::map<std::string, unz64_file_pos> entries_;  // lower-case name -> position
     uint64_t xmlBytes_ = 0;                          // inflated so far, all parts
+    std::vector<char> buffer_;                       // one inflate buffer for every part
     std::string refusal_;
 };
 
