@@ -17,11 +17,11 @@ bool Mentions(const qf::DocumentText& document, const std::string& words) {
     return !document.Ok() && document.text.empty() && document.refusal.find(words) != std::string::npos;
 }
 
-// 20 MiB of one repeated paragraph: it deflates a thousandfold.
+// 4 MiB of one repeated paragraph: it deflates a thousandfold.
 std::string BombBody() {
     std::string body;
     const std::string paragraph = Paragraph("aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa");
-    while (body.size() < (size_t(20) << 20)) body += paragraph;
+    while (body.size() < (size_t(4) << 20)) body += paragraph;
     return WordDocument(body);
 }
 
