@@ -10,6 +10,7 @@ namespace qf {
 
 constexpr const char* kWordTree = "Converted_WORD_docs";
 constexpr const char* kPdfTree = "Converted PDF docs";
+constexpr const char* kOfficeTree = "Converted Office docs";
 
 struct DriveAndRest {
     std::string drive;  // the text before the first ":" ("" without one)

@@ -2,6 +2,7 @@
 
 #include "archive/converted_path.h"
 #include "archive/converter_command.h"
+#include "archive/office_conversion.h"
 #include "archive/process_log.h"
 #include "platform/case_fold.h"
 #include "platform/folder_ops.h"
@@ -62,6 +63,7 @@ void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& requ
     const std::string extension = CharLowerA(request.sExtension);
     if (extension == "doc") Convert(context, kWord, context.wordWorkFolder, request);
     else if (extension == "pdf") Convert(context, kPdf, context.pdfWorkFolder, request);
+    else if (context.officeDocs && IsOfficeDocumentType(extension)) ConvertOfficeDocument(context, request);
 }
 
 void ConvertSelectedFile(ConversionContext& context, tagSelectedFileFolderStruct& file) {

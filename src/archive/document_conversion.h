@@ -32,11 +32,14 @@ struct ConversionContext {
     RunCounters& counters;
     SearchObserver& observer;
     UserMessages& messages;
+    std::string officeWorkFolder = {};  // OFFWRKDIR or its default
+    bool officeDocs = false;            // CONVOFFICE: Office, OpenDocument and RTF documents are read
 };
 
 // Converts a "doc" or "pdf" document (extension compared in lower case) and
-// waits for the converter; any other file is left alone. A converter that is
-// missing or fails counts as a failed conversion.
+// waits for the converter; with `officeDocs` an Office, OpenDocument or RTF
+// document is read into text as well; any other file is left alone. A
+// converter that is missing or fails counts as a failed conversion.
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request);
 
 // The same for a selected file: the answer fills its converted columns.

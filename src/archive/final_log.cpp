@@ -23,10 +23,14 @@ constexpr CounterBlockTexts kWordBlock{"Word documents :", "      Examined      
 constexpr CounterBlockTexts kPdfBlock{"Pdf documents :", "      Examined        Pdf documents : ",
                                       "      Converted       Pdf documents : ",
                                       "      Failed             Pdf documents : "};
+constexpr CounterBlockTexts kOfficeBlock{"Office documents :", "      Examined        Office documents : ",
+                                         "      Converted       Office documents : ",
+                                         "      Failed             Office documents : "};
 
 const CounterBlockTexts& BlockOf(LogProcess process) {
     if (process == LogProcess::Zip) return kZipBlock;
     if (process == LogProcess::Word) return kWordBlock;
+    if (process == LogProcess::Office) return kOfficeBlock;
     return kPdfBlock;
 }
 
@@ -82,7 +86,7 @@ bool WriteFinalLog(UserMessages& messages, const std::string& logFolder, LogProc
 }
 
 void WriteFinalLogs(UserMessages& messages, const std::string& logFolder, const RunCounters& counters,
-                    const SYSTEMTIME& start, const SYSTEMTIME& end) {
+                    const SYSTEMTIME& start, const SYSTEMTIME& end, bool officeDocs) {
     const std::string startText = FormatDateTimeSeconds(start);
     const std::string endText = FormatDateTimeSeconds(end);
     WriteFinalLog(messages, logFolder, LogProcess::Pdf,
@@ -91,6 +95,9 @@ void WriteFinalLogs(UserMessages& messages, const std::string& logFolder, const 
                   {startText, endText, counters.nWordExamined.load(), counters.nWordFailed.load()});
     WriteFinalLog(messages, logFolder, LogProcess::Zip,
                   {startText, endText, counters.nZipExamined.load(), counters.nZipFailed.load()});
+    if (officeDocs)
+        WriteFinalLog(messages, logFolder, LogProcess::Office,
+                      {startText, endText, counters.nOfficeExamined.load(), counters.nOfficeFailed.load()});
 }
 
 }  // namespace qf

@@ -28,8 +28,9 @@ std::string FinalLogText(const std::string& logFolder, LogProcess process, const
 bool WriteFinalLog(UserMessages& messages, const std::string& logFolder, LogProcess process,
                    const FinalLogInput& input);
 
-// The run's last step: the PDF, Word and ZIP final logs, in this order.
+// The run's last step: the PDF, Word and ZIP final logs, in this order, then
+// the Office log when the run read Office documents.
 void WriteFinalLogs(UserMessages& messages, const std::string& logFolder, const RunCounters& counters,
-                    const SYSTEMTIME& start, const SYSTEMTIME& end);
+                    const SYSTEMTIME& start, const SYSTEMTIME& end, bool officeDocs);
 
 }  // namespace qf

@@ -12,6 +12,7 @@ constexpr LogFileNames kZipLogs{"DefaultTempJoZip.Log", "DefaultTempRosszZip.Log
 constexpr LogFileNames kWordLogs{"DefaultTempJoWord.Log", "DefaultTempRosszWord.Log", "WordDefault.log"};
 constexpr LogFileNames kPdfLogs{"DefaultTempJoPdf.Log", "DefaultTempRosszPdf.Log", "Pdfdefault.log"};
 constexpr LogFileNames kCopyLogs{"DefaultTempJoCopy.Log", "DefaultTempRosszCopy.Log", "Copydefault.log"};
+constexpr LogFileNames kOfficeLogs{"DefaultTempJoOffice.Log", "DefaultTempRosszOffice.Log", "Officedefault.log"};
 
 bool AppendText(const std::string& logPath, const std::string& text) {
     std::ofstream out(logPath, std::ios::binary | std::ios::app);
@@ -27,6 +28,7 @@ const LogFileNames& LogNamesOf(LogProcess process) {
         case LogProcess::Zip: return kZipLogs;
         case LogProcess::Word: return kWordLogs;
         case LogProcess::Pdf: return kPdfLogs;
+        case LogProcess::Office: return kOfficeLogs;
         case LogProcess::Copy: break;
     }
     return kCopyLogs;

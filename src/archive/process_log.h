@@ -9,7 +9,7 @@
 
 namespace qf {
 
-enum class LogProcess { Zip, Word, Pdf, Copy };
+enum class LogProcess { Zip, Word, Pdf, Copy, Office };
 
 struct LogFileNames {
     const char* good;   // temporary success log

@@ -52,19 +52,22 @@ void SetDefault(Options& options, Opt option, const std::string& appHome, const 
 SearchFolders SearchFoldersOf(const Options& options, const std::string& appHome) {
     return SearchFolders{LogFolderOf(appHome), WorkFolderOf(options, Opt::ZIPWORKDIR, appHome, "ZIPFILES"),
                          WorkFolderOf(options, Opt::WORDWRKDIR, appHome, "WORDFILES"),
-                         WorkFolderOf(options, Opt::PDFWORKDIR, appHome, "PDFFILES")};
+                         WorkFolderOf(options, Opt::PDFWORKDIR, appHome, "PDFFILES"),
+                         WorkFolderOf(options, Opt::OFFWRKDIR, appHome, "OFFICEFILES")};
 }
 
 bool PrepareSearchFolders(Options& options, const std::string& appHome, UserMessages& messages) {
     SetDefault(options, Opt::ZIPWORKDIR, appHome, "ZIPFILES");
     SetDefault(options, Opt::WORDWRKDIR, appHome, "WORDFILES");
     SetDefault(options, Opt::PDFWORKDIR, appHome, "PDFFILES");
+    const bool office = options.On(Opt::CONVOFFICE);
+    if (office) SetDefault(options, Opt::OFFWRKDIR, appHome, "OFFICEFILES");
     const SearchFolders folders = SearchFoldersOf(options, appHome);
     for (const std::string* folder :
          {&folders.logFolder, &folders.zipWorkFolder, &folders.wordWorkFolder, &folders.pdfWorkFolder}) {
         if (!PrepareFolder(*folder, appHome, messages)) return false;
     }
-    return true;
+    return !office || PrepareFolder(folders.officeWorkFolder, appHome, messages);
 }
 
 }  // namespace qf

@@ -1,7 +1,7 @@
 #pragma once
 // The folders a search writes into, prepared by the Search command before
 // the run starts: the log folder <home>/Temp and the unzip, Word and PDF
-// working folders.
+// working folders, and the Office working folder when Office documents are read.
 
 #include <string>
 
@@ -15,6 +15,7 @@ struct SearchFolders {
     std::string zipWorkFolder;
     std::string wordWorkFolder;
     std::string pdfWorkFolder;
+    std::string officeWorkFolder;  // OFFWRKDIR or its default
 };
 
 // The folders a search uses, without trailing separators: the options'
@@ -22,7 +23,8 @@ struct SearchFolders {
 SearchFolders SearchFoldersOf(const Options& options, const std::string& appHome);
 
 // Sets each unset working folder option to its default, then empties and
-// creates the log folder and the three working folders in this order. A
+// creates the log folder and the three working folders in this order, and
+// last the Office working folder when CONVOFFICE is on. A
 // folder that may not be emptied (it holds files Quillfind did not put there)
 // or cannot be made stops here with a message naming it: false, no search.
 bool PrepareSearchFolders(Options& options, const std::string& appHome, UserMessages& messages);

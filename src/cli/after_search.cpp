@@ -53,8 +53,8 @@ bool WriteRecordView(const CliOptions& cli, Session& session, UserMessages& mess
 bool WriteReports(const CliOptions& cli, Session& session, UserMessages& messages) {
     const _Multi_Settings_Struct snapshot = session.state.ReadSnapshot();
     if (cli.reportFile) {
-        ReportRequest request{session.state.options, snapshot, session.statistics, session.results.CopyList(), {},
-                              GetLocalTime()};
+        ReportRequest request{session.state.options, snapshot,      session.statistics, session.results.CopyList(), {},
+                              GetLocalTime(),        &session.counters};
         const FileChooser chooser = [&](const std::string&) { return std::optional<std::string>(*cli.reportFile); };
         if (!MakeReport(request, chooser, messages)) return false;
     }
@@ -76,10 +76,11 @@ bool RunSmartCopy(Session& session, UserMessages& messages) {
 void WriteLogs(const CliOptions& cli, const Session& session, std::FILE* out) {
     const std::string logFolder = SearchFoldersOf(session.state.options, session.AppHome()).logFolder;
     for (const std::string& log : cli.logs) {
-        const LogProcess process = log == "zip"    ? LogProcess::Zip
-                                   : log == "word" ? LogProcess::Word
-                                   : log == "pdf"  ? LogProcess::Pdf
-                                                   : LogProcess::Copy;
+        const LogProcess process = log == "zip"      ? LogProcess::Zip
+                                   : log == "word"   ? LogProcess::Word
+                                   : log == "pdf"    ? LogProcess::Pdf
+                                   : log == "office" ? LogProcess::Office
+                                                     : LogProcess::Copy;
         std::fprintf(out, "%s\n", LogViewerText(logFolder, process).c_str());
     }
 }
@@ -115,7 +116,8 @@ bool WriteAfterSearch(const CliOptions& cli, Session& session, UserMessages& mes
     ok = WriteReports(cli, session, messages) && ok;
     if (cli.stats) {
         PrintLines(out, StatisticsTableLines(session.statistics));
-        PrintLines(out, StatisticsFieldLines(session.statistics, session.counters));
+        PrintLines(out, StatisticsFieldLines(session.statistics, session.counters,
+                                             session.state.ReadSnapshot().options.On(Opt::CONVOFFICE)));
     }
     if (cli.copyTo) ok = RunSmartCopy(session, messages) && ok;
     WriteLogs(cli, session, out);

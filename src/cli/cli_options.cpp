@@ -111,8 +111,8 @@ void AddArchiveOptions(CLI::App& app, CliOptions& o) {
         ->type_name("DIR")->group(kArchives);
     app.add_option("--pdf-dir", o.pdfDir, "Working folder for converted PDF documents (PDFWORKDIR)")
         ->type_name("DIR")->group(kArchives);
-    app.add_option("--log", o.logs, "Print a process log after the run: zip, word, pdf or copy")
-        ->check(CLI::IsMember({"zip", "word", "pdf", "copy"}))
+    app.add_option("--log", o.logs, "Print a process log after the run: zip, word, pdf, office or copy")
+        ->check(CLI::IsMember({"zip", "word", "pdf", "office", "copy"}))
         ->allow_extra_args(false)->type_name("LOG")->group(kArchives);
 }
 

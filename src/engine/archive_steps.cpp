@@ -20,7 +20,8 @@ ArchiveSteps::ArchiveSteps(RunContext& context)
       unzip_{context.options, context.session.counters, context.session.bStopRequest, folders_.logFolder,
              folders_.zipWorkFolder, context.observer, context.messages, filter_},
       conversion_{context.session.AppHome(), folders_.wordWorkFolder, folders_.pdfWorkFolder, folders_.logFolder,
-                  context.session.counters, context.observer, context.messages} {}
+                  context.session.counters, context.observer, context.messages, folders_.officeWorkFolder,
+                  context.options.On(Opt::CONVOFFICE)} {}
 
 void ArchiveSteps::Convert(tagSelectedFileFolderStruct& file) { ConvertSelectedFile(conversion_, file); }
 
@@ -33,7 +34,8 @@ void ArchiveSteps::FillColumns(const _Folder_Struct& folder, tagSelectedFileFold
 }
 
 void ArchiveSteps::WriteFinalLogs(const SYSTEMTIME& start, const SYSTEMTIME& end) {
-    qf::WriteFinalLogs(context_.messages, folders_.logFolder, context_.session.counters, start, end);
+    qf::WriteFinalLogs(context_.messages, folders_.logFolder, context_.session.counters, start, end,
+                       conversion_.officeDocs);
 }
 
 bool ArchiveSteps::MatchesZipName(const Options& options, const std::string& fileName) {

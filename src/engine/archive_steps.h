@@ -21,13 +21,13 @@ public:
     // Reads the run's options, rules and folders; `context` must outlive it.
     explicit ArchiveSteps(RunContext& context);
 
-    // A Word or PDF document of the content search gets its text file.
+    // A Word, PDF or (with CONVOFFICE) Office document of the content search gets its text file.
     void Convert(tagSelectedFileFolderStruct& file);
     // A "zip" file listed in ZIP mode: unzipped, its folder queued to be searched next.
     void Unzip(const tagSelectedFileFolderStruct& archive);
     // The archive columns of a file found in an extraction folder.
     void FillColumns(const _Folder_Struct& folder, tagSelectedFileFolderStruct& file);
-    // The final PDF, Word and ZIP logs, the run's last step.
+    // The final PDF, Word, ZIP and Office logs, the run's last step.
     void WriteFinalLogs(const SYSTEMTIME& start, const SYSTEMTIME& end);
 
     static bool MatchesZipName(const Options& options, const std::string& fileName);

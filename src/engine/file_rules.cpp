@@ -1,5 +1,6 @@
 #include "engine/file_rules.h"
 
+#include "documents/document_kind.h"
 #include "engine/file_extension.h"
 #include "platform/case_fold.h"
 
@@ -50,6 +51,8 @@ bool FileTermRulesPass(const FileTermRules& rules, const TermMatcher& matcher, s
 }
 
 bool IsBinaryType(const Options& options, std::string_view extension) {
+    // A document type the program reads itself is searched through its text.
+    if (options.On(Opt::CONVOFFICE) && DocumentKindOf(extension) != DocumentKind::None) return false;
     return InMap(options.binaryFileTypes, CharLowerA(extension));
 }
 

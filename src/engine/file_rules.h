@@ -31,7 +31,8 @@ FileTermRules MakeFileTermRules(const Options& options, const TermMatcher& match
 bool FileTermRulesPass(const FileTermRules& rules, const TermMatcher& matcher, std::string_view fileName,
                        std::string_view extension);
 
-// True for a type whose content is never read (the binary list, lowered).
+// True for a type whose content is never read (the binary list, lowered),
+// except a document type read through its text while CONVOFFICE is on.
 bool IsBinaryType(const Options& options, std::string_view extension);
 
 }  // namespace qf

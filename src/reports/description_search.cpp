@@ -77,6 +77,10 @@ void SearchBySection(Builder& b) {
     b.Entry("Folder for converting Word documents to text", b.o.Text(Opt::WORDWRKDIR));
     b.Entry("Folder for converting Pdf documents to text", b.o.Text(Opt::PDFWORKDIR));
     b.Entry("Folder for Unzipping Zip files", b.o.Text(Opt::ZIPWORKDIR));
+    if (b.o.On(Opt::CONVOFFICE)) {
+        b.On("Search inside Office and OpenDocument files");
+        b.Entry("Folder for converting Office documents to text", b.o.Text(Opt::OFFWRKDIR));
+    }
     b.OnIf(Opt::ARCHIVNONE, b.src.report ? "No File Attributes check for ARCHIVE files (default). "
                                          : "No File Attributes check for ARCHIVE files (default).  ");
     b.OnIf(Opt::ARCHIVEALL, "File Attributes check for Archive files and their contents too.  ");

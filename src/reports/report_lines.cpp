@@ -69,6 +69,7 @@ std::vector<std::string> ReportLines(const ReportRequest& r) {
     Append(lines, separator);
     if (r.options.On(Opt::LISTSUMMAR)) {
         Append(lines, StatisticsTableLines(r.statistics));
+        if (r.counters && r.snapshot.options.On(Opt::CONVOFFICE)) lines.push_back(OfficeStatisticsLine(*r.counters));
         Append(lines, StatisticsLimitLines(r.statistics));
     }
     Append(lines, separator);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "results/run_counters.h"
 #include "results/search_results.h"
 #include "results/search_statistics.h"
 #include "settings/settings_state.h"
@@ -17,6 +18,9 @@ struct ReportRequest {
     RESULT_LIST results;  // a copy of the live list in its current order
     std::vector<std::string> copyDestinations;
     SYSTEMTIME now;  // the list creation time, local
+    // The run's counters: the statistics section adds the Office line when
+    // the search read Office documents.
+    const RunCounters* counters = nullptr;
 };
 
 // "Report is generated from ORIGINAL results." ... by LISTORIGMO.

@@ -43,7 +43,12 @@ std::vector<std::string> StatisticsTableLines(const SearchStatistics& stats) {
     return lines;
 }
 
-std::vector<std::string> StatisticsFieldLines(const SearchStatistics& s, const RunCounters& c) {
+std::string OfficeStatisticsLine(const RunCounters& c) {
+    return "Office docs : Found  " + Int(c.nOfficeExamined) + "  Converted  " + Int(c.nOfficeConverted) +
+           "  Unconverted  " + Int(c.nOfficeFailed);
+}
+
+std::vector<std::string> StatisticsFieldLines(const SearchStatistics& s, const RunCounters& c, bool officeDocs) {
     std::vector<std::string> lines = {
         "MS Word docs : Found  " + Int(c.nWordExamined) + "  Converted  " + Int(c.nWordConverted) + "  Unconverted  " +
             Int(c.nWordFailed),
@@ -52,6 +57,7 @@ std::vector<std::string> StatisticsFieldLines(const SearchStatistics& s, const R
         "Zipped files : Found  " + Int(c.nZipExamined) + "  Unzipped  " + Int(c.nZipUnzipped) + "  Failed  " +
             Int(c.nZipFailed),
     };
+    if (officeDocs) lines.insert(lines.begin() + 2, OfficeStatisticsLine(c));
     const char* captions[kStatFileTypeCount] = {"Html  : ", "Htm   : ", "Txt   : ", "Other : "};
     for (int t = 0; t < kStatFileTypeCount; ++t) {
         const FileTypeCounters& type = s.fileTypes[size_t(t)];

@@ -20,8 +20,13 @@ TEXT_TABLE StatisticsTableCells(const SearchStatistics& stats);
 std::vector<std::string> StatisticsTableLines(const SearchStatistics& stats);
 
 // Word, PDF and ZIP processing, the file-type rows with "Sum.", the times and
-// the status, then the lines of StatisticsLimitLines.
-std::vector<std::string> StatisticsFieldLines(const SearchStatistics& stats, const RunCounters& counters);
+// the status; the Office line after the PDF line when `officeDocs`,
+// then the lines of StatisticsLimitLines.
+std::vector<std::string> StatisticsFieldLines(const SearchStatistics& stats, const RunCounters& counters,
+                                              bool officeDocs = false);
+
+// "Office docs : Found  n  Converted  n  Unconverted  n".
+std::string OfficeStatisticsLine(const RunCounters& counters);
 
 // "Unreadable : Files  n  Folders  n" and "Line/File limit reached : Files  n".
 std::vector<std::string> StatisticsLimitLines(const SearchStatistics& stats);

@@ -23,6 +23,10 @@ struct RunCounters {
     std::atomic<int64_t> nPdfExamined{0};
     std::atomic<int64_t> nPdfConverted{0};
     std::atomic<int64_t> nPdfFailed{0};
+    // Office, OpenDocument and RTF documents read by the program itself.
+    std::atomic<int64_t> nOfficeExamined{0};
+    std::atomic<int64_t> nOfficeConverted{0};
+    std::atomic<int64_t> nOfficeFailed{0};
 
     void Reset() {
         nResultLines = 0;
@@ -39,6 +43,9 @@ struct RunCounters {
         nPdfExamined = 0;
         nPdfConverted = 0;
         nPdfFailed = 0;
+        nOfficeExamined = 0;
+        nOfficeConverted = 0;
+        nOfficeFailed = 0;
     }
 };
 

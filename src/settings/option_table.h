@@ -238,4 +238,7 @@
     X(CFRESULTSC, Flag, 218, 1, "", nullptr) \
     X(CFWORDCHKB, Flag, 219, 0, "", nullptr) \
     X(CFPDFCHECK, Flag, 220, 0, "", nullptr) \
-    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr)
+    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr) \
+    /* Beyond the original records: Office, OpenDocument and RTF documents read by the program itself. */ \
+    X(CONVOFFICE, Flag, 331, 1, "", nullptr) \
+    X(OFFWRKDIR, TextSpace, 332, 0, "", nullptr)

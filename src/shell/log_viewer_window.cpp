@@ -16,6 +16,7 @@ const char* Caption(LogProcess process) {
         case LogProcess::Word: return "See the Word log file";
         case LogProcess::Pdf: return "See the Pdf log file";
         case LogProcess::Copy: return "See the Copy log file";
+        case LogProcess::Office: return "See the Office log file";
     }
     return "";
 }

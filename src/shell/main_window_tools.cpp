@@ -30,7 +30,8 @@ namespace qf::shell {
 void MainWindow::CreateToolWindows() {
     statistics_ = new StatisticsWindow(session_.state.options, this);
     recordView_ = new RecordViewWindow(this);
-    for (LogProcess process : {LogProcess::Zip, LogProcess::Word, LogProcess::Pdf, LogProcess::Copy})
+    for (LogProcess process :
+         {LogProcess::Zip, LogProcess::Word, LogProcess::Pdf, LogProcess::Copy, LogProcess::Office})
         logViewers_[process] = new LogViewerWindow(process, this);
     connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
     connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });

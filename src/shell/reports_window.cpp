@@ -215,7 +215,7 @@ void ReportsWindow::SetDefaults() {
 // only waits for the copy, never for the file to be written.
 ReportRequest ReportsWindow::MakeRequest(const _Multi_Settings_Struct& snapshot) const {
     return ReportRequest{session_.state.options, snapshot,         session_.statistics, session_.results.CopyList(),
-                         session_.copyDestinations, GetLocalTime()};
+                         session_.copyDestinations, GetLocalTime(), &session_.counters};
 }
 
 void ReportsWindow::InstantDisplay() {

@@ -204,6 +204,7 @@ void SmartCopyDialog::ShowTotals() {
     };
     add(results_, info_.nResultCount, info_.llResultBytes);
     add(word_, info_.nWordCount, info_.llWordBytes);
+    add(word_, info_.nOfficeCount, info_.llOfficeBytes);  // copied with the Word texts
     add(pdf_, info_.nPdfCount, info_.llPdfBytes);
     totalFiles_->setText(QString::number(files));
     totalBytes_->setText(Number(bytes));

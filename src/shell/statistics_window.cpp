@@ -98,20 +98,23 @@ QWidget* StatisticsWindow::BuildProcessGroups() {
     struct Group { const char* caption; const char* prefix; std::array<const char*, 3> fields; LogProcess log; };
     const Group groups[] = {{"MS Word docs : ", "word", {"Found  ", "Converted  ", "Unconverted  "}, LogProcess::Word},
                             {"Pdf  docs : ", "pdf", {"Found  ", "Converted  ", "Unconverted  "}, LogProcess::Pdf},
-                            {"Zipped files : ", "zip", {"Found  ", "Unzipped  ", "Failed  "}, LogProcess::Zip}};
+                            {"Zipped files : ", "zip", {"Found  ", "Unzipped  ", "Failed  "}, LogProcess::Zip},
+                            {"Office docs : ", "office", {"Found  ", "Converted  ", "Unconverted  "}, LogProcess::Office}};
     auto* box = new QWidget;
     auto* grid = new QGridLayout(box);
     int row = 0;
     for (const Group& g : groups) {
-        grid->addWidget(new QLabel(QString::fromLatin1(g.caption)), row, 0);
+        QList<QWidget*> widgets{new QLabel(QString::fromLatin1(g.caption))};
         for (int i = 0; i < 3; ++i) {
-            grid->addWidget(new QLabel(QString::fromLatin1(g.fields[size_t(i)])), row, 1 + 2 * i);
-            grid->addWidget(AddField(QStringLiteral("%1_%2").arg(QString::fromLatin1(g.prefix)).arg(i)), row, 2 + 2 * i);
+            widgets.append(new QLabel(QString::fromLatin1(g.fields[size_t(i)])));
+            widgets.append(AddField(QStringLiteral("%1_%2").arg(QString::fromLatin1(g.prefix)).arg(i)));
         }
         auto* view = new QPushButton(QStringLiteral("View"));
         view->setObjectName(QStringLiteral("view_%1").arg(QString::fromLatin1(g.prefix)));
         connect(view, &QPushButton::clicked, this, [this, k = g.log] { emit viewLog(k); });
-        grid->addWidget(view, row, 7);
+        widgets.append(view);
+        for (int column = 0; column < widgets.size(); ++column) grid->addWidget(widgets[column], row, column);
+        if (g.log == LogProcess::Office) officeRow_ = widgets;
         ++row;
     }
     return box;
@@ -153,6 +156,7 @@ void StatisticsWindow::Reset() {
     endTime_->clear();
     currentName_->clear();
     currentName_->show();
+    for (QWidget* widget : std::as_const(officeRow_)) widget->setVisible(options_.On(Opt::CONVOFFICE));
 }
 
 void StatisticsWindow::ShowCounters(const SearchStatistics& s, const RunCounters& counters) {
@@ -179,6 +183,7 @@ void StatisticsWindow::ShowCounters(const SearchStatistics& s, const RunCounters
     group("word", {counters.nWordExamined.load(), counters.nWordConverted.load(), counters.nWordFailed.load()});
     group("pdf", {counters.nPdfExamined.load(), counters.nPdfConverted.load(), counters.nPdfFailed.load()});
     group("zip", {counters.nZipExamined.load(), counters.nZipUnzipped.load(), counters.nZipFailed.load()});
+    group("office", {counters.nOfficeExamined.load(), counters.nOfficeConverted.load(), counters.nOfficeFailed.load()});
     startTime_->setText(QString::fromStdString(StatisticsTimeText(s.startTime.load())));
     endTime_->setText(QString::fromStdString(StatisticsTimeText(s.endTime.load())));
 }

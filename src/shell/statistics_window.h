@@ -55,6 +55,7 @@ private:
     QLineEdit* startTime_ = nullptr;
     QLineEdit* endTime_ = nullptr;
     QCheckBox* doNotShow_ = nullptr;
+    QList<QWidget*> officeRow_;  // shown while CONVOFFICE is on
 };
 
 }  // namespace qf::shell

@@ -74,6 +74,7 @@ TextOptionsDialog::TextOptionsDialog(Options& options, UserMessages& messages, Q
     setObjectName(QStringLiteral("textOptionsDialog"));
     setModal(true);
     caseSensitive_ = Named(new QCheckBox(QStringLiteral("Case sensitive")), "caseSensitive");
+    officeDocs_ = Named(new QCheckBox(QStringLiteral("Search inside Office and OpenDocument files")), "officeDocs");
 
     auto* grid = new QGridLayout;
     grid->addWidget(caseSensitive_, 0, 0);
@@ -91,6 +92,7 @@ TextOptionsDialog::TextOptionsDialog(Options& options, UserMessages& messages, Q
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(officeDocs_);
     layout->addWidget(buttons);
     LoadFromOptions();
     ConnectRules();
@@ -242,6 +244,7 @@ QGroupBox* TextOptionsDialog::BuildLimits() {
 void TextOptionsDialog::LoadFromOptions() {
     LoadChoices();
     caseSensitive_->setChecked(options_.On(Opt::CASESENSIT));
+    officeDocs_->setChecked(options_.On(Opt::CONVOFFICE));
     oneLine_->setChecked(options_.On(Opt::ALLINONECH));
     startCheck_->setChecked(options_.On(Opt::STARTCHECK));
     stopCheck_->setChecked(options_.On(Opt::CLINENUMBR));
@@ -355,6 +358,7 @@ void TextOptionsDialog::accept() {
 void TextOptionsDialog::StoreValues() {
     for (const auto& [radio, option] : radioOptions_) options_.SetInt(option, radio->isChecked() ? 1 : 0);
     options_.SetInt(Opt::CASESENSIT, caseSensitive_->isChecked() ? 1 : 0);
+    options_.SetInt(Opt::CONVOFFICE, officeDocs_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::ALLINONECH, oneLine_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::STARTCHECK, startCheck_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::CLINENUMBR, stopCheck_->isChecked() ? 1 : 0);

@@ -67,6 +67,7 @@ private:
     std::vector<std::pair<QRadioButton*, Opt>> radioOptions_;
 
     QCheckBox* caseSensitive_ = nullptr;
+    QCheckBox* officeDocs_ = nullptr;  // CONVOFFICE
     QButtonGroup* fileMode_ = nullptr;
     QRadioButton* allWords_ = nullptr;
     QRadioButton* anyWords_ = nullptr;

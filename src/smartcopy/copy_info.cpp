@@ -1,5 +1,6 @@
 #include "smartcopy/copy_info.h"
 
+#include "documents/document_kind.h"
 #include "platform/case_fold.h"
 #include "platform/file_info.h"
 #include "platform/paths.h"
@@ -27,10 +28,11 @@ CopySources CopySourcesOf(const FileResultsStore& store) {
     for (const auto& [path, file] : store) {
         if (!IsFolderKind(file.resultKind)) sources.results.insert(path);
         if (!file.convertedFullPath.empty()) {
-            const std::string type =
-                CharUpperA(file.convertedExtension.empty() ? file.extension : file.convertedExtension);
+            // The document's own type; the converted extension is always "txt".
+            const std::string type = CharUpperA(file.extension);
             if (type == "DOC") sources.word.insert(file.convertedFullPath);
-            if (type == "PDF") sources.pdf.insert(file.convertedFullPath);
+            else if (type == "PDF") sources.pdf.insert(file.convertedFullPath);
+            else if (DocumentKindOf(type) != DocumentKind::None) sources.office.insert(file.convertedFullPath);
         }
         if (!file.unzippedFolder.empty()) sources.unzip.insert(JoinPath(file.unzippedFolder, file.unzippedFileName));
     }
@@ -43,11 +45,12 @@ _OsszCopyInfo_Struct ComputeCopyInfo(const CopySources& sources) {
     CountExisting(sources.word, info.nWordCount, info.llWordBytes, info.setWordFiles);
     CountExisting(sources.pdf, info.nPdfCount, info.llPdfBytes, info.setPdfFiles);
     CountExisting(sources.unzip, info.nUnzipCount, info.llUnzipBytes, info.setUnzipFiles);
+    CountExisting(sources.office, info.nOfficeCount, info.llOfficeBytes, info.setOfficeFiles);
     return info;
 }
 
 uint64_t TotalCopyBytes(const _OsszCopyInfo_Struct& info) {
-    return info.llResultBytes + info.llWordBytes + info.llPdfBytes + info.llUnzipBytes;
+    return info.llResultBytes + info.llWordBytes + info.llPdfBytes + info.llUnzipBytes + info.llOfficeBytes;
 }
 
 }  // namespace qf

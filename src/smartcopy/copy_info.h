@@ -15,6 +15,7 @@ struct CopySources {
     std::set<std::string> results;
     std::set<std::string> word;   // converted texts of Word documents
     std::set<std::string> pdf;    // converted texts of PDF documents
+    std::set<std::string> office; // texts of Office, OpenDocument and RTF documents; copied with the Word texts
     std::set<std::string> unzip;  // extracted copies; never copied, but counted for space
 };
 
@@ -31,17 +32,21 @@ struct _OsszCopyInfo_Struct {
     std::set<std::string> setWordFiles;
     std::set<std::string> setPdfFiles;
     std::set<std::string> setUnzipFiles;
+    int32_t nOfficeCount = 0;
+    uint64_t llOfficeBytes = 0;
+    std::set<std::string> setOfficeFiles;
 };
 
 // The files of the per-file store: each result file once (folder-name
 // results are folders and are left out), and the converted text of each
-// converted document by its type ("DOC" or "PDF", any case).
+// converted document by the document's type ("DOC", "PDF" or an Office type,
+// any case).
 CopySources CopySourcesOf(const FileResultsStore& store);
 
 // Counts the sources that exist as regular files, with their sizes.
 _OsszCopyInfo_Struct ComputeCopyInfo(const CopySources& sources);
 
-// The four byte totals together: the free space a copy needs.
+// The byte totals together: the free space a copy needs.
 uint64_t TotalCopyBytes(const _OsszCopyInfo_Struct& info);
 
 }  // namespace qf

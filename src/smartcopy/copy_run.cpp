@@ -115,6 +115,8 @@ CopyCounters RunCopy(const CopySources& sources, const CopySettings& settings, c
     if (settings.results) CopySet(run, sources.results, "");
     if (settings.word) CopySet(run, sources.word, "Word Converted");
     if (settings.pdf) CopySet(run, sources.pdf, "Pdf Converted");
+    // Texts of Office documents go with the Word box: they are the other word-processor texts.
+    if (settings.word) CopySet(run, sources.office, "Office Converted");
     return run.counters;
 }
 

@@ -51,8 +51,9 @@ public:
 };
 
 // Starts the two temporary logs empty in `logFolder`, then copies the result
-// files, the Word texts and the PDF texts that are chosen, in that order and
-// each set in ascending path order. The sources are only read.
+// files, the Word texts, the PDF texts and (with the Word texts) the Office
+// texts that are chosen, in that order and each set in ascending path order.
+// The sources are only read.
 CopyCounters RunCopy(const CopySources& sources, const CopySettings& settings, const std::string& logFolder,
                      UserMessages& messages, CopyProgress& progress);
 

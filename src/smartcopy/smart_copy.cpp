@@ -57,8 +57,8 @@ bool SourceInsideDestination(const CopySources& sources, const CopySettings& set
             if (IsInsideFolder(path, settings.destination)) return true;
         return false;
     };
-    return (settings.results && inside(sources.results)) || (settings.word && inside(sources.word)) ||
-           (settings.pdf && inside(sources.pdf));
+    return (settings.results && inside(sources.results)) ||
+           (settings.word && (inside(sources.word) || inside(sources.office))) || (settings.pdf && inside(sources.pdf));
 }
 
 bool Refuse(UserMessages& messages, const Message& message) {

@@ -86,7 +86,7 @@ TEST(FinalLog, SearchWithoutArchivesOrDocumentsSaysSo) {
     RunCounters counters;
     SYSTEMTIME start{2024, 1, 0, 2, 10, 0, 0, 0};
     SYSTEMTIME end{2024, 1, 0, 2, 10, 5, 9, 0};
-    WriteFinalLogs(messages, dir.Path(), counters, start, end);
+    WriteFinalLogs(messages, dir.Path(), counters, start, end, false);
     EXPECT_EQ(ReadFile(dir / "ZipDefault.log"), kHeader + "No unzipped process was performed.\r\n\r\n");
     EXPECT_EQ(ReadFile(dir / "WordDefault.log"), kHeader + "No conversion was performed.\r\n\r\n");
     EXPECT_EQ(ReadFile(dir / "Pdfdefault.log"), kHeader + "No conversion was performed.\r\n\r\n");

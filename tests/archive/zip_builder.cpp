@@ -95,4 +95,16 @@ ZipBuilder& ZipBuilder::DeclaredSize(const std::string& name, const std::string&
     return *this;
 }
 
+ZipBuilder& ZipBuilder::Protected(const std::string& name, const std::string& content, const std::string& password) {
+    const zip_fileinfo info = InfoFor({});
+    const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(content.data()), uInt(content.size()));
+    Check(zipOpenNewFileInZip3_64(Zip(zip_), name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr, Z_DEFLATED,
+                                  Z_DEFAULT_COMPRESSION, 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
+                                  password.c_str(), crc, 0),
+          "open protected");
+    Check(zipWriteInFileInZip(Zip(zip_), content.data(), unsigned(content.size())), "write protected");
+    Check(zipCloseFileInZip(Zip(zip_)), "close protected");
+    return *this;
+}
+
 }  // namespace qftest

@@ -23,6 +23,8 @@ public:
     ZipBuilder& Link(const std::string& name, const std::string& target);
     // Deflated `content` stored with a false uncompressed size.
     ZipBuilder& DeclaredSize(const std::string& name, const std::string& content, uint64_t declaredSize);
+    // An entry encrypted with a password (the format's traditional encryption).
+    ZipBuilder& Protected(const std::string& name, const std::string& content, const std::string& password);
     void Close();
 
 private:

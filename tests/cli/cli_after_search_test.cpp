@@ -103,6 +103,28 @@ TEST_F(CliAfterSearch, UnzipSearchesInsideArchivesAndLogsIt) {
     EXPECT_NE(r.out.find("No unzipped process was performed."), std::string::npos) << r.out;
 }
 
+TEST_F(CliAfterSearch, OfficeDocumentsAreCountedAndLogged) {
+    const std::string fixtures = std::string(QUILLFIND_FIXTURES) + "/documents/";
+    WriteFile(tree / "sheet.xlsx", qftest::ReadFile(fixtures + "inventory-sheet.xlsx"));
+    WriteFile(tree / "cut.docx", qftest::ReadFile(fixtures + "truncated.docx"));
+    auto r = RunCli(Args({"-q", "needle", "--stats", "--log", "office", tree.Path()}));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("sheet.xlsx"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Pdf  docs : Found  0  Converted  0  Unconverted  0\n"
+                         "Office docs : Found  2  Converted  1  Unconverted  1\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Office conversion failed (damaged or truncated: not a readable ZIP package)  :    " +
+                         tree / "cut.docx"),
+              std::string::npos)
+        << r.out;
+
+    r = RunCli(Args({"-q", "needle", "--stats", "--set", "CONVOFFICE=0", tree.Path()}));
+    ASSERT_EQ(r.exitCode, 1) << r.err;  // nothing found
+    EXPECT_EQ(r.out.find("Office docs"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("sheet.xlsx"), std::string::npos) << r.out;
+}
+
 TEST_F(CliAfterSearch, BooleanQueriesAndTheirMessages) {
     auto r = RunCli(Args({"--boolean", "(alpha .AND. again)", tree.Path()}));
     ASSERT_EQ(r.exitCode, 0) << r.err;

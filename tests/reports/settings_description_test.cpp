@@ -39,10 +39,23 @@ TEST(SettingsDescription, ByFileNameModeMatchesGolden) {
     o.SetColumns(Opt::LISTINCLIS, {{3, "Line number"}, {4, "File name"}});
     o.SetColumns(Opt::LISTEXCLIS, {{1, "Line(s) with hit(s)"}});
     o.SetText(Opt::CFSDFLEDIT, "/backup");
+    o.SetInt(Opt::CONVOFFICE, 0);  // without Office documents the description is the original one
 
     TempDir dir;
     ASSERT_TRUE(WriteCrLfLines(dir / "d.txt", ScreenDescriptionLines(o, {})));
     EXPECT_EQ(ReadFile(dir / "d.txt"), Golden("describe_by_file_name.txt"));
+}
+
+TEST(SettingsDescription, OfficeDocumentsAreNamedWhileTheyAreRead) {
+    Options o;
+    o.SetText(Opt::OFFWRKDIR, "/h/Temp/OFFICEFILES/");
+    const BAZ_ACTIVE_LIST on = BuildScreenDescription(o, {});
+    EXPECT_TRUE(HasEntry(on, "Search inside Office and OpenDocument files", "ON"));
+    EXPECT_TRUE(HasEntry(on, "Folder for converting Office documents to text", "/h/Temp/OFFICEFILES/"));
+    o.SetInt(Opt::CONVOFFICE, 0);
+    const BAZ_ACTIVE_LIST off = BuildScreenDescription(o, {});
+    EXPECT_FALSE(HasEntry(off, "Folder for converting Office documents to text", "/h/Temp/OFFICEFILES/"));
+    EXPECT_EQ(off.size() + 2, on.size());
 }
 
 TEST(SettingsDescription, ContentSearchEntries) {

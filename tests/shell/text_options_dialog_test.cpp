@@ -87,8 +87,12 @@ TEST_F(TextOptionsDialogTest, ConfirmedValuesBecomeTheOptions) {
     SetText("fileLimit", "7");
     SetText("runLimit", "900");
     Click("displayOneByOne");
+    EXPECT_EQ(Child<QCheckBox>("officeDocs")->text(), QStringLiteral("Search inside Office and OpenDocument files"));
+    EXPECT_TRUE(Checked("officeDocs"));
+    Click("officeDocs");
     Click("ok");
     ASSERT_EQ(messages.Count(), 0u) << messages.Last().caption;
+    EXPECT_FALSE(options.On(Opt::CONVOFFICE));
     EXPECT_TRUE(options.On(Opt::CASESENSIT));
     EXPECT_TRUE(options.On(Opt::CKALLWORDS));
     EXPECT_TRUE(options.On(Opt::ALLINONECH));

@@ -42,6 +42,26 @@ TEST_F(WindowTest, LogMenuAndStatisticsViewButtonsOpenTheViewers) {
     EXPECT_EQ(window->LogViewer(qf::LogProcess::Zip).Text(), QStringLiteral(" No search action was performed."));
     window->Statistics().findChild<QPushButton*>("view_word")->click();
     EXPECT_FALSE(window->LogViewer(qf::LogProcess::Word).isHidden());
+    window->Statistics().findChild<QPushButton*>("view_office")->click();
+    EXPECT_EQ(window->LogViewer(qf::LogProcess::Office).windowTitle(), QStringLiteral("See the Office log file"));
+    EXPECT_FALSE(window->LogViewer(qf::LogProcess::Office).isHidden());
+}
+
+// The Office row stands only while Office documents are read.
+TEST_F(WindowTest, StatisticsShowTheOfficeRowWhileItCounts) {
+    StatisticsWindow& statistics = window->Statistics();
+    qf::RunCounters counters;
+    counters.nOfficeExamined = 3;
+    counters.nOfficeFailed = 1;
+    statistics.ShowCounters(qf::SearchStatistics{}, counters);
+    EXPECT_EQ(statistics.FieldText("office_0"), QStringLiteral("3"));
+    EXPECT_EQ(statistics.FieldText("office_2"), QStringLiteral("1"));
+    options().SetInt(qf::Opt::CONVOFFICE, 0);
+    statistics.Reset();
+    EXPECT_TRUE(statistics.findChild<QPushButton*>("view_office")->isHidden());
+    options().SetInt(qf::Opt::CONVOFFICE, 1);
+    statistics.Reset();
+    EXPECT_FALSE(statistics.findChild<QPushButton*>("view_office")->isHidden());
 }
 
 TEST_F(WindowTest, StatisticsOkStoresDoNotShowAgain) {

@@ -257,3 +257,24 @@ TEST(SmartCopy, ConvertedTextsGoUnderTheirCategory) {
     EXPECT_EQ(ReadFile(JoinPath(s.Dest("-Disc-Word Converted-"), s.dir / "conv/x.doc.txt")), "text");
     EXPECT_FALSE(Exists(s.Dest("-Disc-Pdf Converted-")));  // PDF texts were not chosen
 }
+
+// A run records "txt" as every converted file's extension: the document's
+// own type decides where its text goes. Office texts come with the Word box.
+TEST(SmartCopy, TextsOfARunGoByTheirDocumentType) {
+    CopySetup s;
+    for (const char* name : {"x.doc", "y.PDF", "z.docx", "w.ods"}) {
+        WriteFile(s.Src(name), "document");
+        const std::string text = s.dir / ("conv/" + std::string(name) + ".txt");
+        WriteFile(text, std::string("text of ") + name);
+        AddResult(s.results, s.Src(name), text, "txt");
+    }
+    s.options.SetInt(Opt::CFRESULTSC, 0);
+    s.options.SetInt(Opt::CFWORDCHKB, 1);
+    SelectChoice(s.options, Opt::CFINSUBFOL);
+    MakeDirs(s.Dest());
+    ASSERT_EQ(s.Copy(), 1);
+    EXPECT_EQ(ReadFile(s.Dest("txt-Word Converted/x.doc.txt")), "text of x.doc");
+    EXPECT_EQ(ReadFile(s.Dest("txt-Office Converted/z.docx.txt")), "text of z.docx");
+    EXPECT_EQ(ReadFile(s.Dest("txt-Office Converted/w.ods.txt")), "text of w.ods");
+    EXPECT_FALSE(Exists(s.Dest("txt-Pdf Converted")));
+}
