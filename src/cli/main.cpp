@@ -8,8 +8,8 @@
 #include "cli/output_formats.h"
 #include "cli/progress_observer.h"
 #include "cli/stderr_messages.h"
-#include "archive/search_folders.h"
 #include "cli/terminal.h"
+#include "engine/search_lock.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
@@ -45,7 +45,7 @@ int Run(const qf::cli::CliOptions& cli) {
         cli::WriteDescription(session, stdout);
         if (cli.folders.empty()) return kFound;
     }
-    if (!PrepareSearchFolders(options, home, messages)) return kRefused;
+    if (!PrepareSessionFolders(session, messages)) return kRefused;
     if (!ValidateSessionSearch(session, messages)) return kRefused;
 
     cli::ProgressObserver observer(writer, session.counters, progress);
