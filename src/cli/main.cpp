@@ -13,6 +13,7 @@
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
+#include "platform/stop_signals.h"
 #include "settings/search_start.h"
 #include "settings/settings_file.h"
 #include "textsearch/query_terms.h"
@@ -35,6 +36,7 @@ int Run(const qf::cli::CliOptions& cli) {
         return kRefused;
     }
     Session session(home);
+    const StopSignalRoute signals(session.bStopRequest);
     Options& options = session.state.options;
     if (!cli::ApplyCommandLine(cli, options, messages)) return kRefused;
     if (!cli.saveSettingsFile.empty()) {
@@ -47,6 +49,8 @@ int Run(const qf::cli::CliOptions& cli) {
     }
     if (!PrepareSessionFolders(session, messages)) return kRefused;
     if (!ValidateSessionSearch(session, messages)) return kRefused;
+    // The validation clears the stop request; a Ctrl-C before it still counts.
+    if (const int signal = StopSignalReceived()) return 128 + signal;
 
     cli::ProgressObserver observer(writer, session.counters, progress);
     if (!StartSearch(session, observer, messages)) {
@@ -56,6 +60,8 @@ int Run(const qf::cli::CliOptions& cli) {
     WaitForSearch(session);
     if (!cli::ArrangeResults(cli, session, messages)) return kRefused;
     cli::PrintResults(stdout, cli.format, session.results);
+    // Stopped by SIGINT or SIGTERM: what was found is printed, nothing more is done.
+    if (const int signal = StopSignalReceived()) return 128 + signal;
     if (!cli::WriteAfterSearch(cli, session, messages, stdout)) return kRefused;
     return session.results.Size() > 0 ? kFound : kNothingFound;
 }

@@ -20,7 +20,8 @@ ArchiveSteps::ArchiveSteps(RunContext& context)
       unzip_{context.options, context.session.counters, context.session.bStopRequest, folders_.logFolder,
              folders_.zipWorkFolder, context.observer, context.messages, filter_},
       conversion_{context.session.AppHome(), folders_.wordWorkFolder, folders_.pdfWorkFolder, folders_.logFolder,
-                  context.session.counters, context.observer, context.messages} {}
+                  context.session.counters, context.observer, context.messages, &context.session.bStopRequest,
+                  context.options.Int(Opt::CONVTIMELM)} {}
 
 void ArchiveSteps::Convert(tagSelectedFileFolderStruct& file) { ConvertSelectedFile(conversion_, file); }
 
