@@ -131,4 +131,20 @@ TEST_F(CliSafetyTest, UsersOwnTempUnderTheChosenHomeIsNeverEmptied) {
     EXPECT_EQ(ReadFile(first / "Temp/notes.txt"), "mine");
 }
 
+TEST_F(CliSafetyTest, UnzipBudgetSetByKeyHoldsAcrossTheArchivesOfASearch) {
+    qftest::TempDir archives;
+    WriteFile(archives / "big.txt", "alpha\n" + std::string(700000, 'x') + "\n");
+    const std::string cmd = "cd " + archives.Path() + " && zip -q a.zip big.txt && zip -q b.zip big.txt && rm big.txt";
+    if (std::system(cmd.c_str()) != 0) GTEST_SKIP() << "no zip command to build the archives";
+
+    const auto r = RunCli({"--home", home.Path(), "--no-progress", "--set", "ZIPBUDGETM=1", "--unzip", "--log", "zip",
+                           "-q", "alpha", archives.Path()});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find(" Unzip refused, the search's unzip budget is spent  :    " + (archives / "b.zip")),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("ZIPS00001"), std::string::npos);
+    EXPECT_EQ(r.out.find("ZIPS00002"), std::string::npos);
+}
+
 }  // namespace
