@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <thread>
 
 extern char** environ;
@@ -27,7 +29,11 @@ constexpr std::chrono::milliseconds kFirstPause{1};  // without pidfd: short chi
 constexpr size_t kGroupSlots = 16;
 std::atomic<pid_t> runningGroups[kGroupSlots];
 
-static_assert(std::atomic<pid_t>::is_always_lock_free, "the table is used from signal handlers");
+// Children being started and not yet in the table.
+std::atomic<int> startingChildren{0};
+
+static_assert(std::atomic<pid_t>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "the table is used from signal handlers");
 
 size_t RegisterGroup(pid_t group) {
     for (size_t i = 0; i < kGroupSlots; ++i) {
@@ -167,8 +173,7 @@ private:
     std::chrono::milliseconds fallbackPause_ = kFirstPause;
 };
 
-ProcessOutcome WaitWithinLimits(pid_t pid, const ProcessLimits& limits) {
-    const size_t slot = RegisterGroup(pid);
+ProcessOutcome WaitWithinLimits(pid_t pid, size_t slot, const ProcessLimits& limits) {
     const auto start = std::chrono::steady_clock::now();
     ExitWatch watch(pid);
     ProcessEnd ending = ProcessEnd::Exited;
@@ -225,9 +230,20 @@ pid_t Spawn(const ProcessRequest& request, bool ownGroup) {
 }  // namespace
 
 ProcessOutcome RunProcessWithLimits(const ProcessRequest& request, const ProcessLimits& limits) {
+    // Between the start and the table a stop signal could miss the child:
+    // this thread takes none meanwhile, and KillRunningChildren waits for it.
+    sigset_t stopSignals, previous;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, &previous);
+    ++startingChildren;
     const pid_t pid = Spawn(request, true);
+    const size_t slot = pid != 0 ? RegisterGroup(pid) : kGroupSlots;
+    --startingChildren;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (pid == 0) return {};
-    return WaitWithinLimits(pid, limits);
+    return WaitWithinLimits(pid, slot, limits);
 }
 
 int RunProcess(const ProcessRequest& request) {
@@ -238,6 +254,11 @@ int RunProcess(const ProcessRequest& request) {
 }
 
 void KillRunningChildren() {
+    // A child being started is in the table within microseconds.
+    for (int i = 0; i < 1000 && startingChildren.load() > 0; ++i) {
+        const timespec pause{0, 1000000};
+        nanosleep(&pause, nullptr);
+    }
     for (std::atomic<pid_t>& group : runningGroups) {
         const pid_t id = group.load();
         if (id > 0) kill(-id, SIGKILL);

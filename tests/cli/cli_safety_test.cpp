@@ -67,9 +67,13 @@ private:
     pid_t pid_ = 0;
 };
 
-bool WaitForFile(const std::string& path) {
-    for (int i = 0; i < 1000 && !Exists(path); ++i) std::this_thread::sleep_for(10ms);
-    return Exists(path);
+// Waits for a file holding a whole line.
+bool WaitForLine(const std::string& path) {
+    for (int i = 0; i < 1000; ++i) {
+        if (Exists(path) && ReadFile(path).find('\n') != std::string::npos) return true;
+        std::this_thread::sleep_for(10ms);
+    }
+    return false;
 }
 
 bool Alive(pid_t pid) {
@@ -98,7 +102,7 @@ TEST_F(CliSafetyTest, SignalStopsTheSearchEndsTheConverterAndPrintsWhatWasFound)
         SCOPED_TRACE(signal);
         std::filesystem::remove(home / "converter.pid");
         RunningCli cli(Args());
-        ASSERT_TRUE(WaitForFile(home / "converter.pid"));
+        ASSERT_TRUE(WaitForLine(home / "converter.pid"));
         const pid_t converter = std::stoi(ReadFile(home / "converter.pid"));
         cli.Signal(signal);
         EXPECT_EQ(cli.Wait(20s), 128 + signal);
@@ -108,6 +112,21 @@ TEST_F(CliSafetyTest, SignalStopsTheSearchEndsTheConverterAndPrintsWhatWasFound)
         EXPECT_NE(ReadFile(home / "Temp/DefaultTempRosszWord.Log").find(" Word conversion stopped "),
                   std::string::npos);
     }
+}
+
+TEST_F(CliSafetyTest, SecondSignalEndsAtOnceAndStillEndsTheConverter) {
+    RunningCli cli(Args());
+    ASSERT_TRUE(WaitForLine(home / "converter.pid"));
+    const pid_t converter = std::stoi(ReadFile(home / "converter.pid"));
+    cli.Signal(SIGINT);
+    cli.Signal(SIGTERM);
+    // Either may be taken first, by any thread; the second ends the program
+    // before it prints anything.
+    const int status = cli.Wait(20s);
+    EXPECT_TRUE(status == 128 + SIGINT || status == 128 + SIGTERM) << status;
+    EXPECT_EQ(cli.Out(), "");
+    for (int i = 0; i < 100 && Alive(converter); ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_FALSE(Alive(converter));
 }
 
 TEST_F(CliSafetyTest, SecondSearchOfTheSameHomeIsRefusedAndEmptiesNothing) {
