@@ -26,8 +26,8 @@ bool ReportMayStart(const ReportRequest& r, UserMessages& messages) {
     return true;
 }
 
-// A file that could not be made is the design's open failure; one whose data
-// did not all reach the disk is told apart, as the older file is still there.
+// A file that could not be made gets the open failure message; one whose
+// data did not all reach the disk is told apart, as the older file is still there.
 bool Written(ReplaceResult result, const Message& openFailed, const Message& writeFailed, UserMessages& messages) {
     switch (result) {
         case ReplaceResult::Written: return true;
