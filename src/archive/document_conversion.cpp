@@ -1,5 +1,8 @@
 #include "archive/document_conversion.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "archive/converted_path.h"
 #include "archive/converter_command.h"
 #include "archive/office_conversion.h"
@@ -20,16 +23,38 @@ struct Converter {
     LogProcess log;
     const char* okText;
     const char* failedText;
+    const char* timedOutText;
+    const char* stoppedText;
     const char* messageNumber;
     ProcessRequest (*command)(const std::string& appHome, const std::string& document, const std::string& text);
 };
 
 constexpr Converter kWord{&RunCounters::nWordExamined, &RunCounters::nWordConverted, &RunCounters::nWordFailed,
-                          kWordTree, LogProcess::Word, " Word conversion OK ", " Word conversion failed ", "0225",
+                          kWordTree, LogProcess::Word, " Word conversion OK ", " Word conversion failed ",
+                          " Word conversion timed out ", " Word conversion stopped ", "0225",
                           &WordConverterCommand};
 constexpr Converter kPdf{&RunCounters::nPdfExamined, &RunCounters::nPdfConverted, &RunCounters::nPdfFailed,
-                         kPdfTree, LogProcess::Pdf, "Pdf conversion OK ", "Pdf conversion failed ", "0228",
+                         kPdfTree, LogProcess::Pdf, "Pdf conversion OK ", "Pdf conversion failed ",
+                         "Pdf conversion timed out ", "Pdf conversion stopped ", "0228",
                          &PdfConverterCommand};
+
+ProcessLimits LimitsOf(const ConversionContext& context) {
+    ProcessLimits limits;
+    limits.stopRequest = context.stopRequest;
+    if (context.timeLimitSeconds > 0) limits.timeLimit = std::chrono::seconds(context.timeLimitSeconds);
+    return limits;
+}
+
+const char* FailureText(const Converter& converter, ProcessEnd end) {
+    if (end == ProcessEnd::TimedOut) return converter.timedOutText;
+    if (end == ProcessEnd::Stopped) return converter.stoppedText;
+    return converter.failedText;
+}
+
+void RemoveFileQuietly(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::remove(path, ec);
+}
 
 void Convert(ConversionContext& context, const Converter& converter, const std::string& workFolder,
              _Convert_Path_Info_Struct& request) {
@@ -39,15 +64,17 @@ void Convert(ConversionContext& context, const Converter& converter, const std::
     const std::string folder = ConvertedFolder(workFolder, converter.tree, request.sFolder);
     const std::string text = ConvertedFile(folder, request.sFullPath);
     CreateFolders(folder);
-    // Waits as long as the converter runs; a Stop takes effect afterwards.
-    const int result = RunProcess(converter.command(context.appHome, request.sFullPath, text));
+    const ProcessOutcome outcome = RunProcessWithLimits(converter.command(context.appHome, request.sFullPath, text),
+                                                        LimitsOf(context));
     ProcessLog log(context.logFolder, converter.log, context.messages);
-    if (result != 0) {
-        log.Bad(converter.failedText, request.sFullPath, converter.messageNumber);
-        ++(counters.*converter.failed);
-    } else {
+    if (outcome.end == ProcessEnd::Exited && outcome.exitCode == 0) {
         log.Good(converter.okText, request.sFullPath, converter.messageNumber);
         ++(counters.*converter.converted);
+    } else {
+        log.Bad(FailureText(converter, outcome.end), request.sFullPath, converter.messageNumber);
+        ++(counters.*converter.failed);
+        // Half a text would give half the hits: an ended converter leaves none.
+        if (outcome.end == ProcessEnd::TimedOut || outcome.end == ProcessEnd::Stopped) RemoveFileQuietly(text);
     }
     context.observer.CountersChanged();
     request.sConvExtension = "txt";

@@ -2,6 +2,7 @@
 // Word and PDF documents turned into text files by the outside converters,
 // so that the content scan can read them line by line.
 
+#include <atomic>
 #include <string>
 
 #include "platform/user_messages.h"
@@ -32,14 +33,18 @@ struct ConversionContext {
     RunCounters& counters;
     SearchObserver& observer;
     UserMessages& messages;
-    std::string officeWorkFolder = {};  // OFFWRKDIR or its default
-    bool officeDocs = false;            // CONVOFFICE: Office, OpenDocument and RTF documents are read
+    std::string officeWorkFolder = {};              // OFFWRKDIR or its default
+    bool officeDocs = false;                        // CONVOFFICE: Office, OpenDocument and RTF documents are read
+    const std::atomic<int>* stopRequest = nullptr;  // a Stop ends the converter at once
+    int timeLimitSeconds = 0;                       // CONVTIMELM; 0 or less: no limit
 };
 
 // Converts a "doc" or "pdf" document (extension compared in lower case) and
 // waits for the converter; with `officeDocs` an Office, OpenDocument or RTF
 // document is read into text as well; any other file is left alone. A
-// converter that is missing or fails counts as a failed conversion.
+// converter that is missing or fails counts as a failed conversion; one that
+// runs past the time limit or is stopped is ended and its document stays
+// unconverted.
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request);
 
 // The same for a selected file: the answer fills its converted columns.

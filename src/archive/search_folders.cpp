@@ -1,6 +1,6 @@
 #include "archive/search_folders.h"
 
-#include "platform/folder_ops.h"
+#include "platform/working_folder.h"
 #include "platform/paths.h"
 
 namespace qf {
@@ -22,7 +22,7 @@ Message RefusedMessage(const std::string& folder) {
                         "The folder holds files that Quillfind did not put there, so it is not emptied :\n\n" +
                             folder +
                             "\n\nNothing was deleted and the search does not start.\n\n"
-                            "Action: Choose an empty folder, or one below the program's home folder, as working folder.");
+                            "Action: Choose a new or an empty folder as working folder, or empty this one yourself.");
 }
 
 Message FailedMessage(const std::string& folder) {

@@ -24,9 +24,10 @@ SearchFolders SearchFoldersOf(const Options& options, const std::string& appHome
 
 // Sets each unset working folder option to its default, then empties and
 // creates the log folder and the three working folders in this order, and
-// last the Office working folder when CONVOFFICE is on. A
-// folder that may not be emptied (it holds files Quillfind did not put there)
-// or cannot be made stops here with a message naming it: false, no search.
+// last the Office working folder when CONVOFFICE is on. A folder that may not
+// be emptied (it holds files and is not one Quillfind made or adopted for this
+// home) or cannot be made stops here with a message naming it: false, no
+// search. No answer of the user overrides that.
 bool PrepareSearchFolders(Options& options, const std::string& appHome, UserMessages& messages);
 
 }  // namespace qf

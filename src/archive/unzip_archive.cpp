@@ -26,6 +26,12 @@ constexpr const char* kOpenedText = " Archive file successfully opened : ";
 constexpr const char* kFailedText = " Unzip process failed ";
 constexpr const char* kEntryGoodText = "    File successfully unzipped : ";
 constexpr const char* kEntryBadText = "    File didn't unzipped : ";
+constexpr const char* kTooLargeText = "    File too large to unzip : ";
+constexpr const char* kSizeDiffersText = "    File size differs from the archive's record : ";
+constexpr const char* kSizeStoppedText = " Unzip stopped, an entry's size differs from the archive's record ";
+constexpr const char* kOverlapText = " Unzip refused, its entries overlap ";
+constexpr const char* kRatioText = " Unzip refused, it expands beyond the ratio limit ";
+constexpr const char* kBudgetText = " Unzip refused, the search's unzip budget is spent ";
 constexpr size_t kCopyBufferSize = 1 << 20;
 // An archive that holds itself would otherwise be unzipped without end.
 constexpr size_t kMaxArchiveNesting = 32;
@@ -39,6 +45,7 @@ struct ArchiveRun {
     bool folderNames = false;
     std::vector<char> buffer;
     std::set<std::string> readyFolders;  // real folders inside the extraction folder
+    bool sizeDiffers = false;            // an entry held more or less than declared: stop
 };
 
 void CountersChanged(UnzipContext& context) { context.observer.CountersChanged(); }
@@ -81,7 +88,16 @@ bool ExtractFileEntry(ArchiveRun& run, const ZipEntryInfo& info, const std::stri
     if (!EnsureFolder(run, parent)) return false;
     const uint64_t limit = EntryLimit(run.context, parent);
     if (info.uncompressedSize > limit) return false;
-    if (run.reader.ExtractCurrent(target, limit, run.buffer) != WriteOutcome::Written) return false;
+    uint64_t written = 0;
+    const WriteOutcome outcome = run.reader.ExtractCurrent(target, limit, run.buffer, written);
+    run.context.budget.Spend(written);
+    if (outcome != WriteOutcome::Written) return false;
+    if (written != info.uncompressedSize) {
+        std::error_code ec;
+        std::filesystem::remove(target, ec);
+        run.sizeDiffers = true;
+        return false;
+    }
     RestoreFileTimes(target, info.times.lastAccess, info.times.lastWrite);
     return true;
 }
@@ -106,7 +122,7 @@ void ExtractEntry(ArchiveRun& run, const ZipEntryInfo& info) {
     if (relative && !info.link)
         extracted = info.folder ? ExtractFolderEntry(run, target) : ExtractFileEntry(run, info, target);
     if (extracted) run.log.Good(kEntryGoodText, info.name, kLogNumber);
-    else run.log.Bad(kEntryBadText, info.name, kLogNumber);
+    else run.log.Bad(run.sizeDiffers ? kSizeDiffersText : kEntryBadText, info.name, kLogNumber);
     run.context.observer.CurrentName(info.name);
     if (extracted && info.folder && run.folderNames) OfferFolderName(run, target);
 }
@@ -118,15 +134,42 @@ void ExtractEntries(ArchiveRun& run) {
         if (run.context.stopRequest.load(std::memory_order_relaxed) != 0) break;
         ZipEntryInfo info;
         if (!run.reader.CurrentInfo(info)) break;
-        if (EntryTakesPart(run.context.filter, info)) ExtractEntry(run, info);
+        if (!info.folder && info.uncompressedSize > run.context.maxEntryBytes)
+            run.log.Bad(kTooLargeText, info.name, kLogNumber);  // never taken, but never silently
+        else if (EntryTakesPart(run.context.filter, info))
+            ExtractEntry(run, info);
+        if (run.sizeDiffers) break;
         more = run.reader.GoToNext();
     }
 }
 
-void OpenFailed(ArchiveRun& run, const std::string& archivePath) {
-    run.log.Bad(kFailedText, archivePath, kLogNumber);
+void Failed(ArchiveRun& run, const char* text, const std::string& archivePath) {
+    run.log.Bad(text, archivePath, kLogNumber);
     ++run.context.counters.nZipFailed;
     CountersChanged(run.context);
+}
+
+// The survey before anything is written; nullptr when the archive may be unzipped.
+const char* Refusal(ArchiveRun& run, const std::string& archivePath) {
+    std::error_code ec;
+    const uint64_t archiveBytes = std::filesystem::file_size(archivePath, ec);
+    const ArchiveSurvey survey = SurveyArchive(run.reader, ec ? 0 : archiveBytes, run.context.maxEntryBytes);
+    switch (JudgeArchive(survey, run.context.options.Int(Opt::ZIPRATIOLM), run.context.budget)) {
+        case ArchiveVerdict::Accepted: return nullptr;
+        case ArchiveVerdict::OverlappingEntries: return kOverlapText;
+        case ArchiveVerdict::RatioExceeded: return kRatioText;
+        case ArchiveVerdict::BudgetExceeded: return kBudgetText;
+    }
+    return kFailedText;
+}
+
+// An archive that lied about an entry counts as failed, and nothing of it stays.
+void Abandon(ArchiveRun& run, const ExtractionFolder& extraction, const std::string& archivePath) {
+    --run.context.counters.nZipUnzipped;
+    Failed(run, kSizeStoppedText, archivePath);
+    RemoveFolderContent(extraction.outer);
+    std::error_code ec;
+    std::filesystem::remove(extraction.outer, ec);
 }
 
 }  // namespace
@@ -140,7 +183,11 @@ std::optional<_Folder_Struct> UnzipArchive(UnzipContext& context, const tagSelec
     ++context.counters.nZipExamined;
     CountersChanged(context);
     if (!extraction || chain.size() > kMaxArchiveNesting || !run.reader.Open(path)) {
-        OpenFailed(run, path);
+        Failed(run, kFailedText, path);
+        return std::nullopt;
+    }
+    if (const char* refusal = Refusal(run, path)) {
+        Failed(run, refusal, path);
         return std::nullopt;
     }
     context.observer.StatusText("Unzipping ...");
@@ -157,6 +204,10 @@ std::optional<_Folder_Struct> UnzipArchive(UnzipContext& context, const tagSelec
     run.buffer.resize(kCopyBufferSize);
     ExtractEntries(run);
     run.reader.Close();
+    if (run.sizeDiffers) {
+        Abandon(run, *extraction, path);
+        return std::nullopt;
+    }
     return run.folder;
 }
 

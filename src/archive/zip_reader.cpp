@@ -13,6 +13,7 @@ constexpr uint32_t kDosFolderAttribute = 0x10;
 constexpr uint32_t kUnixTypeMask = 0170000;
 constexpr uint32_t kUnixLink = 0120000;
 constexpr size_t kMaxNameLength = 65535;
+constexpr uint64_t kLocalHeaderSize = 30;  // before the entry's name and extra field
 
 unzFile Handle(void* handle) { return static_cast<unzFile>(handle); }
 
@@ -75,11 +76,28 @@ bool ZipReader::CurrentInfo(ZipEntryInfo& out) {
     out.folder = (!out.name.empty() && out.name.back() == '/') || (info.external_fa & kDosFolderAttribute) != 0;
     out.link = IsLinkEntry(info);
     out.uncompressedSize = info.uncompressed_size;
+    out.compressedSize = info.compressed_size;
     out.times = ReadEntryTimes(extra, DosFields(info.tmu_date));
     return true;
 }
 
-WriteOutcome ZipReader::ExtractCurrent(const std::string& targetPath, uint64_t maxBytes, std::vector<char>& buffer) {
+bool ZipReader::CurrentSpan(const ZipEntryInfo& info, uint64_t& begin, uint64_t& end) {
+    // Opening reads the local header, whose name must be as long as the
+    // central directory says; only its extra field may differ.
+    if (unzOpenCurrentFile(Handle(handle_)) != UNZ_OK) return false;
+    const uint64_t data = unzGetCurrentFileZStreamPos64(Handle(handle_));
+    const int localExtra = unzGetLocalExtrafield(Handle(handle_), nullptr, 0);
+    unzCloseCurrentFile(Handle(handle_));
+    const uint64_t header = kLocalHeaderSize + info.name.size() + uint64_t(std::max(localExtra, 0));
+    if (localExtra < 0 || data < header) return false;
+    begin = data - header;
+    end = data + info.compressedSize;
+    return end >= data;
+}
+
+WriteOutcome ZipReader::ExtractCurrent(const std::string& targetPath, uint64_t maxBytes, std::vector<char>& buffer,
+                                       uint64_t& written) {
+    written = 0;
     if (unzOpenCurrentFile(Handle(handle_)) != UNZ_OK) return WriteOutcome::Failed;
     EntryWriter writer(targetPath, maxBytes);
     bool ok = writer.Open();
@@ -90,6 +108,7 @@ WriteOutcome ZipReader::ExtractCurrent(const std::string& targetPath, uint64_t m
             break;
         }
         ok = writer.Write(buffer.data(), size_t(n));
+        written += uint64_t(n);
     }
     // Closing checks the data against the stored checksum.
     const bool intact = unzCloseCurrentFile(Handle(handle_)) == UNZ_OK;

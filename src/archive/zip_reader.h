@@ -17,6 +17,7 @@ struct ZipEntryInfo {
     bool folder = false;
     bool link = false;      // a symbolic link stored by a Unix archiver
     uint64_t uncompressedSize = 0;  // as declared; never trusted for writing
+    uint64_t compressedSize = 0;
     EntryTimes times;
 
     // What the date, time and size rules see; `fileName` without folder.
@@ -38,9 +39,15 @@ public:
     bool GoToNext();
     bool CurrentInfo(ZipEntryInfo& info);
 
+    // Where the current entry lies in the archive file: from its local
+    // header to the end of its data. False when the entry cannot be opened.
+    bool CurrentSpan(const ZipEntryInfo& info, uint64_t& begin, uint64_t& end);
+
     // Extracts the current entry to `targetPath` through `buffer`; a file
-    // that grows past `maxBytes`, fails its check or cannot be written is removed.
-    WriteOutcome ExtractCurrent(const std::string& targetPath, uint64_t maxBytes, std::vector<char>& buffer);
+    // that grows past `maxBytes`, fails its check or cannot be written is
+    // removed. `written` receives the bytes the entry really held.
+    WriteOutcome ExtractCurrent(const std::string& targetPath, uint64_t maxBytes, std::vector<char>& buffer,
+                                uint64_t& written);
 
 private:
     void* handle_ = nullptr;  // the unzip handle

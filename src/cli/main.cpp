@@ -9,11 +9,12 @@
 #include "cli/output_formats.h"
 #include "cli/progress_observer.h"
 #include "cli/stderr_messages.h"
-#include "archive/search_folders.h"
 #include "cli/terminal.h"
+#include "engine/search_lock.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
+#include "platform/stop_signals.h"
 #include "settings/search_start.h"
 #include "settings/settings_file.h"
 #include "textsearch/query_terms.h"
@@ -36,6 +37,7 @@ int Run(const qf::cli::CliOptions& cli) {
         return kRefused;
     }
     Session session(home);
+    const StopSignalRoute signals(session.bStopRequest);
     Options& options = session.state.options;
     if (!cli::ApplyCommandLine(cli, options, messages)) return kRefused;
     if (!cli.saveSettingsFile.empty()) {
@@ -48,8 +50,10 @@ int Run(const qf::cli::CliOptions& cli) {
     }
     const cli::FolderCheck folders = cli::CheckChosenFolders(options, writer);
     if (folders.NoneLeft()) return kRefused;
-    if (!PrepareSearchFolders(options, home, messages)) return kRefused;
+    if (!PrepareSessionFolders(session, messages)) return kRefused;
     if (!ValidateSessionSearch(session, messages)) return kRefused;
+    // The validation clears the stop request; a Ctrl-C before it still counts.
+    if (const int signal = StopSignalReceived()) return 128 + signal;
 
     cli::ProgressObserver observer(writer, session.counters, progress);
     if (!StartSearch(session, observer, messages)) {
@@ -60,6 +64,8 @@ int Run(const qf::cli::CliOptions& cli) {
     if (const uint64_t cut = session.statistics.lineLimitFiles.load()) writer.Line(LineLimitNote(cut));
     if (!cli::ArrangeResults(cli, session, messages)) return kRefused;
     cli::PrintResults(stdout, cli.format, session.results);
+    // Stopped by SIGINT or SIGTERM: what was found is printed, nothing more is done.
+    if (const int signal = StopSignalReceived()) return 128 + signal;
     if (!cli::WriteAfterSearch(cli, session, messages, stdout)) return kRefused;
     // A chosen folder that could not be searched is an error, whatever the others gave.
     if (folders.missing > 0 || cli::ChosenFolderUnreadable(options, observer.UnreadablePaths())) return kRefused;

@@ -4,6 +4,7 @@
 #include "archive/zip_name_match.h"
 #include "engine/name_hits.h"
 #include "engine/run_context.h"
+#include "platform/folder_ops.h"
 #include "results/result_kind.h"
 
 namespace qf {
@@ -21,7 +22,12 @@ ArchiveSteps::ArchiveSteps(RunContext& context)
              folders_.zipWorkFolder, context.observer, context.messages, filter_},
       conversion_{context.session.AppHome(), folders_.wordWorkFolder, folders_.pdfWorkFolder, folders_.logFolder,
                   context.session.counters, context.observer, context.messages, folders_.officeWorkFolder,
-                  context.options.On(Opt::CONVOFFICE)} {}
+                  context.options.On(Opt::CONVOFFICE),
+                  &context.session.bStopRequest, context.options.Int(Opt::CONVTIMELM)} {
+    // Half the free space at most: a search never fills the disk with archives.
+    unzip_.budget = ExtractionBudget(
+        SearchBudgetBytes(context.options.Int(Opt::ZIPBUDGETM), FreeDiskSpace(folders_.zipWorkFolder)));
+}
 
 void ArchiveSteps::Convert(tagSelectedFileFolderStruct& file) { ConvertSelectedFile(conversion_, file); }
 

@@ -11,6 +11,7 @@
 #include "engine/folder_walk.h"
 #include "engine/name_hits.h"
 #include "engine/run_context.h"
+#include "engine/search_lock.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
 #include "platform/paths.h"
@@ -226,6 +227,7 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
     auto body = [&session, &observer, &messages, options = live, terms = session.state.searchTerms,
                  boolean = session.booleanQuery] {
         SearchRun(session, options, terms, boolean, observer, messages, std::time(nullptr));
+        ReleaseSearchLock(session);
         session.running = false;
         observer.RunEnded();
     };
@@ -233,6 +235,7 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
         session.worker = std::thread(std::move(body));
     } catch (const std::system_error&) {
         // The thread could not be created: no run takes place.
+        ReleaseSearchLock(session);
         session.running = false;
         return false;
     }
@@ -243,8 +246,11 @@ int ValidateSessionSearch(Session& session, UserMessages& messages) {
     // A refusal before the Boolean check must not leave the last check's
     // text and fault marks for the editor to show.
     session.booleanQuery = {};
-    return ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options), messages,
-                               session.bStopRequest);
+    const int valid = ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options),
+                                          messages, session.bStopRequest);
+    // A refused search keeps no other search of the home waiting.
+    if (!valid) ReleaseSearchLock(session);
+    return valid;
 }
 
 void WaitForSearch(Session& session) {

@@ -3,11 +3,13 @@
 // result list and store, the counters, the stop flags and the worker.
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "engine/folder_struct.h"
+#include "platform/file_lock.h"
 #include "results/result_view_state.h"
 #include "results/run_counters.h"
 #include "results/search_statistics.h"
@@ -43,6 +45,9 @@ public:
     // The worker of the current or last search (see search_run.h).
     std::thread worker;
     std::atomic<bool> running{false};
+    // Held from the emptying of the working folders to the end of the run,
+    // so that no other search with the same home empties them meanwhile.
+    std::unique_ptr<FileLock> searchLock;
 
 private:
     std::string appHome_;

@@ -4,12 +4,20 @@
 
 namespace qf {
 
+ReplaceResult WriteCrLfFile(const std::string& path, const std::vector<std::string>& lines) {
+    size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    std::string bytes;
+    bytes.reserve(size);
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return ReplaceFileContent(path, bytes);
+}
+
 bool WriteCrLfLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const std::string& line : lines) out << line << "\r\n";
-    out.close();  // buffered lines are written here; a failure sets failbit
-    return !out.fail();
+    return WriteCrLfFile(path, lines) == ReplaceResult::Written;
 }
 
 bool ReadTextLines(const std::string& path, std::vector<std::string>& lines) {

@@ -5,10 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_replace.h"
+
 namespace qf {
 
-// Replaces the file with the lines, each followed by CR LF. False when it
-// cannot be opened or not every line reached it (a full disk).
+// Replaces the file with the lines, each followed by CR LF, the way
+// ReplaceFileContent does: a failed write keeps the older file.
+ReplaceResult WriteCrLfFile(const std::string& path, const std::vector<std::string>& lines);
+
+// The same; false when the file was not replaced.
 bool WriteCrLfLines(const std::string& path, const std::vector<std::string>& lines);
 
 // Reads every line; accepts LF and CR LF. False when the file cannot be opened.

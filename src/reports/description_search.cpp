@@ -36,6 +36,19 @@ std::string Patterns(const OptionList& patterns) {
     return out;
 }
 
+// Limits of our own, described only when changed from their defaults.
+void LimitEntries(Builder& b) {
+    const auto limit = [&b](Opt option, const std::string& text, const std::string& unit, const char* none) {
+        const int64_t value = b.o.Int(option);
+        if (value == InfoOf(option).defaultNumber) return;
+        b.Entry(text, value > 0 ? Number(value) + unit : none);
+    };
+    limit(Opt::CONVTIMELM, "Time limit of one Word or Pdf conversion", " seconds", "no limit");
+    limit(Opt::ZIPRATIOLM, "Largest expansion of a Zip file over 1 MiB", " : 1", "no limit");
+    limit(Opt::ZIPBUDGETM, "Most data unzipped in one search", " MiB, at most half the free space",
+          "half the free space");
+}
+
 }  // namespace
 
 void Builder::Types(const std::string& text, const OptionMap& types) {
@@ -81,6 +94,7 @@ void SearchBySection(Builder& b) {
         b.On("Search inside Office and OpenDocument files");
         b.Entry("Folder for converting Office documents to text", b.o.Text(Opt::OFFWRKDIR));
     }
+    LimitEntries(b);
     b.OnIf(Opt::ARCHIVNONE, b.src.report ? "No File Attributes check for ARCHIVE files (default). "
                                          : "No File Attributes check for ARCHIVE files (default).  ");
     b.OnIf(Opt::ARCHIVEALL, "File Attributes check for Archive files and their contents too.  ");

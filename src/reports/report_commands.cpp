@@ -26,12 +26,24 @@ bool ReportMayStart(const ReportRequest& r, UserMessages& messages) {
     return true;
 }
 
-int WriteReport(const ReportRequest& r, const std::string& path, UserMessages& messages) {
-    if (!WriteCrLfLines(path, ReportLines(r))) {
-        messages.Show(ReportOpenFailedMessage());
-        return 0;
+// A file that could not be made gets the open failure message; one whose
+// data did not all reach the disk is told apart, as the older file is still there.
+bool Written(ReplaceResult result, const Message& openFailed, const Message& writeFailed, UserMessages& messages) {
+    switch (result) {
+        case ReplaceResult::Written: return true;
+        case ReplaceResult::WriteFailed: messages.Show(writeFailed); return false;
+        case ReplaceResult::OpenFailed:
+        case ReplaceResult::NotRegularFile: break;
     }
-    return 1;
+    messages.Show(openFailed);
+    return false;
+}
+
+int WriteReport(const ReportRequest& r, const std::string& path, UserMessages& messages) {
+    return Written(WriteCrLfFile(path, ReportLines(r)), ReportOpenFailedMessage(), ReportWriteFailedMessage(path),
+                   messages)
+               ? 1
+               : 0;
 }
 
 }  // namespace
@@ -75,10 +87,9 @@ int MakeExport(const RESULT_LIST& results, const Options& options, const FileCho
         messages.Show(NoExportFileMessage());
         return 0;
     }
-    if (!WriteCrLfLines(*path, ExportLines(results, columns))) {
-        messages.Show(ExportOpenFailedMessage());
+    if (!Written(WriteCrLfFile(*path, ExportLines(results, columns)), ExportOpenFailedMessage(),
+                 ExportWriteFailedMessage(*path), messages))
         return 0;
-    }
     messages.Show(ExportSavedMessage());
     return 1;
 }

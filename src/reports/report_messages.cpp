@@ -52,6 +52,20 @@ Message ExportOpenFailedMessage() {
                         "or \n\nimmediately e-mail us, please!");
 }
 
+Message ReportWriteFailedMessage(const std::string& path) {
+    return ErrorMessage("Severe Error!    Msg no: 1302.",
+                        "Writing the report failed :\n\n" + path +
+                            "\n\nA file saved there before is kept as it was.\n\n"
+                            "Action : Check the free space of the disk, then save the report again.");
+}
+
+Message ExportWriteFailedMessage(const std::string& path) {
+    return ErrorMessage("Severe Error!    Msg no: 1303.",
+                        "Writing the export failed :\n\n" + path +
+                            "\n\nA file saved there before is kept as it was.\n\n"
+                            "Action : Check the free space of the disk, then export the results again.");
+}
+
 Message ReportSavedMessage() { return WarningMessage("Warning!  ", "Save operation completed !!! "); }
 
 Message ExportSavedMessage() { return WarningMessage("Warning!  ", "Export operation completed !!! "); }

@@ -16,6 +16,9 @@ Message NoResultsForExportMessage();                        // 0208
 Message NoExportColumnsMessage();                           // 0209
 Message NoExportFileMessage();                              // 0210
 Message ExportOpenFailedMessage();                          // 0211
+// The file was opened but the data did not all reach it; the older file stays.
+Message ReportWriteFailedMessage(const std::string& path);  // 1302
+Message ExportWriteFailedMessage(const std::string& path);  // 1303
 Message ReportSavedMessage();                               // "Save operation completed !!! "
 Message ExportSavedMessage();                               // "Export operation completed !!! "
 

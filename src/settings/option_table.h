@@ -3,7 +3,12 @@
 // file, default number, default text, and the key written into the file when
 // the text is empty (for the few options that change key then).
 //
-// Rows stand in the order of the settings file's records. The last column is
+// Rows stand in the order of the settings file's records. Records from 301
+// on hold options of our own, each with its own number:
+//   CONVTIMELM  seconds a converter may run before it is ended (0: no limit)
+//   ZIPRATIOLM  largest expansion of an archive over 1 MiB (0: no limit)
+//   ZIPBUDGETM  MiB that one search may extract, at most half the free space
+//               of the unzip working folder's file system (0: only that half) The last column is
 // the key written into the file instead of the option's own: for a text, only
 // when the text is empty; for `ARESLINENU_SAVED` (the value `ARESLINENU` had
 // when the last search started) always, as the file's second ARESLINENU record.
@@ -239,6 +244,9 @@
     X(CFWORDCHKB, Flag, 219, 0, "", nullptr) \
     X(CFPDFCHECK, Flag, 220, 0, "", nullptr) \
     X(CFUNZIPCHK, Flag, 221, 0, "", nullptr) \
+    X(CONVTIMELM, IntState, 301, 120, "", nullptr) \
+    X(ZIPRATIOLM, IntState, 302, 100, "", nullptr) \
+    X(ZIPBUDGETM, IntState, 303, 4096, "", nullptr) \
     /* Beyond the original records: Office, OpenDocument and RTF documents read by the program itself. */ \
     X(CONVOFFICE, Flag, 331, 1, "", nullptr) \
     X(OFFWRKDIR, TextSpace, 332, 0, "", nullptr)

@@ -1,32 +1,26 @@
 #include "settings/record_file_io.h"
 
-#include <cstdio>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
+
+#include "platform/file_replace.h"
 
 namespace qf {
 
 WriteResult WriteRecordFile(const std::string& path, const std::vector<_Setting_Record_Struct>& records) {
-    const std::string temporary = path + ".quillfind-part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return WriteResult::OpenFailed;
-        for (const _Setting_Record_Struct& record : records) {
-            const RecordBytes bytes = EncodeRecord(record);
-            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        }
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return WriteResult::WriteFailed;
-        }
+    std::string bytes;
+    bytes.reserve(records.size() * sizeof(RecordBytes));
+    for (const _Setting_Record_Struct& record : records) {
+        const RecordBytes encoded = EncodeRecord(record);
+        bytes.append(reinterpret_cast<const char*>(encoded.data()), encoded.size());
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return WriteResult::OpenFailed;
+    switch (ReplaceFileContent(path, bytes)) {
+        case ReplaceResult::Written: return WriteResult::Written;
+        case ReplaceResult::WriteFailed: return WriteResult::WriteFailed;
+        case ReplaceResult::OpenFailed:
+        case ReplaceResult::NotRegularFile: break;
     }
-    return WriteResult::Written;
+    return WriteResult::OpenFailed;
 }
 
 ReadResult ReadWholeFile(const std::string& path, std::string& bytes) {

@@ -10,8 +10,9 @@ namespace qf {
 
 enum class WriteResult { Written, OpenFailed, WriteFailed };
 
-// Writes the records to a temporary file beside path and renames it over path,
-// so a failed write never leaves a half-written file behind.
+// Replaces the file at path (a link's target) with the records; a failed
+// write leaves the previous file as it was. OpenFailed also stands for a
+// path that names no regular file (a device, a FIFO).
 WriteResult WriteRecordFile(const std::string& path, const std::vector<_Setting_Record_Struct>& records);
 
 enum class ReadResult { Read, OpenFailed, TooLarge };

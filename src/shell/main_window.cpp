@@ -16,7 +16,7 @@
 #include <QTextEdit>
 #include <QThread>
 
-#include "archive/search_folders.h"
+#include "engine/search_lock.h"
 #include "engine/search_run.h"
 #include "settings/default_lists.h"
 #include "settings/search_start.h"
@@ -53,7 +53,7 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
     setWindowTitle(QString::fromLatin1(kCaption));
     setObjectName(QStringLiteral("mainWindow"));
     prepareWorkingFolders = [this](Session& s) {
-        return PrepareSearchFolders(s.state.options, s.AppHome(), messages_);
+        return PrepareSessionFolders(s, messages_);
     };
     resize(1044, 740);
     PrepareModelAtStart(session_.state.options);

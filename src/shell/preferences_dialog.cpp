@@ -1,10 +1,14 @@
 #include "shell/preferences_dialog.h"
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "archive/search_folders.h"
 #include "shell/dialog_parts.h"
@@ -23,6 +27,17 @@ QPushButton* Button(const char* text, const char* name) {
     auto* button = NamedButton(QString::fromLatin1(text), QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
+}
+
+// A limit of our own; 0 stands for none.
+QSpinBox* Limit(const char* name, int value, int maximum, const char* suffix) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(0, maximum);
+    box->setValue(std::clamp(value, 0, maximum));
+    box->setSuffix(QString::fromLatin1(suffix));
+    box->setSpecialValueText(QStringLiteral("no limit"));
+    return box;
 }
 
 bool Blank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
@@ -46,6 +61,11 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     showWarning_ = Box("Automatically displayed the warning window when start a search process. ", "showWarning",
                        !options_.On(Opt::WARNINGTMP));
 
+    convTimeLimit_ = Limit("convTimeLimit", options_.Int(Opt::CONVTIMELM), 86400, " s");
+    zipRatioLimit_ = Limit("zipRatioLimit", options_.Int(Opt::ZIPRATIOLM), 1000000, " : 1");
+    zipBudget_ = Limit("zipBudget", options_.Int(Opt::ZIPBUDGETM), 1 << 30, " MiB");
+    zipBudget_->setSpecialValueText(QStringLiteral("half the free space"));
+
     auto* show = Button("Show", "showTemporary");
     auto* close = Button("CLOSE", "close");
     close->setDefault(true);
@@ -54,6 +74,11 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
 
     auto* layout = new QVBoxLayout(this);
     for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_}) layout->addWidget(box);
+    auto* limits = new QFormLayout;
+    limits->addRow(QStringLiteral("Time limit of one Word or Pdf conversion :"), convTimeLimit_);
+    limits->addRow(QStringLiteral("Largest expansion of a Zip file over 1 MiB :"), zipRatioLimit_);
+    limits->addRow(QStringLiteral("Most data unzipped in one search :"), zipBudget_);
+    layout->addLayout(limits);
     auto* folders = new QHBoxLayout;
     folders->addWidget(new QLabel(QStringLiteral("Temporary folders ")));
     folders->addWidget(show);
@@ -80,6 +105,9 @@ void PreferencesDialog::accept() {
     options_.SetInt(Opt::SEARCHENDB, endSound_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::SUMSHWHIDE, showSummary_->isChecked() ? 0 : 1);
     options_.SetInt(Opt::WARNINGTMP, showWarning_->isChecked() ? 0 : 1);
+    options_.SetInt(Opt::CONVTIMELM, convTimeLimit_->value());
+    options_.SetInt(Opt::ZIPRATIOLM, zipRatioLimit_->value());
+    options_.SetInt(Opt::ZIPBUDGETM, zipBudget_->value());
     statistics_.SetKeepHidden(!showSummary_->isChecked());
     QDialog::accept();
 }

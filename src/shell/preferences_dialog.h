@@ -1,7 +1,8 @@
 #pragma once
 // Dialog 147 "Preferences.": the end-of-search message and sound, whether the
 // statistics window and the temporary-folder warning appear when a search
-// starts, and where the temporary folders are.
+// starts, where the temporary folders are, and the limits of conversions and
+// unzipping.
 
 #include <QDialog>
 #include <string>
@@ -11,6 +12,7 @@
 #include "shell/statistics_window.h"
 
 class QCheckBox;
+class QSpinBox;
 
 namespace qf::shell {
 
@@ -21,8 +23,9 @@ public:
     PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages, std::string appHome,
                       QWidget* parent = nullptr);
 
-    // CLOSE: the four boxes go into the options; the statistics window's
-    // "Do not show" box follows the summary box. The close box stores nothing.
+    // CLOSE: the four boxes and the three limits go into the options; the
+    // statistics window's "Do not show" box follows the summary box. The
+    // close box stores nothing.
     void accept() override;
 
 private:
@@ -36,6 +39,9 @@ private:
     QCheckBox* endSound_ = nullptr;
     QCheckBox* showSummary_ = nullptr;
     QCheckBox* showWarning_ = nullptr;
+    QSpinBox* convTimeLimit_ = nullptr;
+    QSpinBox* zipRatioLimit_ = nullptr;
+    QSpinBox* zipBudget_ = nullptr;
 };
 
 }  // namespace qf::shell

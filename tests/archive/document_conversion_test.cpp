@@ -118,6 +118,31 @@ TEST_F(ConversionTest, ConvertersInTheHomeComeFirstAndAMissingOneCountsAsFailed)
     EXPECT_EQ(counters.nWordExamined, 2);
 }
 
+TEST_F(ConversionTest, ConverterPastItsTimeLimitOrStoppedIsEndedAndLeavesNoText) {
+    // Writes half a text, then hangs; its own child hangs with it.
+    Script(home + "/antiw.sh", "printf 'half' > \"$2\"; sleep 30 & sleep 30; printf ' and the rest' >> \"$2\"");
+    Script(home + "/xPdf/pdftotext", "printf 'half' > \"$4\"; sleep 30");
+    tagSelectedFileFolderStruct doc = Document("inventory.doc", "slow.doc");
+    tagSelectedFileFolderStruct pdf = Document("inventory.pdf", "slow.pdf");
+
+    context.timeLimitSeconds = 1;
+    ConvertSelectedFile(context, doc);
+    EXPECT_EQ(ReadFile(home + "/Temp/DefaultTempRosszWord.Log"),
+              " Word conversion timed out  :    " + doc.fullPath + "\r\n");
+    EXPECT_EQ(counters.nWordFailed, 1);
+    EXPECT_EQ(counters.nWordConverted, 0);
+    EXPECT_FALSE(Exists(doc.convertedFullPath));
+
+    std::atomic<int> stop{1};
+    context.timeLimitSeconds = 0;
+    context.stopRequest = &stop;
+    ConvertSelectedFile(context, pdf);
+    EXPECT_EQ(ReadFile(home + "/Temp/DefaultTempRosszPdf.Log"), "Pdf conversion stopped  :    " + pdf.fullPath + "\r\n");
+    EXPECT_EQ(counters.nPdfFailed, 1);
+    EXPECT_FALSE(Exists(pdf.convertedFullPath));
+    EXPECT_EQ(pdf.convertedExtension, "txt");
+}
+
 TEST(ConvertedPath, DriveAndRestRule) {
     EXPECT_EQ(ConvertedFolder("/w", kWordTree, "/home/a"), "/w/Converted_WORD_docs/-Disc/home/a");
     EXPECT_EQ(ConvertedFile("/w/Converted_WORD_docs/-Disc/home/a", "/home/a/x.doc"),

@@ -15,10 +15,12 @@ TEST(SearchFolders, DefaultsBelowTheHomeAreEmptiedAndCreated) {
     qftest::TempDir dir;
     const std::string home = dir / "home";
     qftest::WriteFile(home + "/default.SET", "keep");
-    qftest::WriteFile(home + "/Temp/old.log", "old");
-    qftest::WriteFile(home + "/Temp/ZIPFILES/ZIPS00001/ZIPS00001/a.txt", "old");
     Options options;
     RecordingMessages messages;
+    ASSERT_TRUE(PrepareSearchFolders(options, home, messages));
+    // What the last search left is removed by the next.
+    qftest::WriteFile(home + "/Temp/old.log", "old");
+    qftest::WriteFile(home + "/Temp/ZIPFILES/ZIPS00001/ZIPS00001/a.txt", "old");
 
     ASSERT_TRUE(PrepareSearchFolders(options, home, messages));
     EXPECT_EQ(options.Text(Opt::ZIPWORKDIR), home + "/Temp/ZIPFILES/");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <set>
 
 #include "archive/rule_entry_filter.h"
@@ -260,6 +261,98 @@ TEST_F(UnzipTest, TypeRuleOfTheRunKeepsOnlyIncludedTypes) {
     EXPECT_TRUE(Exists(folder->sWorkingFolder + "/a.txt"));
     EXPECT_FALSE(Exists(folder->sWorkingFolder + "/b.exe"));
     EXPECT_TRUE(Exists(folder->sWorkingFolder + "/c.zip"));
+}
+
+// Points the central directory's second entry at the first entry's local
+// header, as archives do whose entries share one compressed body.
+void ShareFirstEntrysData(const std::string& zip) {
+    std::string bytes = ReadFile(zip);
+    const size_t first = bytes.find("PK\x01\x02");
+    const size_t second = bytes.find("PK\x01\x02", first + 4);
+    ASSERT_NE(second, std::string::npos);
+    bytes.replace(second + 42, 4, bytes.substr(first + 42, 4));
+    qftest::WriteFile(zip, bytes);
+}
+
+std::string RandomBytes(size_t size) {
+    std::mt19937 random(7);
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = char(random());
+    return bytes;
+}
+
+TEST_F(UnzipTest, OverlappingEntriesAreRefusedBeforeAnythingIsWritten) {
+    const std::string zip = dir / "overlap.zip";
+    const std::string body(100000, 'x');
+    qftest::ZipBuilder(zip).File("a.txt", body).File("b.txt", body).File("c.txt", "c");
+    ShareFirstEntrysData(zip);
+
+    EXPECT_FALSE(Unzip(zip));
+    EXPECT_EQ(BadLog(), " Unzip refused, its entries overlap  :    " + zip + "\r\n");
+    EXPECT_EQ(counters.nZipExamined, 1);
+    EXPECT_EQ(counters.nZipFailed, 1);
+    EXPECT_EQ(counters.nZipUnzipped, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(work + "/ZIPS00001/ZIPS00001"));
+}
+
+TEST_F(UnzipTest, ExpansionBeyondTheRatioOrTheSearchBudgetIsRefused) {
+    // Over 1 MiB and expanding to about four times its size.
+    const std::string zip = dir / "expands.zip";
+    qftest::ZipBuilder(zip).File("noise.bin", RandomBytes(1100000)).File("zeros.bin", std::string(3300000, '\0'));
+    options.SetInt(Opt::ZIPRATIOLM, 3);
+    EXPECT_FALSE(Unzip(zip));
+    EXPECT_EQ(BadLog(), " Unzip refused, it expands beyond the ratio limit  :    " + zip + "\r\n");
+    options.SetInt(Opt::ZIPRATIOLM, 4);
+    ASSERT_TRUE(Unzip(zip));
+
+    // What one search extracts is counted across its archives.
+    const std::string small = dir / "small.zip";
+    qftest::ZipBuilder(small).File("a.txt", std::string(2000, 'a'));
+    context.budget = ExtractionBudget(3000);
+    ASSERT_TRUE(Unzip(small));
+    EXPECT_FALSE(Unzip(small));
+    EXPECT_NE(BadLog().find(" Unzip refused, the search's unzip budget is spent  :    " + small + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(counters.nZipExamined, 4);
+    EXPECT_EQ(counters.nZipFailed, 2);
+}
+
+TEST_F(UnzipTest, EntryHoldingLessThanDeclaredEndsTheArchiveAndLeavesNothing) {
+    const std::string zip = dir / "short.zip";
+    qftest::ZipBuilder(zip).File("first.txt", "first").DeclaredSize("short.bin", "tiny", 5000).File("last.txt", "x");
+
+    EXPECT_FALSE(Unzip(zip));
+    EXPECT_FALSE(Exists(work + "/ZIPS00001"));
+    const std::string bad = BadLog();
+    EXPECT_NE(bad.find("    File size differs from the archive's record :  :    short.bin\r\n"), std::string::npos);
+    EXPECT_NE(bad.find(" Unzip stopped, an entry's size differs from the archive's record  :    " + zip),
+              std::string::npos);
+    EXPECT_EQ(counters.nZipUnzipped, 0);
+    EXPECT_EQ(counters.nZipFailed, 1);
+}
+
+TEST_F(UnzipTest, EntryDeclaredOverTwoGibIsLoggedNotSkippedSilently) {
+    const std::string zip = dir / "huge.zip";
+    qftest::ZipBuilder(zip).DeclaredSize("huge.bin", "tiny", 3ULL << 30).File("a.txt", "a");
+    const TermMatcher matcher = TermMatcher::FromOptions(options);
+    const FolderTermRules folderRules = MakeFolderTermRules(options, matcher, messages);
+    const FileTermRules fileRules = MakeFileTermRules(options, matcher, messages);
+    RuleEntryFilter rules(options, matcher, folderRules, fileRules, std::time(nullptr));
+    UnzipContext ruled{options, counters, stop, logs, work, observer, messages, rules};
+    tagSelectedFileFolderStruct archive;
+    archive.fullPath = zip;
+
+    const auto folder = UnzipArchive(ruled, archive);
+    ASSERT_TRUE(folder);
+    EXPECT_TRUE(Exists(folder->sWorkingFolder + "/a.txt"));
+    EXPECT_EQ(BadLog(), "    File too large to unzip :  :    huge.bin\r\n");
+}
+
+TEST(ArchiveLimits, BudgetIsTheSmallerOfTheSettingAndHalfTheFreeSpace) {
+    EXPECT_EQ(SearchBudgetBytes(4096, 100ULL << 30), 4096ULL << 20);
+    EXPECT_EQ(SearchBudgetBytes(4096, 1ULL << 30), 512ULL << 20);
+    EXPECT_EQ(SearchBudgetBytes(4096, std::nullopt), 4096ULL << 20);
+    EXPECT_EQ(SearchBudgetBytes(0, 1ULL << 30), 512ULL << 20);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "archive/search_folders.h"
+#include "engine/search_lock.h"
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/user_messages.h"
@@ -48,7 +48,7 @@ struct RunOutcome {
 inline RunOutcome RunSearch(qf::Session& session, qf::RecordingMessages& messages,
                             qf::SearchObserver* observer = nullptr, bool prepareFolders = true) {
     RunOutcome outcome;
-    if ((prepareFolders && !qf::PrepareSearchFolders(session.state.options, session.AppHome(), messages)) ||
+    if ((prepareFolders && !qf::PrepareSessionFolders(session, messages)) ||
         !qf::ValidateSessionSearch(session, messages))
         return outcome;
     RecordingObserver fallback;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
+#include <thread>
 
 #include "platform/process_launcher.h"
 #include "support/test_support.h"
@@ -74,6 +77,51 @@ TEST(PlatformProcess, ChangedPathIsUsedToFindTheProgram) {
     ASSERT_EQ(chmod(tool.c_str(), 0755), 0);
     EXPECT_EQ(RunChild({"qf-converter-stub"}), -1);
     EXPECT_EQ(RunChild({"qf-converter-stub"}, {}, {{"PATH", "/nonexistent:" + (dir / "bin")}}), 7);
+}
+
+}  // namespace
+
+namespace {
+
+// True while a process of that id exists and has not ended.
+bool Alive(pid_t pid) {
+    const std::string stat = qftest::ReadFile("/proc/" + std::to_string(pid) + "/stat");
+    const size_t close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z';
+}
+
+TEST(PlatformProcess, TimeLimitOrStopEndsTheChildWithEverythingItStarted) {
+    qftest::TempDir dir;
+    const std::string pidFile = dir / "grandchild.pid";
+    qf::ProcessRequest request;
+    request.argv = {"/bin/sh", "-c", "sleep 30 & echo $! > \"$0\"; wait", pidFile};
+
+    qf::ProcessLimits limits;
+    limits.timeLimit = std::chrono::milliseconds(300);
+    qf::ProcessOutcome outcome = qf::RunProcessWithLimits(request, limits);
+    EXPECT_EQ(outcome.end, qf::ProcessEnd::TimedOut);
+    EXPECT_EQ(outcome.exitCode, -1);
+    const pid_t grandchild = std::stoi(qftest::ReadFile(pidFile));
+    for (int i = 0; i < 100 && Alive(grandchild); ++i) usleep(10000);
+    EXPECT_FALSE(Alive(grandchild));
+
+    std::atomic<int> stop{0};
+    limits = {};
+    limits.stopRequest = &stop;
+    std::thread stopper([&] {
+        usleep(200000);
+        stop = 1;
+    });
+    outcome = qf::RunProcessWithLimits(request, limits);
+    stopper.join();
+    EXPECT_EQ(outcome.end, qf::ProcessEnd::Stopped);
+
+    // Within its limits a child ends as usual.
+    stop = 0;
+    request.argv = {"/bin/sh", "-c", "exit 4"};
+    outcome = qf::RunProcessWithLimits(request, limits);
+    EXPECT_EQ(outcome.end, qf::ProcessEnd::Exited);
+    EXPECT_EQ(outcome.exitCode, 4);
 }
 
 }  // namespace

@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
 
 #include "report_fixture.h"
 #include "reports/report_cli_options.h"
@@ -27,6 +31,26 @@ struct ReportSetup {
         };
     }
     std::vector<std::string> titles;
+};
+
+// A file size limit makes the disk refuse data the way a full disk does.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit old_{};
+    void (*previous_)(int) = nullptr;
 };
 
 FileChooser Cancel() {
@@ -126,6 +150,27 @@ TEST(ReportFile, ExportRefusals) {
     EXPECT_EQ(MakeExport(ThreeRecords(), s.options, s.ChooseFile("plain/e.txt"), s.messages), 0);
     EXPECT_EQ(s.messages.Last().caption, "Severe Error!    Msg no: 0211.");
     EXPECT_FALSE(Exists(s.dir / "e.txt"));
+}
+
+TEST(ReportFile, FailedWriteSaysSoAndKeepsTheOlderFile) {
+    ReportSetup s;
+    s.options.SetInt(Opt::LISTRESCHK, 1);
+    s.options.SetColumns(Opt::LISTINCLIS, ReportColumns());
+    WriteFile(s.dir / "r.txt", "older report\r\n");
+    WriteFile(s.dir / "e.txt", "older export\r\n");
+    {
+        FileSizeLimit limit(64);
+        EXPECT_EQ(MakeReport(s.Request(ThreeRecords()), s.ChooseFile("r.txt"), s.messages), 0);
+        EXPECT_EQ(s.messages.Last().caption, "Severe Error!    Msg no: 1302.");
+        EXPECT_EQ(MakeExport(ThreeRecords(), s.options, s.ChooseFile("e.txt"), s.messages), 0);
+        EXPECT_EQ(s.messages.Last().caption, "Severe Error!    Msg no: 1303.");
+    }
+    EXPECT_NE(s.messages.Last().text.find(s.dir / "e.txt"), std::string::npos);
+    EXPECT_EQ(ReadFile(s.dir / "r.txt"), "older report\r\n");
+    EXPECT_EQ(ReadFile(s.dir / "e.txt"), "older export\r\n");
+    size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(s.dir.Path())) ++files;
+    EXPECT_EQ(files, 2u);
 }
 
 TEST(ReportFile, InstantDisplayWritesDefaultTxtInHomeAndOpensItSilently) {

@@ -120,3 +120,16 @@ TEST(SettingsDescription, SummaryLinesOfAContentSearch) {
         "Active Comments : OFF."};
     EXPECT_EQ(DescriptionSummaryLines(o), expected);
 }
+
+TEST(SettingsDescription, OwnLimitsAreDescribedWhenChanged) {
+    Options o;
+    const size_t atDefaults = BuildScreenDescription(o, {}).size();
+    o.SetInt(Opt::CONVTIMELM, 30);
+    o.SetInt(Opt::ZIPRATIOLM, 0);
+    o.SetInt(Opt::ZIPBUDGETM, 512);
+    const BAZ_ACTIVE_LIST list = BuildScreenDescription(o, {});
+    EXPECT_EQ(list.size(), atDefaults + 3);
+    EXPECT_TRUE(HasEntry(list, "Time limit of one Word or Pdf conversion", "30 seconds"));
+    EXPECT_TRUE(HasEntry(list, "Largest expansion of a Zip file over 1 MiB", "no limit"));
+    EXPECT_TRUE(HasEntry(list, "Most data unzipped in one search", "512 MiB, at most half the free space"));
+}

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 #include "platform/user_messages.h"
@@ -70,6 +71,25 @@ TEST_F(PreferencesDialogTest, CloseStoresTheBoxesAndTheStatisticsWindowFollows) 
     again.accept();
     EXPECT_EQ(options.Int(qf::Opt::SUMSHWHIDE), 0);
     EXPECT_FALSE(statistics.KeepHidden());
+}
+
+TEST_F(PreferencesDialogTest, LimitsShowTheirOptionsAndCloseStoresThem) {
+    options.SetInt(qf::Opt::CONVTIMELM, 30);
+    PreferencesDialog dialog(options, statistics, messages, "/home/q");
+    auto* time = dialog.findChild<QSpinBox*>("convTimeLimit");
+    auto* ratio = dialog.findChild<QSpinBox*>("zipRatioLimit");
+    auto* budget = dialog.findChild<QSpinBox*>("zipBudget");
+    ASSERT_TRUE(time && ratio && budget);
+    EXPECT_EQ(time->value(), 30);
+    EXPECT_EQ(ratio->value(), 100);
+    EXPECT_EQ(budget->value(), 4096);
+    ratio->setValue(0);
+    EXPECT_EQ(ratio->text(), QStringLiteral("no limit"));
+    budget->setValue(512);
+    dialog.accept();
+    EXPECT_EQ(options.Int(qf::Opt::CONVTIMELM), 30);
+    EXPECT_EQ(options.Int(qf::Opt::ZIPRATIOLM), 0);
+    EXPECT_EQ(options.Int(qf::Opt::ZIPBUDGETM), 512);
 }
 
 TEST_F(PreferencesDialogTest, ShowNamesTheDialogTextsElseTheWorkingFolders) {
