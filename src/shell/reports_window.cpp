@@ -15,6 +15,7 @@
 #include "platform/file_time.h"
 #include "settings/default_lists.h"
 #include "shell/dialog_parts.h"
+#include "shell/text_file_window.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -65,6 +66,8 @@ ReportsWindow::ReportsWindow(Session& session, UserMessages& messages, QWidget* 
     chooseSaveFile = [this](const std::string& title) { return AskFile(this, title, true, lastName_); };
     chooseOpenFile = [this](const std::string& title) { return AskFile(this, title, false, lastName_); };
     openFile = OpenOnDesktop;
+    viewer_ = new TextFileWindow(this);
+    ownViewer = [this](const std::string& path) { return viewer_->ShowFile(path); };
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildConstructFrame());
@@ -221,7 +224,7 @@ ReportRequest ReportsWindow::MakeRequest(const _Multi_Settings_Struct& snapshot)
 void ReportsWindow::InstantDisplay() {
     StoreControls(session_.state.options);
     const _Multi_Settings_Struct snapshot = session_.state.ReadSnapshot();
-    qf::InstantDisplay(MakeRequest(snapshot), session_.AppHome(), openFile, messages_);
+    qf::InstantDisplay(MakeRequest(snapshot), session_.AppHome(), openFile, messages_, ownViewer);
 }
 
 void ReportsWindow::SaveToFile() {
@@ -235,7 +238,7 @@ void ReportsWindow::ExportCommaSeparated() {
     MakeExport(session_.results.CopyList(), session_.state.options, chooseSaveFile, messages_);
 }
 
-void ReportsWindow::OpenSaved() { OpenSavedReport(chooseOpenFile, openFile, messages_); }
+void ReportsWindow::OpenSaved() { OpenSavedReport(chooseOpenFile, openFile, messages_, ownViewer); }
 
 void ReportsWindow::reject() {
     StoreControls(session_.state.options);

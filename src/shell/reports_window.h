@@ -16,6 +16,8 @@ class QPushButton;
 
 namespace qf::shell {
 
+class TextFileWindow;
+
 class ReportsWindow : public QDialog {
     Q_OBJECT
 public:
@@ -25,6 +27,8 @@ public:
     FileChooser chooseSaveFile;  // asked with the save title; empty or nothing cancels
     FileChooser chooseOpenFile;
     FileOpener openFile;
+    // Shows a report in the program itself when openFile finds no viewer.
+    FileOpener ownViewer;
 
     // Check boxes and column lists from the options (after settings were loaded).
     void Refresh();
@@ -64,6 +68,7 @@ private:
     QPushButton* saveToFile_ = nullptr;
     QPushButton* openSaved_ = nullptr;
     QString lastName_;  // the file dialogs' last chosen name
+    TextFileWindow* viewer_ = nullptr;
 };
 
 }  // namespace qf::shell

@@ -11,6 +11,7 @@
 #include "control_lookup.h"
 #include "settings/default_lists.h"
 #include "shell/reports_window.h"
+#include "shell/text_file_window.h"
 #include "window_fixture.h"
 
 using namespace qf::shell;
@@ -227,10 +228,25 @@ TEST_F(ReportsWindowTest, InstantDisplayWritesDefaultTxtInTheHomeAndOpensIt) {
     EXPECT_EQ(opened, std::vector<std::string>{path});
     EXPECT_NE(ReadFile(path).find(" Total number of lines saved : 2"), std::string::npos);
 
+}
+
+// Without a viewer on the desktop the report is shown by the program, and
+// the message says so instead of calling the file damaged.
+TEST_F(ReportsWindowTest, InstantDisplayWithoutAViewerShowsTheReportItself) {
+    SearchAlpha();
     openSucceeds = false;
     Press("instantDisplay");
-    ExpectOnlyMessage("Error !    Msg no: 0191.", ("No, or damaged file ! Unable to open :\n\n" + path).c_str(),
-                      qf::MsgIcon::Error);
+    const std::string path = home / "default.txt";
+    ExpectOnlyMessage("Warning !    Msg no: 1150.",
+                      ("No viewer could be started for the file :\n\n" + path +
+                       "\n\nAction : The file is shown in the program's own viewer.")
+                          .c_str(),
+                      qf::MsgIcon::Warning);
+    auto* viewer = reports->findChild<TextFileWindow*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->Text().contains(QStringLiteral(" Total number of lines saved : 2")));
+    EXPECT_FALSE(viewer->Text().contains(QLatin1Char('\r')));
 }
 
 TEST_F(ReportsWindowTest, AReportDuringASearchCoversTheResultsFoundSoFar) {
@@ -261,6 +277,7 @@ TEST_F(ReportsWindowTest, OpenSavedOpensTheChosenFileOrWarnsOnCancel) {
     EXPECT_TRUE(opened.empty());
     messages.Clear();
     chosen = data / "old.txt";
+    WriteFile(*chosen, "an old report\r\n");
     Press("openSaved");
     EXPECT_EQ(messages.Count(), 0u);
     EXPECT_EQ(opened, std::vector<std::string>{*chosen});
