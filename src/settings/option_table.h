@@ -238,4 +238,5 @@
     X(CFRESULTSC, Flag, 218, 1, "", nullptr) \
     X(CFWORDCHKB, Flag, 219, 0, "", nullptr) \
     X(CFPDFCHECK, Flag, 220, 0, "", nullptr) \
-    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr)
+    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr) \
+    X(RESTORELST, Flag, 311, 0, "", nullptr)
