@@ -287,6 +287,14 @@ void ManagingResultsWindow::Sort() {
         CommandOutcome::Done)
         return;
     emit resultsChanged(session_.results.Size());
+    emit sorted(request.keyIndex, request.descending);
+}
+
+void ManagingResultsWindow::SortBy(int keyIndex, bool descending) {
+    if (keyIndex < 0 || keyIndex >= kSortKeyCount) return;
+    sortBy_->setCurrentIndex(keyIndex);
+    (descending ? descending_ : ascending_)->setChecked(true);
+    Sort();
 }
 
 void ManagingResultsWindow::Group() {

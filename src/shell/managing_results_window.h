@@ -48,11 +48,16 @@ public slots:
     void SearchEnded();
     // Refreshes the type lists, then shows and raises the window.
     void ShowFromButton();
+    // The Sort command with this key and order chosen, as a click on a
+    // column header gives them.
+    void SortBy(int keyIndex, bool descending);
 
 signals:
     // The result list was rebuilt: refill the result window with `rows`
     // rows, select the first and perform the click action.
     void resultsChanged(qulonglong rows);
+    // A Sort command ordered the list by this key (after resultsChanged).
+    void sorted(int keyIndex, bool descending);
     void statusText(const QString& text);      // "Sorting ..."
     void statisticsText(const QString& text);  // what a grouping left
 

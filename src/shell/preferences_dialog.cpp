@@ -45,6 +45,8 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
                        !options_.On(Opt::SUMSHWHIDE));
     showWarning_ = Box("Automatically displayed the warning window when start a search process. ", "showWarning",
                        !options_.On(Opt::WARNINGTMP));
+    restoreLast_ = Box("Restore the last folders, query and options at start", "restoreLast",
+                       options_.On(Opt::RESTORELST));
 
     auto* show = Button("Show", "showTemporary");
     auto* close = Button("CLOSE", "close");
@@ -53,7 +55,7 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     connect(close, &QPushButton::clicked, this, &PreferencesDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_}) layout->addWidget(box);
+    for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_, restoreLast_}) layout->addWidget(box);
     auto* folders = new QHBoxLayout;
     folders->addWidget(new QLabel(QStringLiteral("Temporary folders ")));
     folders->addWidget(show);
@@ -80,6 +82,7 @@ void PreferencesDialog::accept() {
     options_.SetInt(Opt::SEARCHENDB, endSound_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::SUMSHWHIDE, showSummary_->isChecked() ? 0 : 1);
     options_.SetInt(Opt::WARNINGTMP, showWarning_->isChecked() ? 0 : 1);
+    options_.SetInt(Opt::RESTORELST, restoreLast_->isChecked() ? 1 : 0);
     statistics_.SetKeepHidden(!showSummary_->isChecked());
     QDialog::accept();
 }

@@ -26,6 +26,24 @@ void SearchBridge::PostName() {
     emit currentName(name);
 }
 
+void SearchBridge::CurrentFolder(const std::string& path) {
+    std::lock_guard lock(nameLock_);
+    latestFolder_ = path;
+    if (folderPending_) return;
+    folderPending_ = true;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostFolder, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostFolder() {
+    QString path;
+    {
+        std::lock_guard lock(nameLock_);
+        path = QString::fromStdString(latestFolder_);
+        folderPending_ = false;
+    }
+    emit currentFolder(path);
+}
+
 void SearchBridge::RowsAppended(size_t firstRow, size_t count) {
     rowsKnown_ = firstRow + count;
     if (rowsPending_.exchange(true)) return;
@@ -59,6 +77,10 @@ void SearchBridge::StartTime(const std::string& text) {
 
 void SearchBridge::EndTime(const std::string& text) {
     emit endTime(QString::fromStdString(text));
+}
+
+void SearchBridge::ResultsFinal() {
+    emit resultsFinal();
 }
 
 void SearchBridge::RunEnded() {

@@ -22,26 +22,31 @@ public:
     // Worker thread.
     void StatusText(const std::string& text) override;
     void CurrentName(const std::string& name) override;
+    void CurrentFolder(const std::string& path) override;
     void RowsAppended(size_t firstRow, size_t count) override;
     void ResultsRefreshed(size_t rowCount) override;
     void CountersChanged() override;
     void StartTime(const std::string& text) override;
     void EndTime(const std::string& text) override;
+    void ResultsFinal() override;
     void RunEnded() override;
 
 signals:
     void statusText(const QString& text);
     void currentName(const QString& name);
+    void currentFolder(const QString& path);
     void rowsAvailable(qulonglong rowCount);
     void resultsRefreshed(qulonglong rowCount);
     void countersChanged();
     void startTime(const QString& text);
     void endTime(const QString& text);
+    void resultsFinal();
     void runEnded();
 
 private:
     void PostRows();
     void PostName();
+    void PostFolder();
     void PostCounters();
 
     std::atomic<size_t> rowsKnown_{0};
@@ -50,6 +55,8 @@ private:
     std::mutex nameLock_;
     std::string latestName_;
     bool namePending_ = false;
+    std::string latestFolder_;
+    bool folderPending_ = false;
 };
 
 }  // namespace qf::shell
