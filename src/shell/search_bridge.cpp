@@ -4,12 +4,28 @@ namespace qf::shell {
 
 SearchBridge::SearchBridge(QObject* parent) : QObject(parent) {}
 
+// The run names its phase for every file it selects or reads; the window
+// needs only the latest, and the one pending event carries it.
 void SearchBridge::StatusText(const std::string& text) {
-    emit statusText(QString::fromStdString(text));
+    std::lock_guard lock(latestLock_);
+    latestStatus_ = text;
+    if (statusPending_) return;
+    statusPending_ = true;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostStatus, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostStatus() {
+    QString text;
+    {
+        std::lock_guard lock(latestLock_);
+        text = QString::fromStdString(latestStatus_);
+        statusPending_ = false;
+    }
+    emit statusText(text);
 }
 
 void SearchBridge::CurrentName(const std::string& name) {
-    std::lock_guard lock(nameLock_);
+    std::lock_guard lock(latestLock_);
     latestName_ = name;
     if (namePending_) return;
     namePending_ = true;
@@ -19,7 +35,7 @@ void SearchBridge::CurrentName(const std::string& name) {
 void SearchBridge::PostName() {
     QString name;
     {
-        std::lock_guard lock(nameLock_);
+        std::lock_guard lock(latestLock_);
         name = QString::fromStdString(latestName_);
         namePending_ = false;
     }
@@ -27,7 +43,7 @@ void SearchBridge::PostName() {
 }
 
 void SearchBridge::CurrentFolder(const std::string& path) {
-    std::lock_guard lock(nameLock_);
+    std::lock_guard lock(latestLock_);
     latestFolder_ = path;
     if (folderPending_) return;
     folderPending_ = true;
@@ -37,7 +53,7 @@ void SearchBridge::CurrentFolder(const std::string& path) {
 void SearchBridge::PostFolder() {
     QString path;
     {
-        std::lock_guard lock(nameLock_);
+        std::lock_guard lock(latestLock_);
         path = QString::fromStdString(latestFolder_);
         folderPending_ = false;
     }

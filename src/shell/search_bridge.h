@@ -1,8 +1,10 @@
 #pragma once
 // Turns the worker's reports into queued signals for the window thread.
-// Frequent reports (rows, counters, current name) are coalesced: the worker
-// posts at most one pending event of each kind, so a fast search cannot flood
-// the window's event queue.
+// Frequent reports (status, rows, counters, current name and folder) are
+// coalesced: the worker posts at most one pending event of each kind, so a
+// fast search cannot flood the window's event queue. A pending event carries
+// the latest value when it arrives, and it arrives before any report made
+// after it was posted.
 
 #include <QObject>
 #include <QString>
@@ -45,6 +47,7 @@ signals:
 
 private:
     void PostRows();
+    void PostStatus();
     void PostName();
     void PostFolder();
     void PostCounters();
@@ -52,11 +55,13 @@ private:
     std::atomic<size_t> rowsKnown_{0};
     std::atomic<bool> rowsPending_{false};
     std::atomic<bool> countersPending_{false};
-    std::mutex nameLock_;
+    std::mutex latestLock_;
     std::string latestName_;
     bool namePending_ = false;
     std::string latestFolder_;
     bool folderPending_ = false;
+    std::string latestStatus_;
+    bool statusPending_ = false;
 };
 
 }  // namespace qf::shell
