@@ -101,6 +101,7 @@ private:
     void ShowSortOrder(int key, bool descending);
     void ShowRowMenu(const QPoint& position);
     void ResultsFinal();
+    void StartWaitingSearch();
     void ShowProgress();
     void ShowFilePatterns();
     void FitToScreen();

@@ -76,9 +76,9 @@ void MainWindow::AddQueryToHistory() {
 
 void MainWindow::Search() {
     if (searching_) return;
-    // The last run gave the controls back and is writing its logs: this
-    // search starts the moment it has ended.
-    if (session_.running) {
+    // The last run gave the controls back and is writing its logs, or a sort
+    // is rebuilding the list: this search starts the moment that has ended.
+    if (session_.running || managing_->Busy()) {
         searchWaiting_ = true;
         return;
     }
@@ -150,7 +150,11 @@ void MainWindow::ResultsFinal() {
 void MainWindow::RunEnded() {
     ResultsFinal();  // a run that ended without reporting its results
     emit searchEnded();
-    if (!searchWaiting_) return;
+    StartWaitingSearch();
+}
+
+void MainWindow::StartWaitingSearch() {
+    if (!searchWaiting_ || session_.running || managing_->Busy()) return;
     searchWaiting_ = false;
     Search();
 }

@@ -50,6 +50,7 @@ void MainWindow::CreateToolWindows() {
         clicks_->ResultsReordered();
     });
     connect(managing_, &ManagingResultsWindow::sorted, this, &MainWindow::ShowSortOrder);
+    connect(managing_, &ManagingResultsWindow::commandFinished, this, &MainWindow::StartWaitingSearch);
     connect(managing_, &ManagingResultsWindow::statusText, this, [this](const QString& text) {
         controls_.statusLine->setText(text);
         statistics_->SetPhase(text);

@@ -47,7 +47,11 @@ protected:
 
     template <typename T = QWidget>
     T* Child(const QString& name) { return ChildOf<T>(*reports, name); }
-    void Press(const char* name) { Child<QPushButton>(name)->click(); }
+    // A report is written on its own thread; the test goes on when it is done.
+    void Press(const char* name) {
+        Child<QPushButton>(name)->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !reports->Busy(); }, 20000));
+    }
     void Check(const char* name, bool on) { Child<QCheckBox>(name)->setChecked(on); }
     void Sections(bool logic, bool lines, bool statistics) {
         Check("searchLogic", logic);

@@ -12,6 +12,7 @@
 #include <QTableView>
 #include <QUrl>
 
+#include "shell/managing_results_window.h"
 #include "shell/preview_edit.h"
 #include "shell/result_clicks.h"
 #include "shell/result_model.h"
@@ -40,6 +41,10 @@ protected:
     PreviewEdit* Preview() { return Control<PreviewEdit>(kIdPreview); }
     QString Cell(int row, int column) { return window->Model().index(row, column).data().toString(); }
     QPoint RowCentre(int row) { return Table()->visualRect(window->Model().index(row, 7)).center(); }
+    void ClickHeader(int column) {
+        QTest::mouseClick(Table()->horizontalHeader()->viewport(), Qt::LeftButton, {}, HeaderPoint(column));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->ManagingResults().Busy(); }, 20000));
+    }
     QPoint HeaderPoint(int column) {
         QHeaderView* header = Table()->horizontalHeader();
         return {header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2};
@@ -187,18 +192,18 @@ TEST_F(ResultTableTest, HeaderClicksSortByTheirKeyAndReverse) {
         return texts;
     };
     QHeaderView* header = Table()->horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, HeaderPoint(11));
+    ClickHeader(11);
     EXPECT_EQ(column(7), (QStringList{"a.txt", "b.txt", "c.txt"}));
     EXPECT_EQ(options().Int(qf::Opt::SELSORTORD), 4);
     EXPECT_EQ(options().Int(qf::Opt::LISTORIGMO), 1);
     EXPECT_EQ(header->sortIndicatorSection(), 11);
     EXPECT_EQ(column(25), (QStringList{"1", "2", "3"}));
 
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, HeaderPoint(11));
+    ClickHeader(11);
     EXPECT_EQ(column(7), (QStringList{"c.txt", "b.txt", "a.txt"}));
     EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, HeaderPoint(3));
+    ClickHeader(3);
     EXPECT_EQ(column(7), (QStringList{"c.txt", "b.txt", "a.txt"}));
     EXPECT_EQ(header->sortIndicatorSection(), 11);
     EXPECT_EQ(messages.Count(), 0u);
