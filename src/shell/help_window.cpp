@@ -70,6 +70,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent, Qt::Window), folder_(H
     splitter->addWidget(pages_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({pages_->maximumWidth(), 560});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
