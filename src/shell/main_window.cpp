@@ -35,7 +35,7 @@ namespace qf::shell {
 namespace {
 
 constexpr const char* kCaption = " Quillfind  2.00    -               ";
-constexpr QSize kDesignSize(1044, 740);
+constexpr QSize kStartSize(1044, 740);
 
 }  // namespace
 
@@ -87,11 +87,12 @@ MainWindow::MainWindow(Session& session, UserMessages& messages, QWidget* parent
 
 MainWindow::~MainWindow() { ShutDownSearch(); }
 
-// The design's size where the screen has room for it, else the screen's.
+// The window's usual size where the screen has room for it and its frame,
+// else the screen's.
 void MainWindow::FitToScreen() {
     const QScreen* screen = QApplication::primaryScreen();
-    QSize size = kDesignSize;
-    if (screen) size = size.boundedTo(screen->availableGeometry().size() - QSize(0, 32));
+    QSize size = kStartSize;
+    if (screen) size = size.boundedTo(screen->availableGeometry().size() - QSize(8, 40));
     resize(size.expandedTo(minimumSizeHint()));
 }
 

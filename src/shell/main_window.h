@@ -102,7 +102,7 @@ private:
     void ShowRowMenu(const QPoint& position);
     void ResultsFinal();
     void StartWaitingSearch();
-    void ShowProgress();
+    void ShowSearchProgress();
     void ShowFilePatterns();
     void FitToScreen();
     void SetMenuEnabled(bool on);

@@ -33,19 +33,22 @@ void MainWindow::ConnectBridge() {
     bridge_ = new SearchBridge(this);
     connect(bridge_, &SearchBridge::statusText, this, [this](const QString& text) {
         progress_.phase = text;
-        if (searching_) ShowProgress(); else controls_.statusLine->setText(text);
+        if (searching_)
+            ShowSearchProgress();
+        else
+            controls_.statusLine->setText(text);
         statistics_->SetPhase(text);
     });
     connect(bridge_, &SearchBridge::currentName, statistics_, &StatisticsWindow::SetCurrentName);
     connect(bridge_, &SearchBridge::currentFolder, this, [this](const QString& folder) {
         progress_.folder = folder;
-        ShowProgress();
+        ShowSearchProgress();
     });
     connect(bridge_, &SearchBridge::rowsAvailable, this, [this](qulonglong rows) { model_->ShowRows(rows); });
     connect(bridge_, &SearchBridge::resultsRefreshed, this, [this](qulonglong rows) { model_->Refill(rows); });
     connect(bridge_, &SearchBridge::countersChanged, this, [this] {
         ShowCounters();
-        ShowProgress();
+        ShowSearchProgress();
     });
     // The statistics carry the times themselves; their reports only say when to look.
     connect(bridge_, &SearchBridge::startTime, this, &MainWindow::ShowCounters);
@@ -118,11 +121,11 @@ void MainWindow::Stop() {
     if (searching_) StopSearch(session_);
 }
 
-void MainWindow::ShowProgress() {
+void MainWindow::ShowSearchProgress() {
     if (!searching_) return;
     progress_.lines = session_.counters.nResultLines;
     progress_.files = session_.counters.nResultFiles;
-    qf::shell::ShowProgress(*controls_.statusLine, progress_);
+    ShowProgress(*controls_.statusLine, progress_);
 }
 
 void MainWindow::RestoreControls() {

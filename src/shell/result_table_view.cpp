@@ -13,9 +13,9 @@
 namespace qf::shell {
 namespace {
 
-// The design's widths were pixels of an 8-point dialog font whose average
-// character is five pixels wide.
-constexpr double kDesignCharWidth = 5.0;
+// The columns' base widths are pixels of an 8-point dialog font whose
+// average character is five pixels wide.
+constexpr double kBaseCharWidth = 5.0;
 constexpr int kCellPadding = 12;    // the cell's margins and the grid line
 constexpr int kHeaderPadding = 24;  // room for the sort arrow as well
 
@@ -38,7 +38,7 @@ const char* LongestValue(int column) {
 
 int ResultColumnWidth(int column, const QFontMetrics& cells, const QFontMetrics& header) {
     const ResultColumn& c = ResultColumns()[size_t(column)];
-    const double scale = std::max(1.0, cells.averageCharWidth() / kDesignCharWidth);
+    const double scale = std::max(1.0, cells.averageCharWidth() / kBaseCharWidth);
     int width = std::max(c.width, int(std::ceil(c.width * scale)));
     width = std::max(width, header.horizontalAdvance(QString::fromLatin1(c.caption)) + kHeaderPadding);
     return std::max(width, cells.horizontalAdvance(QString::fromLatin1(LongestValue(column))) + kCellPadding);

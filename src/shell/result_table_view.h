@@ -27,8 +27,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The width a column needs in a font: never narrower than its width in the
-// design, wide enough for its caption and for its longest usual value.
+// The width a column needs in a font: never narrower than its base width,
+// wide enough for its caption and for its longest usual value.
 int ResultColumnWidth(int column, const QFontMetrics& cells, const QFontMetrics& header);
 
 }  // namespace qf::shell

@@ -52,7 +52,7 @@ TEST_F(WindowTest, ResultWindowHasTheTwentyEightColumns) {
     EXPECT_EQ(view->model()->headerData(9, Qt::Horizontal).toString(),
               QStringLiteral("Folder Name (Full path to File/SubFolder)"));
     EXPECT_EQ(view->model()->headerData(27, Qt::Horizontal).toString(), QStringLiteral("Type"));
-    // Never narrower than the design, whatever the font.
+    // Never narrower than the base widths, whatever the font.
     for (int column : {1, 4, 9, 11, 12, 25}) {
         EXPECT_GE(view->horizontalHeader()->sectionSize(column), ResultColumns()[size_t(column)].width) << column;
         EXPECT_FALSE(view->horizontalHeader()->isSectionHidden(column)) << column;

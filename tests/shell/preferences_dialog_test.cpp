@@ -51,7 +51,7 @@ TEST_F(PreferencesDialogTest, CloseStoresTheBoxesAndTheStatisticsWindowFollows) 
     Box(dialog, "endMessage")->setChecked(false);
     Box(dialog, "showSummary")->setChecked(false);
     Box(dialog, "showWarning")->setChecked(false);
-    EXPECT_FALSE(Box(dialog, "restoreLast")->isChecked());  // the design reads nothing at start
+    EXPECT_FALSE(Box(dialog, "restoreLast")->isChecked());  // off: nothing is read at start
     Box(dialog, "restoreLast")->setChecked(true);
     dialog.reject();  // the close box keeps everything as it was
     EXPECT_EQ(options.Int(qf::Opt::SEARCHENDC), 1);

@@ -210,7 +210,7 @@ TEST_F(ResultTableTest, HeaderClicksSortByTheirKeyAndReverse) {
 }
 
 // The six colours stay; each is a background behind text that reads on it.
-TEST(HitColours, KeepTheDesignColoursBehindReadableText) {
+TEST(HitColours, KeepTheirColoursBehindReadableText) {
     for (int i = 0; i < 6; ++i) {
         const QColor colour = TermColour(i);
         EXPECT_EQ(colour, QColor(qf::kColorList[size_t(i)].red, qf::kColorList[size_t(i)].green,
