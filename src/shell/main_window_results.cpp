@@ -50,7 +50,8 @@ void MainWindow::SetUpResultWindow() {
     view->SizeColumns();
     view->setMinimumHeight(view->HeightForRows(kMinimumResultRows));
     connect(view, &QTableView::clicked, this, [this](const QModelIndex& index) { clicks_->Clicked(index.row()); });
-    connect(view, &ResultTableView::rowChosenByKeyboard, this, [this](int row) { clicks_->Clicked(row); });
+    connect(view, &ResultTableView::rowChosenByKeyboard, this, [this](int row) { clicks_->KeyboardMoved(row); });
+    connect(view, &ResultTableView::rowOpenRequested, this, [this](int row) { clicks_->OpenRow(row); });
     connect(view, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { clicks_->DoubleClicked(index.row()); });
     connect(view, &QWidget::customContextMenuRequested, this, &MainWindow::ShowRowMenu);

@@ -40,6 +40,12 @@ void ResultClicks::Clicked(int row) {
     ClickAction();
 }
 
+void ResultClicks::KeyboardMoved(int row) {
+    selectedRow_ = row;
+    if (controls_.recordView->isChecked() && !controls_.byFileName->isChecked()) FillRecordView();
+    if (!controls_.openDefaultApp->isChecked()) ClickAction();
+}
+
 void ResultClicks::DoubleClicked(int row) {
     const bool justOpened = row == openedRow_ && openedAt_.isValid() &&
                             openedAt_.elapsed() <= QApplication::doubleClickInterval();

@@ -30,6 +30,9 @@ public:
     std::function<void(QWidget&)> showToolWindow;
 
     void Clicked(int row);     // notes the row, refills the record view, click action
+    // Another row made current by the keyboard: as a click, except that it
+    // never opens a file (holding a key down would open one after another).
+    void KeyboardMoved(int row);
     // Opens the row's file in its default application, whatever the click
     // action; a file that the click before it opened is not opened twice.
     void DoubleClicked(int row);

@@ -84,6 +84,10 @@ int ResultTableView::HeightForRows(int rows) const {
 }
 
 void ResultTableView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
+        emit rowOpenRequested(currentIndex().row());
+        return;
+    }
     const int before = currentIndex().row();
     QTableView::keyPressEvent(event);
     const int after = currentIndex().row();

@@ -22,6 +22,8 @@ public:
 signals:
     // The arrow keys, Page Up/Down, Home or End made another row current.
     void rowChosenByKeyboard(int row);
+    // Enter on the current row: open its file, as a double click does.
+    void rowOpenRequested(int row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -155,6 +155,22 @@ TEST_F(ResultTableTest, DoubleClickOpensTheFileOnce) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// Keys move the record view in either click action, but only Enter opens a
+// file: a key held down must not open one after another.
+TEST_F(ResultTableTest, KeysNeverOpenFilesEnterDoes) {
+    WriteFile(data / "a.txt", "alpha\n");
+    WriteFile(data / "b.txt", "alpha\n");
+    Search("alpha");
+    Click(kIdOpenDefaultApp);
+    Click(kIdRecordView);
+    Table()->setFocus();
+    QTest::keyClick(Table(), Qt::Key_Down);
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_EQ(window->RecordView().ValueText(6), QStringLiteral("b.txt"));
+    QTest::keyClick(Table(), Qt::Key_Return);
+    EXPECT_EQ(opened, QStringList{QString::fromStdString(data / "b.txt")});
+}
+
 TEST_F(ResultTableTest, TheRowMenuOpensShowsTheFolderAndCopies) {
     WriteFile(data / "f.txt", "x\tsays alpha\n");
     Search("alpha");
