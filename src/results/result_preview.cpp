@@ -1,5 +1,6 @@
 #include "results/result_preview.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -85,6 +86,10 @@ PreviewResult PreviewFill(const ClickRecord& click, const std::optional<tagFileS
     std::vector<PreviewLine> previewLines;
     if (kind == kKindFileContent) {
         if (!ReadContentLines(click, around, result.view.text, previewLines, messages)) return result;
+        if (!previewLines.empty()) {
+            result.view.firstLine = previewLines.front().number;
+            result.view.hitLine = uint32_t(std::max<int32_t>(click.record.lineNumberValue, 0));
+        }
     } else {
         const auto name = lineMap.find(1);
         result.view.text = name != lineMap.end() ? name->second.sLineText : click.record.lineFromFirstHit;

@@ -50,6 +50,11 @@ TEST(ResultPreview, WindowsAtTheStartAndEndOfAFile) {
     EXPECT_EQ(p.Preview(0, {"line"}).view.text, "line 1\nline 2\nline 3\n");
     EXPECT_EQ(p.Preview(1, {"line"}).view.text, "line 8\nline 9\nline 10\nline 11\n");
     EXPECT_EQ(p.Preview(1, {"line"}, 0, 0).view.text, "line 10\n");
+    // The window numbers its lines from these.
+    const qf::PreviewResult atTen = p.Preview(1, {"line"});
+    EXPECT_EQ(atTen.view.firstLine, 8u);
+    EXPECT_EQ(atTen.view.hitLine, 10u);
+    EXPECT_EQ(p.Preview(0, {"line"}).view.firstLine, 1u);
 }
 
 TEST(ResultPreview, OnlyHitLinesAreColouredAndColoursWrapAfterSix) {
@@ -112,6 +117,7 @@ TEST(ResultPreview, NameResultsAndResultsWithoutPreview) {
 
     const qf::PreviewResult namePreview = p.Preview(0, {"alpha"});
     EXPECT_EQ(namePreview.view.text, "report-alpha");
+    EXPECT_EQ(namePreview.view.firstLine, 0u);  // a name, not lines of a file
     ASSERT_EQ(namePreview.view.ranges.size(), 1u);
     EXPECT_EQ(namePreview.view.ranges[0].byteBegin, 7u);
 
