@@ -149,7 +149,7 @@ void MainWindow::ResultsFinal() {
                              : progress_.phase;
     // Files whose later lines were never read: the user must not take their results as complete.
     if (const uint64_t cut = session_.statistics.lineLimitFiles.load())
-        status += QStringLiteral("  ") + QString::fromStdString(LineLimitNote(cut));
+        status = status.trimmed() + QStringLiteral("  ") + QString::fromStdString(LineLimitNote(cut));
     controls_.statusLine->setText(status);
     controls_.statusLine->setToolTip({});
     clicks_->SearchEnded();
