@@ -5,18 +5,10 @@
 #include "platform/utf8_text.h"
 
 namespace qf {
-namespace {
-
-size_t Utf8Bytes(char32_t c) { return c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4; }
-
-}  // namespace
-
 char32_t FoldCodePoint(char32_t c) {
     if (c < 0x80) return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
     return char32_t(u_foldCase(UChar32(c), U_FOLD_CASE_DEFAULT));
 }
-
-bool FoldKeepsLength(char32_t c) { return Utf8Bytes(FoldCodePoint(c)) == Utf8Bytes(c); }
 
 std::string ComparisonText(std::string_view text, bool caseSensitive) {
     std::string utf8 = AsUtf8Text(text);

@@ -16,9 +16,6 @@ char32_t FoldCodePoint(char32_t c);
 // Every well-formed UTF-8 character folded; a byte that begins none is kept.
 std::string FoldCase(std::string_view text);
 
-// Whether folding c keeps the length of its UTF-8 form.
-bool FoldKeepsLength(char32_t c);
-
 // The form in which a term and a text are compared: the text as UTF-8 (one
 // that is not valid UTF-8 read as Windows-1252, as files are), folded
 // unless the comparison regards case.

@@ -97,21 +97,6 @@ Utf8Char DecodeUtf8(std::string_view s) {
 
 size_t Utf8SequenceLength(std::string_view s) { return DecodeUtf8(s).length; }
 
-// Characters that begin before byte `end`.
-size_t Utf8CharCountUpTo(std::string_view text, size_t end) {
-    size_t chars = 0;
-    size_t b = 0;
-    while (b < end) {
-        const size_t run = FirstNonAscii(text.data() + b, end - b);
-        b += run;
-        chars += run;
-        if (b >= end) break;
-        b += Utf8CharBytes(text.substr(b));
-        ++chars;
-    }
-    return chars;
-}
-
 std::string AsUtf8Text(std::string_view text) {
     size_t b = FirstNonAscii(text.data(), text.size());
     while (b < text.size()) {
@@ -127,7 +112,19 @@ std::string AsUtf8Text(std::string_view text) {
     return out;
 }
 
-size_t Utf8CharCount(std::string_view text) { return Utf8CharCountUpTo(text, text.size()); }
+size_t Utf8CharCount(std::string_view text) {
+    size_t chars = 0;
+    size_t b = 0;
+    while (b < text.size()) {
+        const size_t run = FirstNonAscii(text.data() + b, text.size() - b);
+        b += run;
+        chars += run;
+        if (b == text.size()) break;
+        b += Utf8CharBytes(text.substr(b));
+        ++chars;
+    }
+    return chars;
+}
 
 size_t Utf8ByteOfChar(std::string_view text, size_t index) {
     size_t b = 0;

@@ -50,8 +50,6 @@ std::string AsUtf8Text(std::string_view text);
 
 // Characters in text, a byte that begins no sequence being one.
 size_t Utf8CharCount(std::string_view text);
-// Characters that begin before byte `end` of text.
-size_t Utf8CharCountUpTo(std::string_view text, size_t end);
 // Where character `index` begins (text.size() for an index past the end).
 size_t Utf8ByteOfChar(std::string_view text, size_t index);
 // The first `count` characters of text.

@@ -63,7 +63,7 @@ private:
     uint32_t number_ = 0;
     int64_t fileHits_ = 0;
     uint32_t startLine_ = 0;
-    int32_t startPos_ = -1;
+    int64_t startPos_ = -1;
     bool dropStartLine_ = false;
 };
 
@@ -145,7 +145,7 @@ bool FileScan::FindStartTerm() {
         }
         if (p >= 0) {
             startLine_ = number_ + 1;
-            startPos_ = int32_t(p);
+            startPos_ = p;
             return true;
         }
         ++number_;
@@ -262,10 +262,12 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     if (start_.byTerm && number_ == startLine_)
         dropStartLine_ = HitsBeforeStartTerm(longLine ? longLine->spans : SpansOf(terms), startPos_, allInOne_);
     tagStructLineAndPositions& line = lines_[number_];
-    if (longLine)
+    if (longLine) {
         line.sLineText = std::move(longLine->text);
-    else
+    } else {
         line.sLineText.assign(line_.text);
+        ToCharacterPositions(terms, line_.folded);
+    }
     line.mapTermPositions = std::move(terms);
 }
 
