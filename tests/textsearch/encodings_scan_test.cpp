@@ -8,6 +8,7 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "platform/utf8_text.h"
 #include "scan_fixture.h"
@@ -172,5 +173,28 @@ TEST_F(EncodingsScan, LongLinesBeyondAsciiAreJudgedAsIfReadWhole) {
             ASSERT_NE(found, pieces.at(1).mapTermPositions.end()) << "cap " << cap << " " << term;
             EXPECT_EQ(found->second, inKept) << "cap " << cap << " " << term;
         }
+    }
+}
+
+// Tiny caps leave room for less than one character of decoded text at
+// times: the reader must still move on, line by line, to the end.
+TEST_F(EncodingsScan, Utf16LinesLongerThanTinyCapsAreReadToTheEnd) {
+    std::string utf16 = "\xFE\xFF";
+    for (char16_t u : std::u16string_view(u"\u20AC\u20AC\u20AC\u20AC\u20AC\u20AC\u20AC y\n\u20AC\n\U0001F600 \u00C4\nx\n"))
+        utf16 += {char(u >> 8), char(u & 0xFF)};
+    terms = {"x"};
+    for (size_t cap = 2; cap <= 12; ++cap) {
+        lineCap = cap;
+        const auto lines = Scan(utf16);
+        ASSERT_EQ(Numbers(lines), (LineNos{4})) << "cap " << cap;
+    }
+    // A cap above the read block: the buffer grows to the cap, and three-byte
+    // characters seldom fill it to the last byte.
+    std::string longLine = "\xFE\xFF";
+    for (int i = 0; i < 200000; ++i) longLine += "\x20\xAC";
+    longLine += std::string("\0\n\0x\0\n", 6);
+    for (size_t cap : {size_t(256 * 1024 + 1), size_t(256 * 1024 + 2), size_t(300 * 1024)}) {
+        lineCap = cap;
+        ASSERT_EQ(Numbers(Scan(longLine)), (LineNos{2})) << "cap " << cap;
     }
 }
