@@ -11,8 +11,8 @@ char32_t FoldCodePoint(char32_t c) {
 }
 
 std::string ComparisonText(std::string_view text, bool caseSensitive) {
-    std::string utf8 = AsUtf8Text(text);
-    return caseSensitive ? utf8 : FoldCase(utf8);
+    if (!IsUtf8Text(text)) return ComparisonText(AsUtf8Text(text), caseSensitive);
+    return caseSensitive ? std::string(text) : FoldCase(text);
 }
 
 std::string FoldCase(std::string_view text) {

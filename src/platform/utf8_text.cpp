@@ -97,15 +97,19 @@ Utf8Char DecodeUtf8(std::string_view s) {
 
 size_t Utf8SequenceLength(std::string_view s) { return DecodeUtf8(s).length; }
 
-std::string AsUtf8Text(std::string_view text) {
+bool IsUtf8Text(std::string_view text) {
     size_t b = FirstNonAscii(text.data(), text.size());
     while (b < text.size()) {
         const size_t length = Utf8SequenceLength(text.substr(b));
-        if (length == 0) break;
+        if (length == 0) return false;
         b += length;
         b += FirstNonAscii(text.data() + b, text.size() - b);
     }
-    if (b == text.size()) return std::string(text);
+    return true;
+}
+
+std::string AsUtf8Text(std::string_view text) {
+    if (IsUtf8Text(text)) return std::string(text);
     std::string out;
     out.reserve(text.size() + text.size() / 2);
     for (char c : text) AppendUtf8(Windows1252CodePoint(static_cast<unsigned char>(c)), out);

@@ -45,6 +45,7 @@ inline size_t Utf8CharBytes(std::string_view s) {
     return length == 0 ? 1 : length;
 }
 
+bool IsUtf8Text(std::string_view text);
 // Text that is valid UTF-8 as it is; other text read as Windows-1252.
 std::string AsUtf8Text(std::string_view text);
 
