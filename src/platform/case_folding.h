@@ -13,6 +13,11 @@ namespace qf {
 
 char32_t FoldCodePoint(char32_t c);
 
+// The characters beyond ASCII whose folded form is ASCII: the long s and the
+// Kelvin sign. Only these can make an ASCII term match other letters.
+constexpr char32_t kLongS = 0x017F;
+constexpr char32_t kKelvinSign = 0x212A;
+
 // Every well-formed UTF-8 character folded; a byte that begins none is kept.
 std::string FoldCase(std::string_view text);
 

@@ -113,10 +113,27 @@ void LowerBytes(const char* in, char* out, size_t n) {
     for (; i < n; ++i) out[i] = AsciiLower(in[i]);
 }
 
-void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing) {
+// Copies the characters beyond ASCII from i on and returns where they end;
+// the long s (C5 BF) and the Kelvin sign (E2 84 AA) are noted as changing.
+size_t CopyBeyondAscii(const char* in, char* out, size_t i, size_t n, size_t base, std::vector<size_t>& changing) {
+    const size_t from = i;
+    const auto byte = [&](size_t at) { return at < n ? static_cast<unsigned char>(in[at]) : 0u; };
+    for (; i < n && byte(i) >= 0x80; ++i) {
+        if ((byte(i) == 0xC5 && byte(i + 1) == 0xBF) || (byte(i) == 0xE2 && byte(i + 1) == 0x84 && byte(i + 2) == 0xAA))
+            changing.push_back(base + i);
+    }
+    std::memcpy(out + from, in + from, i - from);
+    return i;
+}
+
+void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing, bool asciiOnly) {
     size_t i = 0;
     while (i < n) {
         i += LowerAsciiBytes(in + i, out + i, n - i);
+        if (asciiOnly) {
+            i = CopyBeyondAscii(in, out, i, n, base, changing);
+            continue;
+        }
         while (i < n && static_cast<unsigned char>(in[i]) >= 0x80) {
             const Utf8Char c = DecodeUtf8(std::string_view(in + i, n - i));
             const size_t length = c.length == 0 ? 1 : c.length;

@@ -18,7 +18,11 @@ size_t LowerAsciiBytes(const char* in, char* out, size_t n);
 // every byte keeps its place. The few characters whose folded form is longer
 // or shorter are copied as they are, and their offsets (plus base) appended
 // to `changing`: a line that holds one must be folded on its own.
-void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing);
+// asciiOnly: only ASCII text is looked for in the result, so the letters
+// beyond ASCII are copied; but for the two that fold to ASCII, which count
+// as changing.
+void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing,
+                   bool asciiOnly = false);
 
 size_t CountLineFeeds(const char* p, size_t n);
 

@@ -41,7 +41,7 @@ LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t
 void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
 void LineReader::FoldRange(size_t from, size_t to) {
-    if (fold_) FoldUtf8Bytes(buffer_.data() + from, folded_.data() + from, to - from, from, changing_);
+    if (fold_) FoldUtf8Bytes(buffer_.data() + from, folded_.data() + from, to - from, from, changing_, asciiNeedles_);
 }
 
 // The buffer's bytes before offset are dropped: so are their characters.

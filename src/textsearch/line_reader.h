@@ -33,6 +33,7 @@ struct TextLine {
     // holding one of the few characters whose folded form has another length
     // in UTF-8 (the Kelvin sign, the long s, ...): that line is folded on its
     // own, and only the characters line up. A piece keeps those unfolded.
+    // When only ASCII is looked for, letters beyond ASCII may stay unfolded.
     std::string_view folded;
     uint64_t offset = 0;      // where text starts within its line
     bool lineEnds = true;     // false: the line goes on in the next piece
@@ -83,6 +84,10 @@ public:
     // piece moves on: only a term longer than that (8 MiB) could be missed
     // where two pieces meet.
     void SetOverlap(size_t bytes);
+    // Every needle looked for in the comparison form is ASCII: letters
+    // beyond ASCII need not be folded (see FoldUtf8Bytes). Set before the
+    // first line is read.
+    void SetAsciiNeedles(bool asciiOnly) { asciiNeedles_ = asciiOnly; }
     size_t Overlap() const { return overlap_; }
     size_t LineCap() const { return cap_; }
 
@@ -117,6 +122,7 @@ private:
     ScanBuffers own_;
     TextDecoder source_;
     bool fold_;
+    bool asciiNeedles_ = false;
     bool eof_ = false;
     size_t cap_;
     size_t overlap_ = 0;

@@ -74,14 +74,14 @@ TermMatcher TermMatcher::FromOptions(const Options& options) {
             m.delimiter[size_t(i)] = true;
     }
     m.everyCharacterDelimits = !useList && !useOne;
-    // Beyond ASCII the list is looked up as the ASCII letters are: without
-    // regard to case; the one chosen delimiter as it is.
-    m.foldOtherDelimiters = useList;
+    // Beyond ASCII a character is looked up as an ASCII one is: in the list
+    // without regard to case; as the one chosen delimiter in comparison form.
+    m.foldOtherDelimiters = useList || !m.caseSensitive;
     if (useList) {
         for (const auto& [key, count] : included)
             if (const auto c = OtherCharacter(key)) m.otherDelimiters.push_back(FoldCodePoint(*c));
     } else if (useOne) {
-        if (const auto c = OtherCharacter(chosen)) m.otherDelimiters.push_back(*c);
+        if (const auto c = OtherCharacter(chosen)) m.otherDelimiters.push_back(m.foldOtherDelimiters ? FoldCodePoint(*c) : *c);
     }
     std::sort(m.otherDelimiters.begin(), m.otherDelimiters.end());
     return m;

@@ -95,6 +95,15 @@ TEST_F(EncodingsScan, CharactersWhoseFoldedFormIsShorterAreFoundAndCounted) {
     EXPECT_EQ(lines.at(1501).sLineText, text[1500]);
     EXPECT_EQ(lines.at(2501).mapTermPositions.at("stra\xC3\x9F" "e"), (Positions{0}));
     EXPECT_TRUE(Scan(Lines({"STRASSE"})).empty());  // simple folding: "ß" is not "ss"
+
+    // ASCII terms alone leave other letters unfolded, but for the two that
+    // fold to ASCII: the Kelvin sign and the long s.
+    terms = {"km", "gross"};
+    text[2500] = "gro\xC5\xBFs";
+    const auto ascii = Scan(Lines(text));
+    ASSERT_EQ(Numbers(ascii), (LineNos{1501, 2501}));
+    EXPECT_EQ(ascii.at(1501).mapTermPositions.at("km"), (Positions{2, 12}));
+    EXPECT_EQ(ascii.at(2501).mapTermPositions.at("gross"), (Positions{0}));
 }
 
 TEST_F(EncodingsScan, WholeWordsLookAtTheCharactersAroundAHit) {
@@ -112,6 +121,12 @@ TEST_F(EncodingsScan, WholeWordsLookAtTheCharactersAroundAHit) {
     const auto lines = Scan(Lines({quoted, "\xC3\xA9" "caf\xC3\xA9"}));
     ASSERT_EQ(Numbers(lines), (LineNos{1}));
     EXPECT_EQ(lines.at(1).mapTermPositions.at("caf\xC3\xA9"), (Positions{1}));
+
+    // A delimiter letter is one in either case, also around an ASCII term.
+    delimiters["\xC3\xA9"] = 0;  // é
+    options.SetMap(Opt::INCDELMMAP, delimiters);
+    terms = {"cafe"};
+    EXPECT_EQ(Numbers(Scan(Lines({"\xC3\x89" "cafe\xC3\xA9", "\xC3\x88" "cafe\xC3\xA8"}))), (LineNos{1}));  // ÉcafeÉ, ÈcafeÈ
 }
 
 TEST_F(EncodingsScan, BooleanQueriesAndStopTermsFoldToo) {
