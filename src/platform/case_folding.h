@@ -21,9 +21,9 @@ constexpr char32_t kKelvinSign = 0x212A;
 // Every well-formed UTF-8 character folded; a byte that begins none is kept.
 std::string FoldCase(std::string_view text);
 
-// The form in which a term and a text are compared: the text as UTF-8 (one
-// that is not valid UTF-8 read as Windows-1252, as files are), folded
-// unless the comparison regards case.
+// The form in which a term or a name is compared: the text as UTF-8 (a byte
+// that is not UTF-8 read as Windows-1252), folded unless the comparison
+// regards case.
 std::string ComparisonText(std::string_view text, bool caseSensitive);
 
 }  // namespace qf

@@ -112,7 +112,16 @@ std::string AsUtf8Text(std::string_view text) {
     if (IsUtf8Text(text)) return std::string(text);
     std::string out;
     out.reserve(text.size() + text.size() / 2);
-    for (char c : text) AppendUtf8(Windows1252CodePoint(static_cast<unsigned char>(c)), out);
+    for (size_t b = 0; b < text.size();) {
+        const size_t length = Utf8SequenceLength(text.substr(b));
+        if (length > 0) {
+            out.append(text.substr(b, length));
+            b += length;
+        } else {
+            AppendUtf8(Windows1252CodePoint(static_cast<unsigned char>(text[b])), out);
+            ++b;
+        }
+    }
     return out;
 }
 

@@ -46,7 +46,8 @@ inline size_t Utf8CharBytes(std::string_view s) {
 }
 
 bool IsUtf8Text(std::string_view text);
-// Text that is valid UTF-8 as it is; other text read as Windows-1252.
+// Text as UTF-8: each byte that begins no sequence read as its Windows-1252
+// character. It has as many characters as Utf8CharCount counts in text.
 std::string AsUtf8Text(std::string_view text);
 
 // Characters in text, a byte that begins no sequence being one.

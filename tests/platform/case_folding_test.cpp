@@ -17,6 +17,7 @@ TEST(CaseFolding, LettersOfEveryScriptFoldOneToOne) {
     // Text that is not UTF-8 is compared as Windows-1252.
     EXPECT_EQ(qf::ComparisonText("CAF\xC9", false), "caf\xC3\xA9");
     EXPECT_EQ(qf::ComparisonText("CAF\xC9", true), "CAF\xC3\x89");
+    EXPECT_EQ(qf::ComparisonText("\xC3\x89T\xC9", false), "\xC3\xA9t\xC3\xA9");  // as many characters as the views count
 }
 
 // A search for ASCII terms leaves other letters unfolded but for these two:
