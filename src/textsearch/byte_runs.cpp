@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-
 #include <string_view>
 
 #include "platform/case_fold.h"

@@ -60,8 +60,8 @@ void LongLineScan::Feed(const TextLine& piece, size_t overlap) {
     // and at up to two after it (a point or comma after a number, and the
     // next one): 1 and 2 bytes in ASCII, up to 4 and 5 in UTF-8. A hit judged
     // here has what follows it in this piece; one judged in the next piece
-    // has what goes before it there. When the overlap is short (a test's
-    // tiny cap) the ASCII context comes first.
+    // has what goes before it there. When the overlap is short (a small
+    // cap) the ASCII context comes first.
     const uint64_t before = 1 + uint64_t(std::clamp<int64_t>(int64_t(overlap) - int64_t(longest_) - 2, 0,
                                                              int64_t(kContextBefore) - 1));
     const uint64_t settled = piece.lineEnds ? end : end - overlap + before;
