@@ -157,6 +157,13 @@ size_t TextDecoder::Settle(char* from, size_t n, size_t room) {
         Keep(from, n);
         return DecodePending(from, room);
     }
+    if (file_.Position() <= checkedTo_) {
+        // Checked when the file was taken as UTF-8: only a sequence that
+        // this read cut waits for the next one.
+        const size_t whole = CompleteUtf8Length(std::string_view(from, n));
+        Keep(from + whole, n - whole);
+        return whole;
+    }
     const Utf8Run run = ValidUtf8Run(from, n);
     if (run.valid == n) return n;
     Keep(from + run.valid, n - run.valid);
@@ -199,6 +206,7 @@ void TextDecoder::Decide(const char* from, size_t n) {
 // Whether the file is valid UTF-8 from where Read goes on, up to the check
 // bound; carried: the start of a sequence that the block read so far cut.
 bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
+    checkedTo_ = file_.Position() - carriedBytes;
     if (fileEnd_) return carriedBytes == 0;
     const auto ahead = std::make_unique_for_overwrite<char[]>(kRawBlock + kUtf8MaxBytes);
     std::memcpy(ahead.get(), carried, carriedBytes);
@@ -215,6 +223,7 @@ bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
         if (run.valid < kept + got && (!run.cutShort || end)) return false;
         kept = kept + got - run.valid;
         std::memmove(ahead.get(), ahead.get() + run.valid, kept);
+        checkedTo_ = offset - kept;
         if (end) return true;
     }
     return true;

@@ -70,6 +70,7 @@ private:
     bool decided_ = false;  // UTF-8 or not is settled
     bool fileEnd_ = false;  // the file has given its last byte
     bool unchecked_ = false;
+    uint64_t checkedTo_ = 0;  // the file is known to be valid UTF-8 up to this offset
     // Bytes read from the file and not given out yet: the rest of a sequence
     // cut by a read, or what comes after a byte that had to be decoded.
     std::unique_ptr<char[]> pending_;
