@@ -1,5 +1,6 @@
 #include "textsearch/byte_runs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -112,27 +113,27 @@ void LowerBytes(const char* in, char* out, size_t n) {
     for (; i < n; ++i) out[i] = AsciiLower(in[i]);
 }
 
-// Copies the characters beyond ASCII from i on and returns where they end;
-// the long s (C5 BF) and the Kelvin sign (E2 84 AA) are noted as changing.
-size_t CopyBeyondAscii(const char* in, char* out, size_t i, size_t n, size_t base, std::vector<size_t>& changing) {
-    const size_t from = i;
-    const auto byte = [&](size_t at) { return at < n ? static_cast<unsigned char>(in[at]) : 0u; };
-    for (; i < n && byte(i) >= 0x80; ++i) {
-        if ((byte(i) == 0xC5 && byte(i + 1) == 0xBF) || (byte(i) == 0xE2 && byte(i + 1) == 0x84 && byte(i + 2) == 0xAA))
-            changing.push_back(base + i);
+// Notes where a character sequence begins in text (ascending).
+void FindSequence(const char* in, size_t n, std::string_view sequence, size_t base, std::vector<size_t>& at) {
+    for (const char* p = in; (p = static_cast<const char*>(std::memchr(p, sequence[0], size_t(in + n - p))));) {
+        if (std::string_view(p, size_t(in + n - p)).substr(0, sequence.size()) == sequence) at.push_back(base + size_t(p - in));
+        ++p;
     }
-    std::memcpy(out + from, in + from, i - from);
-    return i;
 }
 
 void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing, bool asciiOnly) {
+    if (asciiOnly) {
+        // Lowering A to Z leaves every byte above 0x7F as it is.
+        LowerBytes(in, out, n);
+        const size_t from = changing.size();
+        FindSequence(in, n, "\xC5\xBF", base, changing);      // the long s
+        FindSequence(in, n, "\xE2\x84\xAA", base, changing);  // the Kelvin sign
+        std::sort(changing.begin() + std::ptrdiff_t(from), changing.end());
+        return;
+    }
     size_t i = 0;
     while (i < n) {
         i += LowerAsciiBytes(in + i, out + i, n - i);
-        if (asciiOnly) {
-            i = CopyBeyondAscii(in, out, i, n, base, changing);
-            continue;
-        }
         while (i < n && static_cast<unsigned char>(in[i]) >= 0x80) {
             const Utf8Char c = DecodeUtf8(std::string_view(in + i, n - i));
             const size_t length = c.length == 0 ? 1 : c.length;
