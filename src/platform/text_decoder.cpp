@@ -9,6 +9,17 @@
 namespace qf {
 namespace {
 
+// memcpy and memmove with a count of zero may be handed a null pointer: the
+// pending buffer is not made before the first bytes are kept.
+void CopyBytes(char* to, const char* from, size_t n) {
+    if (n > 0) std::memcpy(to, from, n);
+}
+
+void MoveBytes(char* to, const char* from, size_t n) {
+    if (n > 0) std::memmove(to, from, n);
+}
+
+
 constexpr size_t kRawBlock = 64 * 1024;
 
 // How far from the start of p the bytes are well-formed UTF-8; cutShort:
@@ -39,7 +50,7 @@ struct Decoded {
 // Copies the ASCII characters at the start of the input, as many as fit.
 void CopyAscii(const char* in, size_t n, char* out, size_t room, Decoded& d) {
     const size_t run = FirstNonAscii(in + d.used, std::min(n - d.used, room - d.made));
-    std::memcpy(out + d.made, in + d.used, run);
+    CopyBytes(out + d.made, in + d.used, run);
     d.used += run;
     d.made += run;
 }
@@ -65,7 +76,7 @@ Decoded DecodeUtf8Bytes(const char* in, size_t n, bool final, char* out, size_t 
         const Utf8Char c = DecodeUtf8(std::string_view(in + d.used, n - d.used));
         if (c.cutShort && !final) break;
         if (c.length > 0) {
-            std::memcpy(out + d.made, in + d.used, c.length);
+            CopyBytes(out + d.made, in + d.used, c.length);
             d.made += c.length;
             d.used += c.length;
         } else {
@@ -134,7 +145,7 @@ size_t TextDecoder::ReadUnchecked(char* to, size_t n) {
     if (n < kUtf8MaxBytes || AtEnd()) return 0;
     if (!Utf8Mode() || Pending() >= kUtf8MaxBytes) return DecodePending(to, n);
     size_t got = Pending();
-    std::memcpy(to, PendingData(), got);
+    CopyBytes(to, PendingData(), got);
     pendingBegin_ = pendingEnd_ = 0;
     if (!fileEnd_) {
         const size_t r = file_.Read(to + got, n - got);
@@ -178,7 +189,7 @@ size_t TextDecoder::TakeMark(char* to, size_t got) {
     if (got >= 3 && byte(0) == 0xEF && byte(1) == 0xBB && byte(2) == 0xBF) {
         encoding_ = TextEncoding::Utf8WithMark;
         decided_ = true;
-        std::memmove(to, to + 3, got - 3);
+        MoveBytes(to, to + 3, got - 3);
         return got - 3;
     }
     if (got >= 2 && ((byte(0) == 0xFF && byte(1) == 0xFE) || (byte(0) == 0xFE && byte(1) == 0xFF))) {
@@ -209,7 +220,7 @@ bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
     checkedTo_ = file_.Position() - carriedBytes;
     if (fileEnd_) return carriedBytes == 0;
     const auto ahead = std::make_unique_for_overwrite<char[]>(kRawBlock + kUtf8MaxBytes);
-    std::memcpy(ahead.get(), carried, carriedBytes);
+    CopyBytes(ahead.get(), carried, carriedBytes);
     size_t kept = carriedBytes;
     uint64_t offset = file_.Position();
     uint64_t left = checkBytes_;
@@ -222,7 +233,7 @@ bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
         const Utf8Run run = ValidUtf8Run(ahead.get(), kept + got);
         if (run.valid < kept + got && (!run.cutShort || end)) return false;
         kept = kept + got - run.valid;
-        std::memmove(ahead.get(), ahead.get() + run.valid, kept);
+        MoveBytes(ahead.get(), ahead.get() + run.valid, kept);
         checkedTo_ = offset - kept;
         if (end) return true;
     }
@@ -264,11 +275,11 @@ bool TextDecoder::Refill() {
     if (pendingSize_ < kept + kRawBlock) {
         const size_t size = kept + kRawBlock + kUtf8MaxBytes;
         auto grown = std::make_unique_for_overwrite<char[]>(size);
-        std::memcpy(grown.get(), PendingData(), kept);
+        CopyBytes(grown.get(), PendingData(), kept);
         pending_ = std::move(grown);
         pendingSize_ = size;
     } else {
-        std::memmove(pending_.get(), PendingData(), kept);
+        MoveBytes(pending_.get(), PendingData(), kept);
     }
     pendingBegin_ = 0;
     pendingEnd_ = kept;
@@ -284,7 +295,7 @@ void TextDecoder::Keep(const char* from, size_t n) {
         pendingSize_ = std::max(n, kRawBlock + kUtf8MaxBytes);
         pending_ = std::make_unique_for_overwrite<char[]>(pendingSize_);
     }
-    std::memcpy(pending_.get(), from, n);
+    CopyBytes(pending_.get(), from, n);
     pendingBegin_ = 0;
     pendingEnd_ = n;
 }
