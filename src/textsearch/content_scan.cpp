@@ -9,14 +9,12 @@
 namespace qf {
 namespace {
 
-void ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines) {
-    ContentFile file = ContentFile::Open(path);
-    if (!file.IsOpen()) return;  // a file that does not open (or is no regular file) has no hit lines
-    {
-        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
-        ScanLines(context, reader, lines);
-    }
-    context.buffers.ReleaseIfGrown();
+// The find data of a file listed by name only, read where it is opened; a
+// file that does not open is looked at by its path. False when it is no
+// longer a file the search may select.
+bool ReadDetails(const ContentFile& file, const std::string& path, WIN32_FIND_DATAA& details) {
+    if (!file.IsOpen() && !GetFindData(path, details)) return false;
+    return !details.IsFolder() && details.nFileSize <= kMaxContentBytes;
 }
 
 // The one folder whose files keep the times reading gave them.
@@ -53,21 +51,56 @@ bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct&
     return true;
 }
 
+// A found file listed by name only gets the find data read with its content.
+bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, const FileReading& reading,
+                 int kind) {
+    if (!reading.withDetails) return RecordFound(context, entry, kind, reading.lines);
+    tagSelectedFileFolderStruct detailed = entry;
+    detailed.findData = reading.details;
+    detailed.findDataPending = false;
+    return RecordFound(context, detailed, kind, reading.lines);
+}
+
 }  // namespace
 
-void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderStruct& entry) {
+FileReading ReadFileContent(ContentScanContext& context, const std::string& path, int64_t linesLeft, bool withDetails) {
+    FileReading reading;
+    reading.withDetails = withDetails;
+    ContentFile file = ContentFile::Open(path, kMaxContentBytes, withDetails ? &reading.details : nullptr);
+    if (withDetails && !ReadDetails(file, path, reading.details)) {
+        reading.selectable = false;
+        return reading;
+    }
+    if (!file.IsOpen()) return reading;  // a file that does not open (or is no regular file) has no hit lines
+    {
+        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
+        ScanLines(context, reader, linesLeft, reading);
+    }
+    context.buffers.ReleaseIfGrown();
+    return reading;
+}
+
+void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, FileReading* readAhead) {
     if (!context.query.options) return;
     FileVerdict verdict{true, entry.resultKind};
-    MAP_LINES_WITH_HITS lines;
+    FileReading reading;
     const bool read = entry.resultKind == kKindFileContent;
     if (read) {
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
-        ScanFile(context, entry.ReadPath(), lines);
-        verdict = ApplyFileRule(context.query, lines);
+        const int64_t left = RunLinesLeft(context);
+        reading = readAhead ? std::move(*readAhead) : ReadFileContent(context, entry.ReadPath(), left, entry.findDataPending);
+        // Gone, or grown too large, since it was listed: it was never selected.
+        if (!reading.selectable) return;
+        KeepWithinRunLimit(reading, left);
+        verdict = ApplyFileRule(context.query, reading.lines);
         RestoreTimes(context, entry);
     }
-    if (verdict.found && !RecordFound(context, entry, verdict.kind, read ? lines : entry.nameHits)) return;
+    if (verdict.found) {
+        const bool made = read ? RecordFound(context, entry, reading, verdict.kind)
+                               : RecordFound(context, entry, verdict.kind, entry.nameHits);
+        if (!made) return;
+    }
     if (read && context.statistics) CountContentFile(*context.statistics, entry.extension, verdict.found);
     if (read && context.fileExamined) context.fileExamined(entry, verdict.found);
     context.bStopSearch = 0;
