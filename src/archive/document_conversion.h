@@ -34,6 +34,9 @@ struct ConversionContext {
     UserMessages& messages;
 };
 
+// True for the extensions that a converter turns into text ("doc", "pdf", any case).
+bool ConvertsDocument(const std::string& extension);
+
 // Converts a "doc" or "pdf" document (extension compared in lower case) and
 // waits for the converter; any other file is left alone. A converter that is
 // missing or fails counts as a failed conversion.

@@ -1,5 +1,6 @@
 #include "engine/file_phase.h"
 
+#include "archive/document_conversion.h"
 #include "engine/archive_steps.h"
 #include "engine/file_extension.h"
 #include "engine/file_passes.h"
@@ -44,12 +45,16 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     const Options& o = context.options;
     std::string extension = ExtensionOfName(listed.data.cFileName);
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
-    ++context.session.counters.nFilesExamined;
-    CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+    context.Show([&s = context.session, modes = context.modes, extension, binary = IsBinaryType(o, extension)] {
+        ++s.counters.nFilesExamined;
+        CountFileExamined(s.statistics, modes, extension, binary);
+    });
     if (!FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
     if (context.modes.content && context.archive) {
+        // A converter's logs and counters cannot wait: earlier folders have their turn first.
+        if (ConvertsDocument(entry.extension) && !context.Settle()) return;
         context.archive->Convert(entry);
         context.observer.StatusText(kSelecting);
     }
@@ -58,6 +63,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     MatchFileNames(context, entry);
     if (mode == ListingMode::Zip && o.On(Opt::CONVZIPCHK) && IsZipExtension(entry.extension) &&
         ArchiveSteps::MatchesZipName(o, entry.fileName) && context.archive) {
+        if (!context.Settle()) return;
         context.archive->Unzip(entry);
         context.observer.StatusText(kSelecting);
     }
@@ -72,8 +78,10 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
 void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& kept) {
     for (tagSelectedFileFolderStruct& entry : kept) {
         if (entry.resultKind == kKindFileContent && IsBinaryType(context.options, entry.extension)) {
-            ++context.session.counters.nBinarySkipped;
-            CountBinarySkipped(context.session.statistics);
+            context.Show([&s = context.session] {
+                ++s.counters.nBinarySkipped;
+                CountBinarySkipped(s.statistics);
+            });
             continue;
         }
         context.selected.push_back(std::move(entry));

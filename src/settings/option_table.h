@@ -238,4 +238,6 @@
     X(CFRESULTSC, Flag, 218, 1, "", nullptr) \
     X(CFWORDCHKB, Flag, 219, 0, "", nullptr) \
     X(CFPDFCHECK, Flag, 220, 0, "", nullptr) \
-    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr)
+    X(CFUNZIPCHK, Flag, 221, 0, "", nullptr) \
+    /* Beyond the original records: threads that read files (0: one per core). */ \
+    X(READTHREAD, IntState, 321, 0, "", nullptr)

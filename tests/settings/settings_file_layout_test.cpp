@@ -47,7 +47,7 @@ const char* const kEmptyModelRecords =
     "198 CFNWEXRDBN 199 CFDELCHKBX 200 ARCHIVNONE 201 ARCHIVEALL 202 ARCHIVEARC 203 ARCHIVECON "
     "204 ARCDFLEDIT 205 ZIPWORKDIR 206 WORDWRKDIR 207 PDFWORKDIR 208 WRDDFLEDIT 209 PDFDFLEDIT "
     "210 ZFNDFLTEXT 212 SUMSHWHIDE 213 WARNINGTMP 214 CFINONEFOL 215 CFINSUBFOL 216 CFINONEFOS "
-    "217 CFINSUBFOS 218 CFRESULTSC 219 CFWORDCHKB 220 CFPDFCHECK 221 CFUNZIPCHK 900 VEGVEGEVE";
+    "217 CFINSUBFOS 218 CFRESULTSC 219 CFWORDCHKB 220 CFPDFCHECK 221 CFUNZIPCHK 321 READTHREAD 900 VEGVEGEVE";
 
 int32_t Int32At(const std::string& file, size_t record, size_t offset) {
     uint32_t v = 0;
@@ -82,12 +82,12 @@ std::string WriteAndRead(const qf::Options& options, const qftest::TempDir& dir)
     return qftest::ReadFile(path);
 }
 
-TEST(SettingsFileLayout, EmptyModelIsExactly198RecordsInTableOrder) {
+TEST(SettingsFileLayout, EmptyModelIsExactly199RecordsInTableOrder) {
     qftest::TempDir dir;
     const qf::Options empty;  // no default lists loaded
     const std::string file = WriteAndRead(empty, dir);
     ASSERT_EQ(file.size() % kRecord, 0u);
-    ASSERT_EQ(file.size() / kRecord, 198u);
+    ASSERT_EQ(file.size() / kRecord, 199u);
 
     std::istringstream expected(kEmptyModelRecords);
     int32_t id = 0;
@@ -167,7 +167,7 @@ TEST(SettingsFileLayout, LongTextsAreCutInsideTheirFields) {
     const std::string file = WriteAndRead(o, dir);
     EXPECT_EQ(TextAt(file, 0, 14).size(), 259u);
     EXPECT_EQ(TextAt(file, 70, 274).size(), 5001u);
-    EXPECT_EQ(file.size(), 198 * kRecord);
+    EXPECT_EQ(file.size(), 199 * kRecord);
 }
 
 TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
@@ -178,7 +178,7 @@ TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
     ASSERT_TRUE(qf::SaveSettingsFile(o, dir / "a.SET", messages));
     const qf::Options empty;
     ASSERT_TRUE(qf::SaveSettingsFile(empty, dir / "a.SET", messages));
-    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 198 * kRecord);
+    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 199 * kRecord);
 }
 
 TEST(SettingsFileLayout, UnwritableTargetReports0069) {
