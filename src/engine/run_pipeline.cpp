@@ -1,7 +1,5 @@
 #include "engine/run_pipeline.h"
 
-#include <algorithm>
-
 #include "platform/file_info.h"
 #include "results/result_kind.h"
 
@@ -12,11 +10,6 @@ namespace {
 // then waits until the oldest ones have had it.
 constexpr size_t kMostWaitingFolders = 1024;
 constexpr size_t kMostWaitingEntries = 4096;
-
-int64_t MostLinesOf(const tagSelectedFileFolderStruct& entry, int64_t perFile) {
-    if (entry.resultKind == kKindFileContent) return std::max<int64_t>(1, perFile);
-    return std::max<int64_t>(1, int64_t(entry.nameHits.size()));
-}
 
 }  // namespace
 
@@ -36,13 +29,12 @@ RunPipeline::RunPipeline(RunContext& context, SearchObserver& shown, int threads
         readAhead_ = std::make_unique<ReadAhead>(context.query, context.session.bStopRequest, threads);
 }
 
-// True when the folders waiting cannot end the run by the display limit nor
-// bring the result files past it: the walk then sees the run as their turns
-// will leave it.
+// True when the folders waiting cannot bring the result files past the
+// display limit (each entry makes at most one): the walk's test of that
+// limit then gives what it gives after their turns. A turn that ends the
+// run otherwise only drops what the walk did meanwhile.
 bool RunPipeline::Safe() const {
-    const RunCounters& counters = context_.session.counters;
-    return counters.nResultLines.load() + waitingLines_ <= context_.maxLines &&
-           counters.nResultFiles.load() + int64_t(waitingEntries_) <= context_.maxLines;
+    return context_.session.counters.nResultFiles.load() + int64_t(waitingEntries_) <= context_.maxLines;
 }
 
 bool RunPipeline::BeginFolder() {
@@ -59,15 +51,12 @@ bool RunPipeline::BeginFolder() {
 void RunPipeline::Push(FolderBatch batch) {
     batch.shown = context_.effects.TakeHeld();
     if (ended_) return;
-    const int64_t perFile = context_.options.Int(Opt::RESLINENUM);
     batch.tickets.resize(batch.selected.size());
     for (size_t i = 0; i < batch.selected.size(); ++i) {
         const tagSelectedFileFolderStruct& entry = batch.selected[i];
-        batch.mostLines += MostLinesOf(entry, perFile);
         if (readAhead_ && entry.resultKind == kKindFileContent) batch.tickets[i] = readAhead_->Add(entry);
     }
     waitingEntries_ += batch.selected.size();
-    waitingLines_ += batch.mostLines;
     waiting_.push_back(std::move(batch));
     if (!readAhead_) {
         TakeTurnsUntil([this] { return waiting_.empty(); });
@@ -105,7 +94,6 @@ void RunPipeline::TakeTurnsUntil(const std::function<bool()>& enough) {
         FolderBatch batch = std::move(waiting_.front());
         waiting_.pop_front();
         waitingEntries_ -= batch.selected.size();
-        waitingLines_ -= batch.mostLines;
         TakeTurn(batch);
     }
 }
@@ -143,7 +131,6 @@ void RunPipeline::End() {
     for (FolderBatch& batch : waiting_) batch.shown.clear();
     waiting_.clear();
     waitingEntries_ = 0;
-    waitingLines_ = 0;
 }
 
 }  // namespace qf

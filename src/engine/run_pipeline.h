@@ -7,8 +7,8 @@
 // threads while the walk goes on, and the turns still come one by one in the
 // walk's order, so that records, numbering, counters and logs are the same.
 //
-// The walk goes ahead only while the folders waiting cannot reach the
-// display limit: nearer to it, each folder first waits until every earlier
+// The walk goes ahead only while what it tests of the earlier folders'
+// results is known (see Safe); otherwise a folder waits until every earlier
 // one has had its turn, as it does with one thread. Work done ahead of a
 // turn that ends the run (a Stop, the display limit) is dropped unseen.
 
@@ -35,7 +35,6 @@ struct FolderBatch {
     std::string folder;
     FILETIME lastAccess;
     FILETIME lastWrite;
-    int64_t mostLines = 0;  // the most result lines the entries can make
 };
 
 class RunPipeline {
@@ -67,7 +66,6 @@ private:
     std::unique_ptr<ReadAhead> readAhead_;
     std::deque<FolderBatch> waiting_;
     size_t waitingEntries_ = 0;
-    int64_t waitingLines_ = 0;
     bool ended_ = false;
 };
 
