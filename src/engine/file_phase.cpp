@@ -23,6 +23,7 @@ tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct&
     entry.extension = std::move(extension);
     entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
     entry.findData = listed.data;
+    entry.findDataPending = !listed.detailed;
     if (folder.IsArchiveFolder() && context.archive) context.archive->FillColumns(folder, entry);
     return entry;
 }
@@ -49,7 +50,9 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
         ++s.counters.nFilesExamined;
         CountFileExamined(s.statistics, modes, extension, binary);
     });
-    if (!FilePasses(o, listed.data, context.now)) return;
+    // Without its details the file passes the rules but for the size bound,
+    // which its reading applies.
+    if (listed.detailed && !FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
     if (context.modes.content && context.archive) {
@@ -88,17 +91,33 @@ void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& k
     }
 }
 
+// A file's times and size may wait until it is read when nothing before
+// needs them: a content search without name searches, date, time and size
+// rules or restoring of times, of a file that is neither converted,
+// unzipped nor kept out as binary (those depend on the size bound at once).
+bool DetailsCanWait(const RunContext& context, const std::string& name, ListingMode mode) {
+    if (!context.detailsCanWait || mode != ListingMode::Normal) return false;
+    const std::string extension = ExtensionOfName(name);
+    return !IsBinaryType(context.options, extension) && !ConvertsDocument(extension) && !IsZipExtension(extension);
+}
+
 }  // namespace
+
+bool DetailsCanWaitInRun(const Options& options, const SearchModes& modes) {
+    return modes.content && !modes.byFileName && !modes.fileNames && !modes.extensions &&
+           !options.On(Opt::RESTORETIM) && !SizeOrTimeRulesOn(options);
+}
 
 void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const std::string& pattern, ListingMode mode) {
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<tagSelectedFileFolderStruct> kept;
     for (FolderEntry& listed : context.listing) {
-        // Times and size are read only for names that match; a file that
-        // vanished since the listing is passed over.
+        // Times and size are read only for names that match, and only when
+        // needed before the file is read; a file that vanished since the
+        // listing is passed over.
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName) &&
-            LoadEntryDetails(folder.sWorkingFolder, listed)) {
+            (DetailsCanWait(context, listed.data.cFileName, mode) || LoadEntryDetails(folder.sWorkingFolder, listed))) {
             context.observer.CurrentName(listed.data.cFileName);
             SelectFile(context, folder, listed, pattern, mode, kept);
             if (restore) {

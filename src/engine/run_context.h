@@ -40,6 +40,7 @@ struct RunContext {
     ArchiveSteps* archive = nullptr;  // unzip and conversion, set up with the rules
     RunPipeline* pipeline = nullptr;  // the folders' turns
     int64_t maxLines = 0;   // SEARCHMAXL, at most kSystemLineLimit
+    bool detailsCanWait = false;  // files of a plain content search are selected by name alone
 
     std::deque<tagSelectedFileFolderStruct> selected;  // the selected-file list
     std::vector<FolderEntry> listing;                  // the current folder's entries

@@ -63,8 +63,9 @@ void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::
 
 // With SUBFOLDERS 0: the names of the immediate subfolders are matched instead of walked.
 void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
-    for (const FolderEntry& listed : context.listing) {
-        if (listed.data.IsFolder() && listed.enterable) {
+    for (FolderEntry& listed : context.listing) {
+        // The times of a folder found by its name are read for its record.
+        if (listed.data.IsFolder() && listed.enterable && LoadEntryDetails(folder.sWorkingFolder, listed)) {
             context.observer.CurrentName(listed.data.cFileName);
             tagSelectedFileFolderStruct entry;
             entry.folderPath = folder.sWorkingFolder;
@@ -84,6 +85,10 @@ void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
 FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     FolderBatch batch;
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return batch;
+    FolderHandle handle(folder.sWorkingFolder);
+    bool refused = false;
+    const bool identified = IdentifyFolder(folder, handle, refused);
+    if (refused) return batch;
     context.Show([&s = context.session, modes = context.modes] {
         ++s.counters.nFoldersExamined;
         StartNextFolder(s.statistics);
@@ -91,6 +96,7 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
     });
     context.observer.CurrentName(folder.sWorkingFolder);
 
+    // The folder's times are taken before it is read.
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     WIN32_FIND_DATAA ownTimes;
     batch.restoreTimes = restore && GetFindData(folder.sWorkingFolder, ownTimes);
@@ -100,8 +106,7 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
         batch.lastWrite = ownTimes.ftLastWriteTime;
     }
 
-    const bool identified = EnsureAncestry(folder);
-    const bool listed = ListFolder(folder.sWorkingFolder, context.listing);
+    const bool listed = handle.List(context.listing);
     if (context.options.On(Opt::SUBFOLDERS))
         QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
     else if (context.modes.folderNames)
@@ -193,6 +198,7 @@ void SearchRun(Session& session, const Options& startOptions, const std::vector<
     RunContext context{session, options, query, effects, walkObserver, messages, SearchModes::FromOptions(options)};
     context.now = now;
     context.maxLines = options.Int(Opt::SEARCHMAXL);
+    context.detailsCanWait = DetailsCanWaitInRun(options, context.modes);
 
     FOLDER_QUEUE queue;
     StartOfRun(context, queue);
