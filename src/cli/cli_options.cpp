@@ -62,6 +62,8 @@ void AddSearchOptions(CLI::App& app, CliOptions& o) {
     oneLine->excludes(any)->excludes(none);
     app.add_option("--max-lines", o.maxLines, "Result line limit (SEARCHMAXL)")->check(CLI::Range(0, 10000));
     app.add_option("--per-file", o.perFile, "Lines with hits per file (RESLINENUM)")->check(CLI::NonNegativeNumber);
+    app.add_option("--threads", o.threads, "Threads that read files, 0 for one per core (READTHREAD)")
+        ->check(CLI::Range(0, 64));
     auto* boolean = app.add_option("-b,--boolean", o.booleanQuery, "A Boolean query, evaluated per file");
     auto* line = app.add_option("--line-boolean", o.lineBooleanQuery, "A Boolean query, evaluated per line");
     boolean->excludes(line);

@@ -77,6 +77,9 @@ void SearchBySection(Builder& b) {
     b.Entry("Folder for converting Word documents to text", b.o.Text(Opt::WORDWRKDIR));
     b.Entry("Folder for converting Pdf documents to text", b.o.Text(Opt::PDFWORKDIR));
     b.Entry("Folder for Unzipping Zip files", b.o.Text(Opt::ZIPWORKDIR));
+    // A preference of our own, described only when changed from its default (one per core).
+    if (b.o.Int(Opt::READTHREAD) != InfoOf(Opt::READTHREAD).defaultNumber)
+        b.Entry("Threads for reading files", Number(b.o.Int(Opt::READTHREAD)));
     b.OnIf(Opt::ARCHIVNONE, b.src.report ? "No File Attributes check for ARCHIVE files (default). "
                                          : "No File Attributes check for ARCHIVE files (default).  ");
     b.OnIf(Opt::ARCHIVEALL, "File Attributes check for Archive files and their contents too.  ");

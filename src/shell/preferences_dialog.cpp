@@ -1,10 +1,14 @@
 #include "shell/preferences_dialog.h"
 
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "archive/search_folders.h"
 #include "shell/dialog_parts.h"
@@ -46,6 +50,13 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     showWarning_ = Box("Automatically displayed the warning window when start a search process. ", "showWarning",
                        !options_.On(Opt::WARNINGTMP));
 
+    // READTHREAD, a preference of our own: 0 reads with one thread per core.
+    readThreads_ = new QSpinBox;
+    readThreads_->setObjectName(QStringLiteral("readThreads"));
+    readThreads_->setRange(0, 64);
+    readThreads_->setValue(int(std::clamp<int64_t>(options_.Int(Opt::READTHREAD), 0, 64)));
+    readThreads_->setSpecialValueText(QStringLiteral("one per core"));
+
     auto* show = Button("Show", "showTemporary");
     auto* close = Button("CLOSE", "close");
     close->setDefault(true);
@@ -54,6 +65,9 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
 
     auto* layout = new QVBoxLayout(this);
     for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_}) layout->addWidget(box);
+    auto* reading = new QFormLayout;
+    reading->addRow(QStringLiteral("Threads for reading files"), readThreads_);
+    layout->addLayout(reading);
     auto* folders = new QHBoxLayout;
     folders->addWidget(new QLabel(QStringLiteral("Temporary folders ")));
     folders->addWidget(show);
@@ -80,6 +94,7 @@ void PreferencesDialog::accept() {
     options_.SetInt(Opt::SEARCHENDB, endSound_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::SUMSHWHIDE, showSummary_->isChecked() ? 0 : 1);
     options_.SetInt(Opt::WARNINGTMP, showWarning_->isChecked() ? 0 : 1);
+    options_.SetInt(Opt::READTHREAD, readThreads_->value());
     statistics_.SetKeepHidden(!showSummary_->isChecked());
     QDialog::accept();
 }

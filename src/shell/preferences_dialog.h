@@ -1,7 +1,7 @@
 #pragma once
 // Dialog 147 "Preferences.": the end-of-search message and sound, whether the
 // statistics window and the temporary-folder warning appear when a search
-// starts, and where the temporary folders are.
+// starts, where the temporary folders are, and how many threads read files.
 
 #include <QDialog>
 #include <string>
@@ -11,6 +11,7 @@
 #include "shell/statistics_window.h"
 
 class QCheckBox;
+class QSpinBox;
 
 namespace qf::shell {
 
@@ -21,7 +22,7 @@ public:
     PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages, std::string appHome,
                       QWidget* parent = nullptr);
 
-    // CLOSE: the four boxes go into the options; the statistics window's
+    // CLOSE: the four boxes and the threads go into the options; the statistics window's
     // "Do not show" box follows the summary box. The close box stores nothing.
     void accept() override;
 
@@ -36,6 +37,7 @@ private:
     QCheckBox* endSound_ = nullptr;
     QCheckBox* showSummary_ = nullptr;
     QCheckBox* showWarning_ = nullptr;
+    QSpinBox* readThreads_ = nullptr;
 };
 
 }  // namespace qf::shell

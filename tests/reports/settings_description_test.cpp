@@ -107,3 +107,15 @@ TEST(SettingsDescription, SummaryLinesOfAContentSearch) {
         "Active Comments : OFF."};
     EXPECT_EQ(DescriptionSummaryLines(o), expected);
 }
+
+TEST(SettingsDescription, ThreadsForReadingFilesOnlyWhenChosen) {
+    Options o;
+    auto mentioned = [](const BAZ_ACTIVE_LIST& list) {
+        for (const auto& e : list)
+            if (e.text.find("Threads for reading files") != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_FALSE(mentioned(BuildScreenDescription(o, {})));  // the default leaves the description as it was
+    o.SetInt(Opt::READTHREAD, 2);
+    EXPECT_TRUE(HasEntry(BuildScreenDescription(o, {}), "Threads for reading files", "2"));
+}

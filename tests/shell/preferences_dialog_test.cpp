@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <gtest/gtest.h>
 
 #include "platform/user_messages.h"
@@ -70,6 +71,21 @@ TEST_F(PreferencesDialogTest, CloseStoresTheBoxesAndTheStatisticsWindowFollows) 
     again.accept();
     EXPECT_EQ(options.Int(qf::Opt::SUMSHWHIDE), 0);
     EXPECT_FALSE(statistics.KeepHidden());
+}
+
+TEST_F(PreferencesDialogTest, ThreadsForReadingFilesShowAndStoreTheirOption) {
+    options.SetInt(qf::Opt::READTHREAD, 500);  // from a settings file: shown at the most the field takes
+    PreferencesDialog dialog(options, statistics, messages, "/home/q");
+    auto* threads = dialog.findChild<QSpinBox*>("readThreads");
+    ASSERT_NE(threads, nullptr);
+    EXPECT_EQ(threads->value(), 64);
+    threads->setValue(0);
+    EXPECT_EQ(threads->text(), QStringLiteral("one per core"));
+    threads->setValue(3);
+    dialog.reject();
+    EXPECT_EQ(options.Int(qf::Opt::READTHREAD), 500);
+    dialog.findChild<QPushButton*>("close")->click();
+    EXPECT_EQ(options.Int(qf::Opt::READTHREAD), 3);
 }
 
 TEST_F(PreferencesDialogTest, ShowNamesTheDialogTextsElseTheWorkingFolders) {
