@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "results/hit_types.h"
+#include "results/line_cut.h"
 #include "textsearch/comment_rule.h"
 #include "textsearch/line_reader.h"
 #include "textsearch/query_context.h"
@@ -26,9 +27,6 @@ struct LongLineFindings {
     int32_t startTermAt = -1;   // where the start term first is, or -1 (when looked for)
     std::string text;           // the kept bytes and the note
 };
-
-// The note that ends the kept text of a cut line: " [line cut at 16 MiB]".
-std::string LineCutNote(size_t keptBytes);
 
 class LongLineScan {
 public:
