@@ -38,15 +38,22 @@ LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t
 
 void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
-void LineReader::FoldRange(size_t from, size_t to) {
-    if (fold_) LowerBytes(buffer_.data() + from, folded_.data() + from, to - from);
+// Folds what a line handed out needs and is not folded yet: lines passed
+// over by SkipLinesWithout are never folded.
+void LineReader::FoldUpTo(size_t to) {
+    if (!fold_) return;
+    const size_t from = std::max(foldedEnd_, begin_);
+    if (to > from) LowerBytes(buffer_.data() + from, folded_.data() + from, to - from);
+    foldedEnd_ = std::max(foldedEnd_, to);
 }
 
 bool LineReader::Fill() {
     if (eof_) return false;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-        if (fold_) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
+        if (fold_ && foldedEnd_ > begin_)
+            std::memmove(folded_.data(), folded_.data() + begin_, foldedEnd_ - begin_);
+        foldedEnd_ = foldedEnd_ > begin_ ? foldedEnd_ - begin_ : 0;
         end_ -= begin_;
         bufferStart_ += begin_;
         begin_ = 0;
@@ -67,12 +74,12 @@ bool LineReader::Fill() {
     // would cost one more system call for nothing.
     if (n < wanted) eof_ = true;
     if (n == 0) return false;
-    FoldRange(end_, end_ + n);
     end_ += n;
     return true;
 }
 
 void LineReader::Emit(TextLine& line, size_t length, bool lineEnds) {
+    FoldUpTo(begin_ + length);
     line.text = std::string_view(buffer_.data() + begin_, length);
     line.folded = std::string_view(Folded() + begin_, length);
     line.offset = lineOffset_;
@@ -124,11 +131,12 @@ size_t LineReader::CompleteEnd() const {
     return lf == std::string_view::npos ? begin_ : begin_ + lf + 1;
 }
 
-// The earliest needle in folded from begin_ on (folded ends with the last
-// complete line), or folded.size(). What an earlier call found or ruled out
-// is not searched again.
-size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
-    const size_t region = folded.size();
+// The earliest needle in text from begin_ on (text ends with the last
+// complete line), or text.size(). The text is as read: needles are matched
+// in either case when the reader folds. What an earlier call found or ruled
+// out is not searched again.
+size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view text) {
+    const size_t region = text.size();
     const uint64_t start = bufferStart_ + begin_;
     size_t hit = region;
     for (size_t i = 0; i < needles.finders_.size(); ++i) {
@@ -140,7 +148,8 @@ size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
         const size_t limit = hit == region ? region : std::min(region, hit - 1 + n);
         const size_t from = size_t(mark.clear - bufferStart_);
         if (!mark.found && from + n <= limit) {
-            const size_t p = needle.Find(folded.substr(0, limit), from);
+            const std::string_view searched = text.substr(0, limit);
+            const size_t p = fold_ ? needle.FindAnyCase(searched, from) : needle.Find(searched, from);
             searched_ += (p == std::string_view::npos ? limit : p + n) - from;
             if (p != std::string_view::npos)
                 mark = {bufferStart_ + p, true};
@@ -158,11 +167,11 @@ size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
     const size_t region = CompleteEnd();
     if (region == begin_) return 0;
 
-    const std::string_view folded(Folded(), region);
-    const size_t hit = NextNeedle(needles, folded);
+    const std::string_view text(buffer_.data(), region);
+    const size_t hit = NextNeedle(needles, text);
     size_t stop = region;
     if (hit < region) {
-        const size_t lf = folded.substr(0, hit).rfind('\n');
+        const size_t lf = text.substr(0, hit).rfind('\n');
         stop = (lf == std::string_view::npos || lf < begin_) ? begin_ : lf + 1;
     }
     const char* base = buffer_.data();

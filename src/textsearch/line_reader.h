@@ -1,8 +1,9 @@
 #pragma once
 // Reads a file as lines split at LF (a CR before the LF dropped) through one
-// large buffer, keeping a case-folded copy of the buffer beside it so that a
-// line's comparison form costs nothing extra. A line longer than a cap comes
-// in pieces, so that no line makes the buffers grow past the cap.
+// large buffer, keeping a case-folded copy of the lines it hands out beside
+// it, in place, so that a line's comparison form is a view like its text.
+// Lines it skips are searched as read and never folded. A line longer than a
+// cap comes in pieces, so that no line makes the buffers grow past the cap.
 
 #include <cstdint>
 #include <string>
@@ -93,8 +94,8 @@ private:
     bool Fill();                      // reads one more block; false at the end of the file
     void Emit(TextLine& line, size_t length, bool lineEnds);
     size_t CompleteEnd() const;       // end of the last complete line in the buffer
-    void FoldRange(size_t from, size_t to);
-    size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
+    void FoldUpTo(size_t to);
+    size_t NextNeedle(SkipNeedles& needles, std::string_view text);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
     ScanBuffers own_;
@@ -109,6 +110,7 @@ private:
     std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte
     size_t end_ = 0;    // one past the last byte read
+    size_t foldedEnd_ = 0;  // the folded copy holds begin_ up to here
     uint64_t bufferStart_ = 0;  // file offset of the buffer's first byte
     uint64_t searched_ = 0;
 };

@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "platform/case_fold.h"
+#include "textsearch/byte_runs.h"
+
 namespace qf {
 namespace {
 
@@ -40,6 +43,29 @@ size_t TermFinder::Find(std::string_view text, size_t from) const {
         const size_t start = size_t(static_cast<const char*>(p) - data) - rare_;
         // The last byte first: a cheap refusal of most candidates.
         if (data[start + n - 1] == needle_[n - 1] && std::memcmp(data + start, needle_.data(), n) == 0) return start;
+        at = start + rare_ + 1;
+    }
+    return std::string_view::npos;
+}
+
+size_t TermFinder::FindAnyCase(std::string_view text, size_t from) const {
+    const size_t n = needle_.size();
+    if (from > text.size() || n > text.size() - from) return n == 0 && from <= text.size() ? from : std::string_view::npos;
+    if (n == 0) return from;
+    const char* data = text.data();
+    const char rareByte = needle_[rare_];
+    const char otherCase = AsciiUpper(rareByte);
+    size_t at = from + rare_;
+    const size_t last = text.size() - n + rare_;
+    while (at <= last) {
+        const char* p = FindEitherByte(data + at, last - at + 1, rareByte, otherCase);
+        if (!p) return std::string_view::npos;
+        const size_t start = size_t(p - data) - rare_;
+        size_t i = n - 1;  // the last byte first, as above
+        if (AsciiLower(data[start + i]) == needle_[i])
+            for (i = 0; i < n && AsciiLower(data[start + i]) == needle_[i]; ++i) {
+            }
+        if (i == n) return start;
         at = start + rare_ + 1;
     }
     return std::string_view::npos;

@@ -15,6 +15,9 @@ public:
     const std::string& Needle() const { return needle_; }
     // First occurrence at or after from, or npos. An empty needle is found at from.
     size_t Find(std::string_view text, size_t from = 0) const;
+    // The same in text that is not folded: an ASCII letter of the needle (a
+    // folded term) matches in either case, so the text need not be folded first.
+    size_t FindAnyCase(std::string_view text, size_t from = 0) const;
 
 private:
     std::string needle_;
