@@ -240,7 +240,7 @@ TEST(ResultPreview, HostileFileInAResultsPlace) {
         const pid_t pid = fork();
         if (pid == 0) {
             alarm(60);
-#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)  // they reserve a huge address space
             const rlimit memory{size_t(768) << 20, size_t(768) << 20};
             setrlimit(RLIMIT_AS, &memory);
 #endif
