@@ -1,6 +1,7 @@
 #include "engine/read_ahead.h"
 
 #include <limits>
+#include <system_error>
 #include <string>
 
 namespace qf {
@@ -46,7 +47,13 @@ ReadAhead::ReadAhead(const QueryContext& query, const std::atomic<int>& stopRequ
     : window_(kFilesAheadPerThread * size_t(std::max(threads, 1))) {
     for (int i = 0; i < std::max(threads, 1); ++i)
         readers_.push_back(std::make_unique<Reader>(query, stopRequest, abandon_));
-    for (size_t i = 1; i < readers_.size(); ++i) helpers_.emplace_back([this, i] { Help(*readers_[i]); });
+    for (size_t i = 1; i < readers_.size(); ++i) {
+        try {
+            helpers_.emplace_back([this, i] { Help(*readers_[i]); });
+        } catch (const std::system_error&) {
+            break;  // fewer helpers: the run's own thread reads what they do not
+        }
+    }
 }
 
 ReadAhead::~ReadAhead() {
