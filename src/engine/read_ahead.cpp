@@ -66,13 +66,20 @@ uint64_t ReadAhead::Add(const tagSelectedFileFolderStruct& entry) {
     Slot& slot = slots_.emplace_back();
     slot.path = entry.ReadPath();
     slot.withDetails = entry.findDataPending;
-    changed_.notify_one();
     return first_ + slots_.size() - 1;
 }
 
-bool ReadAhead::Ready(uint64_t ticket) {
+void ReadAhead::Wake() {
     std::lock_guard lock(mutex_);
-    return ticket >= first_ && ticket - first_ < slots_.size() && slots_[ticket - first_].state == Slot::State::Done;
+    if (waiting_ > 0 && CanStart()) changed_.notify_all();
+}
+
+// Moves the mark of files read past every file now done.
+void ReadAhead::NoteRead() {
+    uint64_t ticket = readBefore_.load(std::memory_order_relaxed);
+    while (ticket >= first_ && ticket - first_ < slots_.size() && slots_[ticket - first_].state == Slot::State::Done)
+        ++ticket;
+    readBefore_.store(ticket, std::memory_order_release);
 }
 
 void ReadAhead::Abandon() {
@@ -101,13 +108,16 @@ void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader) {
     heldBytes_ += slot.bytes;
     slot.reading = std::move(reading);
     slot.state = Slot::State::Done;
+    NoteRead();
     changed_.notify_all();
 }
 
 void ReadAhead::Help(Reader& reader) {
     std::unique_lock lock(mutex_);
     for (;;) {
+        ++waiting_;
         changed_.wait(lock, [this] { return quit_ || CanStart(); });
+        --waiting_;
         if (quit_) return;
         ReadNext(lock, reader);
     }
@@ -128,7 +138,8 @@ FileReading ReadAhead::Take(uint64_t ticket) {
     heldBytes_ -= slots_.front().bytes;
     slots_.pop_front();
     ++first_;
-    changed_.notify_all();
+    // The window moved on: a helper that waited for it may start.
+    if (waiting_ > 0 && CanStart()) changed_.notify_all();
     return reading;
 }
 

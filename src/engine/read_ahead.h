@@ -29,9 +29,11 @@ public:
     ReadAhead& operator=(const ReadAhead&) = delete;
 
     // Queues the text of a selected file; tickets count from 0 in this order.
+    // The helpers start on what was queued when Wake is called.
     uint64_t Add(const tagSelectedFileFolderStruct& entry);
-    // True when the file of `ticket` has been read.
-    bool Ready(uint64_t ticket);
+    void Wake();
+    // True when the files of every ticket up to `ticket` have been read.
+    bool ReadThrough(uint64_t ticket) const { return ticket < readBefore_.load(std::memory_order_acquire); }
     // The reading of `ticket`, the oldest one not taken yet. Read on the
     // calling thread when no helper has started it; while a helper reads
     // it, the calling thread reads the files after it.
@@ -47,6 +49,7 @@ private:
     void Help(Reader& reader);
     bool CanStart() const;
     void ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader);
+    void NoteRead();
 
     const size_t window_;  // files read ahead of the oldest one not taken
     std::atomic<bool> abandon_{false};
@@ -56,6 +59,8 @@ private:
     uint64_t first_ = 0;      // the oldest ticket not taken
     uint64_t next_ = 0;       // the oldest ticket not started
     size_t heldBytes_ = 0;    // hit lines read and not taken yet
+    std::atomic<uint64_t> readBefore_{0};  // every ticket below it has been read
+    int waiting_ = 0;         // helpers asleep for want of a file to read
     bool quit_ = false;
     std::vector<std::unique_ptr<Reader>> readers_;  // the run's thread's first, then one per helper
     std::vector<std::thread> helpers_;

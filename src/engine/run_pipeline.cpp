@@ -56,6 +56,7 @@ void RunPipeline::Push(FolderBatch batch) {
         const tagSelectedFileFolderStruct& entry = batch.selected[i];
         if (readAhead_ && entry.resultKind == kKindFileContent) batch.tickets[i] = readAhead_->Add(entry);
     }
+    if (readAhead_) readAhead_->Wake();
     waitingEntries_ += batch.selected.size();
     waiting_.push_back(std::move(batch));
     if (!readAhead_) {
@@ -67,8 +68,8 @@ void RunPipeline::Push(FolderBatch batch) {
     TakeTurnsUntil([this] {
         if (waiting_.empty()) return true;
         if (waiting_.size() > kMostWaitingFolders || waitingEntries_ > kMostWaitingEntries) return false;
-        for (const auto& ticket : waiting_.front().tickets)
-            if (ticket && !readAhead_->Ready(*ticket)) return true;
+        for (auto ticket = waiting_.front().tickets.rbegin(); ticket != waiting_.front().tickets.rend(); ++ticket)
+            if (*ticket) return !readAhead_->ReadThrough(**ticket);
         return false;
     });
 }
