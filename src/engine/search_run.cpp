@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <thread>
 #include <system_error>
+#include <thread>
 
 #include "engine/archive_steps.h"
 #include "engine/display_mode_observer.h"
