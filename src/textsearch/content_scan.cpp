@@ -89,7 +89,8 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
         const int64_t left = RunLinesLeft(context);
-        reading = readAhead ? std::move(*readAhead) : ReadFileContent(context, entry.ReadPath(), left, entry.findDataPending);
+        reading = readAhead ? std::move(*readAhead)
+                            : ReadFileContent(context, entry.ReadPath(), left, entry.findDataPending);
         // Gone, or grown too large, since it was listed: it was never selected.
         if (!reading.selectable) return;
         KeepWithinRunLimit(reading, left);

@@ -50,7 +50,8 @@ size_t TermFinder::Find(std::string_view text, size_t from) const {
 
 size_t TermFinder::FindAnyCase(std::string_view text, size_t from) const {
     const size_t n = needle_.size();
-    if (from > text.size() || n > text.size() - from) return n == 0 && from <= text.size() ? from : std::string_view::npos;
+    if (from > text.size() || n > text.size() - from)
+        return n == 0 && from <= text.size() ? from : std::string_view::npos;
     if (n == 0) return from;
     const char* data = text.data();
     const char rareByte = needle_[rare_];

@@ -199,7 +199,8 @@ protected:
         for (const std::string& name : watcher.names) out << "name " << name << "\n";
         for (const char* log : {"Pdfdefault.log", "WordDefault.log", "ZipDefault.log"})
             out << "log " << log << "\n" << qftest::ReadFile(home_ / (std::string("Temp/") + log));
-        for (const qf::Message& message : messages.Messages()) out << "message " << message.caption << message.text << "\n";
+        for (const qf::Message& message : messages.Messages())
+            out << "message " << message.caption << message.text << "\n";
         return WithoutTimes(out.str());
     }
 
