@@ -4,11 +4,12 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_TSAN ?= build-tsan
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 PREFIX     ?= /usr/local
 
-.PHONY: deps configure build run test test-sanitize install package clean
+.PHONY: deps configure build run test test-sanitize test-tsan install package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,6 +35,15 @@ test-sanitize: deps
 	@cd $(BUILD_ASAN) && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# The core's and the command line's test suites under ThreadSanitizer: the
+# search reads files on several threads. Without the desktop program.
+test-tsan: deps
+	@cmake -S . -B $(BUILD_TSAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLFIND_TSAN=ON \
+		-DQUILLFIND_BUILD_SHELL=OFF >/dev/null
+	@cmake --build $(BUILD_TSAN) -j $(JOBS)
+	@cd $(BUILD_TSAN) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+		ctest --output-on-failure -j $(JOBS) -E '^install[.]'
+
 # Into PREFIX (or DESTDIR/PREFIX); through sudo when PREFIX is not writable.
 install: build
 	@sudo_cmd=; if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" -ne 0 ] && [ ! -w "$(PREFIX)" ]; then sudo_cmd=sudo; fi; \
@@ -44,4 +54,4 @@ package: build
 	@cd $(BUILD) && rm -f quillfind_*.deb && cpack -G DEB >/dev/null && ls "$$PWD"/quillfind_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)

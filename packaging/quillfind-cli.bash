@@ -31,7 +31,7 @@ _quillfind_cli() {
         --settings | --save-settings | --report | --export)
             COMPREPLY=($(compgen -f -- "$cur")); return ;;
         -q | --query | -b | --boolean | --line-boolean | -f | --files | --set | --sort | --group | --columns | \
-            --max-lines | --per-file | --lines-per-file | --preview | --record)
+            --max-lines | --per-file | --threads | --lines-per-file | --preview | --record)
             return ;;
     esac
     if [[ $cur == -* ]]; then

@@ -84,6 +84,11 @@ void Convert(ConversionContext& context, const Converter& converter, const std::
 
 }  // namespace
 
+bool ConvertsDocument(const std::string& extension) {
+    const std::string lowered = CharLowerA(extension);
+    return lowered == "doc" || lowered == "pdf";
+}
+
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request) {
     context.observer.StatusText("Converting : ");
     context.observer.CurrentName(request.sFullPath);

@@ -39,6 +39,9 @@ struct ConversionContext {
     int timeLimitSeconds = 0;                       // CONVTIMELM; 0 or less: no limit
 };
 
+// True for the extensions that a converter turns into text ("doc", "pdf", any case).
+bool ConvertsDocument(const std::string& extension);
+
 // Converts a "doc" or "pdf" document (extension compared in lower case) and
 // waits for the converter; with `officeDocs` an Office, OpenDocument or RTF
 // document is read into text as well; any other file is left alone. A

@@ -82,6 +82,7 @@ void ApplyTextOptions(const CliOptions& cli, Options& o) {
     }
     if (cli.maxLines) o.SetInt(Opt::SEARCHMAXL, *cli.maxLines);
     if (cli.perFile) o.SetInt(Opt::RESLINENUM, *cli.perFile);
+    if (cli.threads) o.SetInt(Opt::READTHREAD, *cli.threads);
 }
 
 void ApplyBooleanQuery(const CliOptions& cli, Options& o) {

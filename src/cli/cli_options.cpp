@@ -102,6 +102,8 @@ void AddQueryOptions(CLI::App& app, CliOptions& o) {
         ->check(CLI::Range(0, 10000))->type_name("N")->group(kQuery);
     app.add_option("--per-file", o.perFile, "Lines with hits per file (RESLINENUM)")
         ->check(CLI::NonNegativeNumber)->type_name("N")->group(kQuery);
+    app.add_option("--threads", o.threads, "Threads that read files, 0 for one per core (READTHREAD)")
+        ->check(CLI::Range(0, 64))->type_name("N")->group(kQuery);
 }
 
 void AddArchiveOptions(CLI::App& app, CliOptions& o) {

@@ -30,6 +30,7 @@ struct CliOptions {
     std::optional<std::string> oneLine;     // "any" or "given"
     std::optional<int> maxLines;
     std::optional<int> perFile;
+    std::optional<int> threads;             // READTHREAD
     OutputFormat format = OutputFormat::Table;
     bool yes = false;
     bool beep = false;                      // the end-of-search sound as the terminal bell

@@ -14,4 +14,9 @@ bool FilePasses(const Options& options, const FILETIME& creation, const FILETIME
     return TimeRulePasses(options, kWriteRule, lastWrite, now);
 }
 
+bool SizeOrTimeRulesOn(const Options& options) {
+    return options.On(Opt::CSIZECHECK) || options.On(kCreationRule.selected) || options.On(kAccessRule.selected) ||
+           options.On(kWriteRule.selected);
+}
+
 }  // namespace qf

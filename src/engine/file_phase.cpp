@@ -1,9 +1,12 @@
 #include "engine/file_phase.h"
 
+#include "archive/document_conversion.h"
+#include "archive/office_conversion.h"
 #include "engine/archive_steps.h"
 #include "engine/file_extension.h"
 #include "engine/file_passes.h"
 #include "engine/name_hits.h"
+#include "platform/case_fold.h"
 #include "platform/file_info.h"
 #include "platform/paths.h"
 #include "results/result_kind.h"
@@ -14,6 +17,11 @@ namespace {
 const char* const kSearching = "Searching ...";
 const char* const kSelecting = "Selecting ...";
 
+// Whether the file phase hands the file to a converter or reads it into text.
+bool ConvertsAnyDocument(const Options& o, const std::string& extension) {
+    return ConvertsDocument(extension) || (o.On(Opt::CONVOFFICE) && IsOfficeDocumentType(CharLowerA(extension)));
+}
+
 tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
                                       std::string extension) {
     tagSelectedFileFolderStruct entry;
@@ -22,6 +30,7 @@ tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct&
     entry.extension = std::move(extension);
     entry.fullPath = JoinPath(folder.sWorkingFolder, entry.fileName);
     entry.findData = listed.data;
+    entry.findDataPending = !listed.detailed;
     if (folder.IsArchiveFolder() && context.archive) context.archive->FillColumns(folder, entry);
     return entry;
 }
@@ -47,13 +56,19 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     if (!NameOrTypeRulePasses(o, pattern, extension)) return;
     // An archive is counted as met when it is unzipped, never as an examined file.
     if (!IsZipExtension(extension)) {
-        ++context.session.counters.nFilesExamined;
-        CountFileExamined(context.session.statistics, context.modes, extension, IsBinaryType(o, extension));
+        context.Show([&s = context.session, modes = context.modes, extension, binary = IsBinaryType(o, extension)] {
+            ++s.counters.nFilesExamined;
+            CountFileExamined(s.statistics, modes, extension, binary);
+        });
     }
-    if (!FilePasses(o, listed.data, context.now)) return;
+    // Without its details the file passes the rules but for the size bound,
+    // which its reading applies.
+    if (listed.detailed && !FilePasses(o, listed.data, context.now)) return;
 
     tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
     if (context.modes.content && context.archive) {
+        // A converter's logs and counters cannot wait: earlier folders have their turn first.
+        if (ConvertsAnyDocument(o, entry.extension) && !context.Settle()) return;
         context.archive->Convert(entry);
         context.observer.StatusText(kSelecting);
     }
@@ -62,6 +77,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     MatchFileNames(context, entry);
     if (mode == ListingMode::Zip && o.On(Opt::CONVZIPCHK) && IsZipExtension(entry.extension) &&
         ArchiveSteps::MatchesZipName(o, entry.fileName) && context.archive) {
+        if (!context.Settle()) return;
         context.archive->Unzip(entry);
         context.observer.StatusText(kSelecting);
     }
@@ -76,25 +92,43 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
 void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& kept) {
     for (tagSelectedFileFolderStruct& entry : kept) {
         if (entry.resultKind == kKindFileContent && IsBinaryType(context.options, entry.extension)) {
-            ++context.session.counters.nBinarySkipped;
-            CountBinarySkipped(context.session.statistics);
+            context.Show([&s = context.session] {
+                ++s.counters.nBinarySkipped;
+                CountBinarySkipped(s.statistics);
+            });
             continue;
         }
         context.selected.push_back(std::move(entry));
     }
 }
 
+// A file's times and size may wait until it is read when nothing before
+// needs them: a content search without name searches, date, time and size
+// rules or restoring of times, of a file that is neither converted,
+// unzipped nor kept out as binary (those depend on the size bound at once).
+bool DetailsCanWait(const RunContext& context, const std::string& name, ListingMode mode) {
+    if (!context.detailsCanWait || mode != ListingMode::Normal) return false;
+    const std::string extension = ExtensionOfName(name);
+    return !IsBinaryType(context.options, extension) && !ConvertsDocument(extension) && !IsZipExtension(extension);
+}
+
 }  // namespace
+
+bool DetailsCanWaitInRun(const Options& options, const SearchModes& modes) {
+    return modes.content && !modes.byFileName && !modes.fileNames && !modes.extensions &&
+           !options.On(Opt::RESTORETIM) && !SizeOrTimeRulesOn(options);
+}
 
 void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const std::string& pattern, ListingMode mode) {
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<tagSelectedFileFolderStruct> kept;
     for (FolderEntry& listed : context.listing) {
-        // Times and size are read only for names that match; a file that
-        // vanished since the listing is passed over.
+        // Times and size are read only for names that match, and only when
+        // needed before the file is read; a file that vanished since the
+        // listing is passed over.
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName) &&
-            LoadEntryDetails(folder.sWorkingFolder, listed)) {
+            (DetailsCanWait(context, listed.data.cFileName, mode) || LoadEntryDetails(folder.sWorkingFolder, listed))) {
             context.observer.CurrentName(listed.data.cFileName);
             SelectFile(context, folder, listed, pattern, mode, kept);
             if (restore) {

@@ -13,6 +13,10 @@ enum class ListingMode { Normal, Zip };
 // "File" or content search follow at the end of each pattern's listing.
 void RunFilePhase(RunContext& context, const _Folder_Struct& folder);
 
+// Whether the run's files may be selected before their times and size are
+// read (see DetailsCanWait).
+bool DetailsCanWaitInRun(const Options& options, const SearchModes& modes);
+
 // One pattern over the listing.
 void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const std::string& pattern, ListingMode mode);
 

@@ -22,9 +22,11 @@ struct _Folder_Struct {
     std::string sArchiveFolderFiles;  // the archive's full path for an archive folder, else empty
     std::string sIncreasedFolder;     // the extraction folder of that archive, else empty
 
-    // Identity chain of this folder; empty when not known (a starting folder
-    // is identified when it is processed).
+    // Identity chain of this folder, filled when the folder is opened; and
+    // that of the folder it was found in (empty for a starting folder or an
+    // extraction folder), which it must not lead back into.
     std::shared_ptr<const FolderAncestry> ancestry;
+    std::shared_ptr<const FolderAncestry> above;
 
     bool IsArchiveFolder() const { return !sArchiveFolderFiles.empty(); }
 };

@@ -11,18 +11,23 @@ namespace {
 // system: the walk neither wanders from the user's folders into /proc or
 // /sys, nor out of a chosen one through links such as /proc/<pid>/root,
 // which lead back to the whole tree once per process.
-bool CrossesPseudoFileSystem(const _Folder_Struct& folder, const FolderEntry& entry, const std::string& path) {
-    if (!folder.ancestry || entry.id.device == folder.ancestry->id.device) return false;
-    return IsPseudoFileSystem(path) || IsPseudoFileSystem(folder.sWorkingFolder);
+bool CrossesPseudoFileSystem(const _Folder_Struct& folder, const FolderId& id) {
+    if (!folder.above || id.device == folder.above->id.device) return false;
+    return IsPseudoFileSystem(folder.sWorkingFolder) || IsPseudoFileSystem(ParentPath(folder.sWorkingFolder));
 }
 
 }  // namespace
 
-bool EnsureAncestry(_Folder_Struct& folder) {
-    if (folder.ancestry) return true;
+bool IdentifyFolder(_Folder_Struct& folder, const FolderHandle& handle, bool& refused) {
+    refused = false;
     FolderId id;
-    if (!GetFolderId(folder.sWorkingFolder, id)) return false;
-    folder.ancestry = std::make_shared<const FolderAncestry>(FolderAncestry{id, nullptr});
+    if (handle.IsOpen())
+        id = handle.Id();
+    else if (!GetFolderId(folder.sWorkingFolder, id))
+        return false;
+    refused = folder.above && (OnAncestry(folder.above, id) || CrossesPseudoFileSystem(folder, id));
+    if (refused) return false;
+    folder.ancestry = std::make_shared<const FolderAncestry>(FolderAncestry{id, folder.above});
     return true;
 }
 
@@ -30,13 +35,13 @@ void QueueSubfolders(FOLDER_QUEUE& queue, const _Folder_Struct& folder, const st
                      const std::function<bool()>& stop) {
     std::vector<_Folder_Struct> subfolders;
     for (const FolderEntry& entry : listing) {
-        if (entry.data.IsFolder() && entry.enterable && !OnAncestry(folder.ancestry, entry.id)) {
+        if (entry.data.IsFolder() && entry.enterable) {
             _Folder_Struct sub;
             sub.sWorkingFolder = JoinPath(folder.sWorkingFolder, entry.data.cFileName);
             sub.sArchiveFolderFiles = folder.sArchiveFolderFiles;
             sub.sIncreasedFolder = folder.sIncreasedFolder;
-            sub.ancestry = std::make_shared<const FolderAncestry>(FolderAncestry{entry.id, folder.ancestry});
-            if (!CrossesPseudoFileSystem(folder, entry, sub.sWorkingFolder)) subfolders.push_back(std::move(sub));
+            sub.above = folder.ancestry;
+            subfolders.push_back(std::move(sub));
         }
         if (stop()) break;
     }

@@ -16,8 +16,12 @@ namespace qf {
 void QueueSubfolders(FOLDER_QUEUE& queue, const _Folder_Struct& folder, const std::vector<FolderEntry>& listing,
                      const std::function<bool()>& stop);
 
-// Gives the folder its identity chain when it has none (a starting folder);
-// false when the folder cannot be identified.
-bool EnsureAncestry(_Folder_Struct& folder);
+// Gives a folder about to be walked its identity chain, from its open
+// handle (or its path, when it cannot be read). False when it cannot be
+// identified, or is a subfolder that must not be walked: one the walk is
+// already in (a link loop), or one on a pseudo file system reached from
+// outside it (or the other way round). Such a subfolder is passed over
+// as if it had never been listed.
+bool IdentifyFolder(_Folder_Struct& folder, const FolderHandle& handle, bool& refused);
 
 }  // namespace qf

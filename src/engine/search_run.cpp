@@ -1,8 +1,10 @@
 #include "engine/search_run.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include "engine/archive_steps.h"
 #include "engine/display_mode_observer.h"
@@ -11,7 +13,9 @@
 #include "engine/folder_walk.h"
 #include "engine/name_hits.h"
 #include "engine/run_context.h"
+#include "engine/run_pipeline.h"
 #include "engine/search_lock.h"
+#include "engine/walk_effects.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
 #include "platform/paths.h"
@@ -61,8 +65,9 @@ void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::
 
 // With SUBFOLDERS 0: the names of the immediate subfolders are matched instead of walked.
 void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
-    for (const FolderEntry& listed : context.listing) {
-        if (listed.data.IsFolder() && listed.enterable) {
+    for (FolderEntry& listed : context.listing) {
+        // The times of a folder found by its name are read for its record.
+        if (listed.data.IsFolder() && listed.enterable && LoadEntryDetails(folder.sWorkingFolder, listed)) {
             context.observer.CurrentName(listed.data.cFileName);
             tagSelectedFileFolderStruct entry;
             entry.folderPath = folder.sWorkingFolder;
@@ -78,7 +83,7 @@ void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
 }
 
 void ReportUnreadableFolder(RunContext& context, const std::string& path, int error) {
-    ++context.session.statistics.unreadableFolders;
+    context.Show([&s = context.session] { ++s.statistics.unreadableFolders; });
     context.observer.Unreadable(path, ErrorText(error));
 }
 
@@ -91,34 +96,35 @@ void ReportClosedSubfolders(RunContext& context, const _Folder_Struct& folder) {
     }
 }
 
-void RunContentPhase(RunContext& context) {
-    Session& s = context.session;
-    ContentScanContext scan{context.query, s.results, s.counters, s.bStopSearch, s.bStopRequest, context.observer};
-    scan.statistics = &s.statistics;
-    for (const tagSelectedFileFolderStruct& entry : context.selected) {
-        if (s.bStopRequest) s.bStopSearch = 1;
-        if (context.Stopping()) break;
-        SearchFileContent(scan, entry);
-    }
-    context.selected.clear();
-}
-
-// One folder of the queue, already taken off it: walk, file phase, content phase.
-void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
-    if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return;
-    ++context.session.counters.nFoldersExamined;
-    StartNextFolder(context.session.statistics);
-    CountFolderExamined(context.session.statistics, context.modes);
+// The walk of one folder taken off the queue, with its file phase; the
+// folder's turn (its content phase) comes with the batch returned.
+FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
+    FolderBatch batch;
+    if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return batch;
+    FolderHandle handle(folder.sWorkingFolder);
+    bool refused = false;
+    const bool identified = IdentifyFolder(folder, handle, refused);
+    if (refused) return batch;
+    context.Show([&s = context.session, modes = context.modes] {
+        ++s.counters.nFoldersExamined;
+        StartNextFolder(s.statistics);
+        CountFolderExamined(s.statistics, modes);
+    });
     context.observer.CurrentName(folder.sWorkingFolder);
     context.observer.CurrentFolder(folder.sWorkingFolder);
 
+    // The folder's times are taken before it is read.
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     WIN32_FIND_DATAA ownTimes;
-    const bool timesSaved = restore && GetFindData(folder.sWorkingFolder, ownTimes);
+    batch.restoreTimes = restore && GetFindData(folder.sWorkingFolder, ownTimes);
+    if (batch.restoreTimes) {
+        batch.folder = folder.sWorkingFolder;
+        batch.lastAccess = ownTimes.ftLastAccessTime;
+        batch.lastWrite = ownTimes.ftLastWriteTime;
+    }
 
-    const bool identified = EnsureAncestry(folder);
     int listError = 0;
-    const bool listed = ListFolder(folder.sWorkingFolder, context.listing, &listError);
+    const bool listed = handle.List(context.listing, &listError);
     if (!listed && identified) ReportUnreadableFolder(context, folder.sWorkingFolder, listError);
     if (context.options.On(Opt::SUBFOLDERS)) {
         QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
@@ -138,8 +144,10 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
         }
         if (takesPart && !context.Stopping()) RunFilePhase(context, folder);
     }
-    RunContentPhase(context);
-    if (timesSaved) RestoreFileTimes(folder.sWorkingFolder, ownTimes.ftLastAccessTime, ownTimes.ftLastWriteTime);
+    batch.selected = std::move(context.selected);
+    context.selected.clear();
+    batch.stopAfterWalk = context.walkStop;
+    return batch;
 }
 
 // The archives unzipped meanwhile are searched next, the last one first.
@@ -154,6 +162,7 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     ResetStatistics(s.statistics);
     context.selected.clear();
     s.bStopSearch = 0;
+    context.walkStop = 0;
     context.observer.StatusText("Searching ...");
     const SYSTEMTIME start = LocalNow();
     context.startTime = start;
@@ -188,6 +197,15 @@ void EndOfRun(RunContext& context) {
     if (context.archive) context.archive->WriteFinalLogs(context.startTime, end);
 }
 
+// READTHREAD: how many threads read files; 0 (or less) for one per core.
+int ReadingThreads(const Options& options) {
+    constexpr int64_t kMostThreads = 64;
+    const int64_t chosen = options.Int(Opt::READTHREAD);
+    if (chosen > 0) return int(std::min(chosen, kMostThreads));
+    const int64_t cores = std::thread::hardware_concurrency();
+    return int(std::clamp<int64_t>(cores, 1, kMostThreads));
+}
+
 }  // namespace
 
 void SearchRun(Session& session, const Options& startOptions, const std::vector<std::string>& terms,
@@ -195,24 +213,30 @@ void SearchRun(Session& session, const Options& startOptions, const std::vector<
     Options options = startOptions;
     options.SetInt(Opt::SEARCHMAXL, std::min<int64_t>(options.Int(Opt::SEARCHMAXL), kSystemLineLimit));
     DisplayModeObserver observer(frontEnd, options.On(Opt::DISPLAYDUR));
+    WalkEffects effects;
+    WalkObserver walkObserver(effects, observer);
     const bool booleanKind = options.On(Opt::BOOLRADIO1) || options.On(Opt::MICROBOOLR);
     const QueryContext query = MakeQueryContext(options, terms, booleanKind ? &boolean : nullptr);
-    RunContext context{session, options, query, observer, messages, SearchModes::FromOptions(options)};
+    RunContext context{session, options, query, effects, walkObserver, messages, SearchModes::FromOptions(options)};
     context.now = now;
     context.maxLines = options.Int(Opt::SEARCHMAXL);
+    context.detailsCanWait = DetailsCanWaitInRun(options, context.modes);
 
     FOLDER_QUEUE queue;
     StartOfRun(context, queue);
     ArchiveSteps archive(context);
     context.archive = &archive;
-    while (!queue.empty() && !context.Stopping()) {
+    RunPipeline pipeline(context, observer, ReadingThreads(options));
+    context.pipeline = &pipeline;
+    while (!queue.empty() && pipeline.BeginFolder()) {
         _Folder_Struct folder = std::move(queue.front());
         queue.pop_front();
-        ProcessFolder(context, folder, queue);
+        FolderBatch batch = WalkFolder(context, folder, queue);
         QueueArchiveFolders(session, queue);
-        if (session.bStopRequest) session.bStopSearch = 1;
-        observer.CountersChanged();
+        pipeline.Push(std::move(batch));
     }
+    pipeline.Finish();
+    context.pipeline = nullptr;
     EndOfRun(context);
 }
 

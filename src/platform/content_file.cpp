@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <utility>
 
+#include "platform/entry_stat.h"
+#include "platform/paths.h"
+
 namespace qf {
 namespace {
 
@@ -69,21 +72,23 @@ void ContentFile::Close() {
     fd_ = -1;
 }
 
-ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes) {
+ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes, WIN32_FIND_DATAA* details) {
     int fd = open(path.c_str(), kReadFlags | O_NOFOLLOW);
     if (fd < 0 && errno == ELOOP) fd = OpenThroughLink(path);
     if (fd < 0) return {};
-    struct stat st{};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const int error = S_ISREG(st.st_mode) ? errno : 0;
+    detail::EntryStat st;
+    const bool statted = detail::StatEntry(fd, "", st, AT_EMPTY_PATH);
+    if (!statted || !S_ISREG(st.mode)) {
+        const int error = statted ? 0 : errno;
         close(fd);
         errno = error;
         return {};
     }
+    if (details) detail::FillFindData(st, BaseName(path), *details);
     // What is appended while the file is read is left for the next search: a
     // file that never stops growing must not keep the search reading. Files
     // of pseudo file systems that report no size are not read at all.
-    return ContentFile(fd, std::min(maxBytes, uint64_t(st.st_size)));
+    return ContentFile(fd, std::min(maxBytes, st.size));
 }
 
 size_t ContentFile::Read(char* to, size_t n) {

@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/win_types.h"
+
 namespace qf {
 
 // The most of one file that a search reads; a larger file is not selected.
@@ -25,7 +27,10 @@ public:
 
     // Not open when path is not a regular file (after links) or cannot be
     // read; errno then tells why, and is 0 for a file that is not regular.
-    static ContentFile Open(const std::string& path, uint64_t maxBytes = kMaxContentBytes);
+    // With `details`, the opened file's attributes, times, size and name go
+    // there (the same values a listing reports, read without a second lookup).
+    static ContentFile Open(const std::string& path, uint64_t maxBytes = kMaxContentBytes,
+                            WIN32_FIND_DATAA* details = nullptr);
 
     bool IsOpen() const { return fd_ >= 0; }
 

@@ -25,10 +25,11 @@ struct EntryStat {
     FILETIME lastWrite;
 };
 
-inline bool StatEntry(int dirFd, const char* name, EntryStat& out) {
+// `flags` may add AT_EMPTY_PATH, to read an open file's own values.
+inline bool StatEntry(int dirFd, const char* name, EntryStat& out, int flags = 0) {
 #ifdef STATX_BTIME
     struct statx sx{};
-    if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT, STATX_BASIC_STATS | STATX_BTIME, &sx) == 0) {
+    if (statx(dirFd, name, AT_STATX_SYNC_AS_STAT | flags, STATX_BASIC_STATS | STATX_BTIME, &sx) == 0) {
         out.mode = sx.stx_mode;
         out.size = sx.stx_size;
         out.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
@@ -47,7 +48,7 @@ inline bool StatEntry(int dirFd, const char* name, EntryStat& out) {
     if (errno != ENOSYS && errno != EPERM) return false;
 #endif
     struct stat st{};
-    if (fstatat(dirFd, name, &st, 0) != 0) return false;
+    if (fstatat(dirFd, name, &st, flags) != 0) return false;
     out.mode = st.st_mode;
     out.size = uint64_t(st.st_size);
     out.device = st.st_dev;

@@ -10,7 +10,6 @@
 #include <cstring>
 
 #include "platform/case_fold.h"
-#include "platform/dir_reader.h"
 #include "platform/entry_stat.h"
 
 namespace qf {
@@ -54,6 +53,27 @@ bool MatchPlain(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
+// Calls visit(name, type) for every entry but "." and "..", reading the
+// folder in large blocks straight from the open handle. False when the
+// folder could not be read to its end.
+template <typename Visit>
+bool ReadEntries(int fd, Visit&& visit) {
+    alignas(dirent64) char block[32768];
+    for (;;) {
+        const ssize_t n = getdents64(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        for (ssize_t at = 0; at < n;) {
+            const auto* ent = reinterpret_cast<const dirent64*>(block + at);
+            at += ent->d_reclen;
+            const char* name = ent->d_name;
+            if (name[0] == '.' && (name[1] == 0 || (name[1] == '.' && name[2] == 0))) continue;
+            visit(name, ent->d_type);
+        }
+    }
+}
+
 bool IsSpecialType(unsigned char type) {
     return type == DT_FIFO || type == DT_SOCK || type == DT_CHR || type == DT_BLK;
 }
@@ -83,6 +103,7 @@ bool LoadEntryDetails(const std::string& folder, FolderEntry& entry) {
     const bool wasFolder = entry.data.IsFolder();
     if (!detail::FillFindData(st, entry.data.cFileName, entry.data) || entry.data.IsFolder() != wasFolder)
         return false;
+    if (wasFolder) entry.id = {st.device, st.inode};
     entry.detailed = true;
     return true;
 }
@@ -96,31 +117,63 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
     return false;
 }
 
-bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error) {
+FolderHandle::FolderHandle(const std::string& folder) {
+    fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd_ < 0) {
+        openError_ = errno;
+        return;
+    }
+    struct stat st{};
+    if (fstat(fd_, &st) != 0) {
+        openError_ = errno;
+        close(fd_);
+        fd_ = -1;
+        return;
+    }
+    id_ = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
+}
+
+FolderHandle::~FolderHandle() {
+    if (fd_ >= 0) close(fd_);
+}
+
+bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
     out.clear();
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        if (error) *error = errno;
+    if (fd_ < 0) {
+        if (error) *error = openError_ != 0 ? openError_ : EBADF;
         return false;
     }
-    const bool ok = detail::ForEachDirEntry(fd, [&](const dirent& ent) {
+    errno = 0;
+    const bool ok = ReadEntries(fd_, [&](const char* name, unsigned char type) {
         FolderEntry entry;
-        if (ent.d_type == DT_REG) {
+        if (type == DT_REG) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
-            entry.data.cFileName = ent.d_name;
-        } else if (!ExamineEntry(fd, ent.d_name, ent.d_type, entry)) {
+            entry.data.cFileName = name;
+        } else if (type == DT_DIR) {
+            entry.data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+            entry.data.cFileName = name;
+            entry.enterable = faccessat(fd_, name, X_OK, 0) == 0;
+        } else if (!ExamineEntry(fd_, name, type, entry)) {
             return;
         }
         out.push_back(std::move(entry));
     });
+    const int readError = errno;
+    close(fd_);
+    fd_ = -1;
     if (!ok) {
-        if (error) *error = errno != 0 ? errno : EIO;
+        if (error) *error = readError != 0 ? readError : EIO;
         out.clear();
         return false;
     }
     std::sort(out.begin(), out.end(),
               [](const FolderEntry& a, const FolderEntry& b) { return NameLess(a.data.cFileName, b.data.cFileName); });
     return true;
+}
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error) {
+    FolderHandle handle(folder);
+    return handle.List(out, error);
 }
 
 bool GetFolderId(const std::string& folder, FolderId& id) {

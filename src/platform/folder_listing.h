@@ -20,8 +20,30 @@ struct FolderId {
 struct FolderEntry {
     WIN32_FIND_DATAA data;   // attributes, times, size, name
     bool enterable = false;  // folder the user may enter (X_OK)
-    FolderId id;             // for folders: device and inode after following links
+    FolderId id;             // for links and entries of unknown type: device and inode of what they lead to
     bool detailed = false;   // times and size are filled (see LoadEntryDetails)
+};
+
+// A folder opened to be listed. Its identity comes from the open handle,
+// before anything of it is read, so that a walk can refuse a folder it has
+// been in (a link loop) without reading it again.
+class FolderHandle {
+public:
+    explicit FolderHandle(const std::string& folder);
+    ~FolderHandle();
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    const FolderId& Id() const { return id_; }
+
+    // Lists the folder as ListFolder does (once: the handle is then closed).
+    bool List(std::vector<FolderEntry>& out, int* error = nullptr);
+
+private:
+    int fd_ = -1;
+    int openError_ = 0;  // why the folder did not open
+    FolderId id_;
 };
 
 // Lists the folder's files and folders (not "." and ".."), symbolic links
@@ -29,10 +51,11 @@ struct FolderEntry {
 // name, ASCII case-insensitive, ties by bytes. Returns false when the folder
 // cannot be read, with the error number in `error` when one is given.
 //
-// Folders, links and entries of unknown type are examined at once. A regular
-// file is known from the directory alone: its times and size are read only
-// when asked for with LoadEntryDetails, since most files of a large tree never
-// match a pattern and need no more than their name.
+// Links and entries of unknown type are examined at once. A folder or a
+// regular file is known from the directory alone: a folder is only tested
+// for whether the user may enter it, and times and size are read only when
+// asked for with LoadEntryDetails, since most entries of a large tree need
+// no more than their name.
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error = nullptr);
 
 // Fills the times and size of a listed entry (once). False when the entry

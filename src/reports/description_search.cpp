@@ -95,6 +95,9 @@ void SearchBySection(Builder& b) {
         b.Entry("Folder for converting Office documents to text", b.o.Text(Opt::OFFWRKDIR));
     }
     LimitEntries(b);
+    // A preference of our own, described only when changed from its default (one per core).
+    if (b.o.Int(Opt::READTHREAD) != InfoOf(Opt::READTHREAD).defaultNumber)
+        b.Entry("Threads for reading files", Number(b.o.Int(Opt::READTHREAD)));
     b.OnIf(Opt::ARCHIVNONE, b.src.report ? "No File Attributes check for ARCHIVE files (default). "
                                          : "No File Attributes check for ARCHIVE files (default).  ");
     b.OnIf(Opt::ARCHIVEALL, "File Attributes check for Archive files and their contents too.  ");

@@ -134,7 +134,8 @@ RecordViewResult RecordViewFill(SearchResults& results, std::optional<size_t> ro
     if (kind == kKindFileContent) {
         lineNumber = uint32_t(std::max<int32_t>(r.lineNumberValue, 0));
         std::vector<std::string> lines;
-        if (!ReadFirstLines(click->readPath, lineNumber, lines)) {
+        // The file must still open as a text the scan could read.
+        if (!ReadLineRange(click->readPath, lineNumber, lineNumber, lines)) {
             messages.Show(ErrorMessage("Error !    Msg no: 0230.",
                                        "No, or damaged file ! Unable to open :\n\n" + click->readPath));
             return Hidden();

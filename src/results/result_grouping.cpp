@@ -74,7 +74,8 @@ std::vector<std::string> DistinctTypes(const RESULT_LIST& list) {
 
 bool FillTypeLists(const SearchResults& results, ResultViewState& view) {
     view.includeTypes.clear();
-    view.excludeTypes = DistinctTypes(results.CopyList());
+    results.Read(
+        [&view](const RESULT_LIST& list, const FileResultsStore&) { view.excludeTypes = DistinctTypes(list); });
     return !view.excludeTypes.empty();
 }
 

@@ -29,14 +29,14 @@ bool ReadContentLines(const ClickRecord& click, LinesAround around, std::string&
     const uint32_t first = hit > around.above ? hit - around.above : 1;
     const uint64_t last = std::min<uint64_t>(uint64_t(hit) + around.below, UINT32_MAX);
     std::vector<std::string> lines;
-    if (!ReadFirstLines(click.readPath, uint32_t(last), lines)) {
+    if (!ReadLineRange(click.readPath, first, uint32_t(last), lines)) {
         messages.Show(ErrorMessage("Error !    Msg no: 0067.",
                                    "No, or damaged file ! Unable to open :\n\n" + click.record.fullPath));
         return false;
     }
-    for (uint32_t n = first; n <= lines.size(); ++n) {
-        text.append(lines[n - 1]).push_back('\n');
-        previewLines.push_back({n, Utf8CharCount(lines[n - 1])});
+    for (size_t i = 0; i < lines.size(); ++i) {
+        text.append(lines[i]).push_back('\n');
+        previewLines.push_back({first + uint32_t(i), Utf8CharCount(lines[i])});
     }
     return true;
 }

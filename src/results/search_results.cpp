@@ -84,6 +84,11 @@ FileResultsStore SearchResults::CopyStore() const {
     return store_;
 }
 
+void SearchResults::Read(const std::function<void(const RESULT_LIST&, const FileResultsStore&)>& f) const {
+    std::lock_guard guard(lock_);
+    f(list_, store_);
+}
+
 void SearchResults::WithLock(const std::function<void(RESULT_LIST&, FileResultsStore&)>& f) {
     std::lock_guard guard(lock_);
     f(list_, store_);

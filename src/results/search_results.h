@@ -33,6 +33,8 @@ public:
 
     // Runs f with the lock held, for readers that need list and store together.
     void WithLock(const std::function<void(RESULT_LIST&, FileResultsStore&)>& f);
+    // The same for a reader that changes nothing and needs no copy.
+    void Read(const std::function<void(const RESULT_LIST&, const FileResultsStore&)>& f) const;
 
 private:
     void Number(tagPrivStruct& record);

@@ -18,6 +18,9 @@ struct tagSelectedFileFolderStruct {
     std::string extension;         // "noext" when the name has none
     std::string fullPath;
     WIN32_FIND_DATAA findData;     // attributes, times and size as listed
+    // A file listed by name only, its times and size not read yet: the
+    // content scan reads them from the opened file.
+    bool findDataPending = false;
     MAP_LINES_WITH_HITS nameHits;  // for a name hit: the name as line 1 with its positions
 
     // Archive columns (a file extracted from a ZIP archive).

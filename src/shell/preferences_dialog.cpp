@@ -68,6 +68,13 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     zipBudget_ = Limit("zipBudget", options_.Int(Opt::ZIPBUDGETM), 1 << 30, " MiB");
     zipBudget_->setSpecialValueText(QStringLiteral("half the free space"));
 
+    // READTHREAD, a preference of our own: 0 reads with one thread per core.
+    readThreads_ = new QSpinBox;
+    readThreads_->setObjectName(QStringLiteral("readThreads"));
+    readThreads_->setRange(0, 64);
+    readThreads_->setValue(int(std::clamp<int64_t>(options_.Int(Opt::READTHREAD), 0, 64)));
+    readThreads_->setSpecialValueText(QStringLiteral("one per core"));
+
     auto* show = Button("Show", "showTemporary");
     auto* close = Button("CLOSE", "close");
     close->setDefault(true);
@@ -80,6 +87,7 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     limits->addRow(QStringLiteral("Time limit of one Word or Pdf conversion :"), convTimeLimit_);
     limits->addRow(QStringLiteral("Largest expansion of a Zip file over 1 MiB :"), zipRatioLimit_);
     limits->addRow(QStringLiteral("Most data unzipped in one search :"), zipBudget_);
+    limits->addRow(QStringLiteral("Threads for reading files :"), readThreads_);
     layout->addLayout(limits);
     auto* folders = new QHBoxLayout;
     folders->addWidget(new QLabel(QStringLiteral("Temporary folders ")));
@@ -111,6 +119,7 @@ void PreferencesDialog::accept() {
     options_.SetInt(Opt::ZIPRATIOLM, zipRatioLimit_->value());
     options_.SetInt(Opt::ZIPBUDGETM, zipBudget_->value());
     options_.SetInt(Opt::RESTORELST, restoreLast_->isChecked() ? 1 : 0);
+    options_.SetInt(Opt::READTHREAD, readThreads_->value());
     statistics_.SetKeepHidden(!showSummary_->isChecked());
     QDialog::accept();
 }

@@ -2,7 +2,8 @@
 // Dialog 147 "Preferences.": the end-of-search message and sound, whether the
 // statistics window and the temporary-folder warning appear when a search
 // starts, where the temporary folders are, the limits of conversions and
-// unzipping, and whether the last session comes back at start (RESTORELST).
+// unzipping, how many threads read files, and whether the last session comes
+// back at start (RESTORELST).
 
 #include <QDialog>
 #include <string>
@@ -23,9 +24,9 @@ public:
     PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages, std::string appHome,
                       QWidget* parent = nullptr);
 
-    // CLOSE: the five boxes and the three limits go into the options; the
-    // statistics window's "Do not show" box follows the summary box. The
-    // close box stores nothing.
+    // CLOSE: the five boxes, the three limits and the threads go into the
+    // options; the statistics window's "Do not show" box follows the summary
+    // box. The close box stores nothing.
     void accept() override;
 
 private:
@@ -43,6 +44,7 @@ private:
     QSpinBox* zipRatioLimit_ = nullptr;
     QSpinBox* zipBudget_ = nullptr;
     QCheckBox* restoreLast_ = nullptr;
+    QSpinBox* readThreads_ = nullptr;
 };
 
 }  // namespace qf::shell

@@ -11,23 +11,6 @@
 namespace qf {
 namespace {
 
-// False, with the error number, when the file does not open: it has no hit
-// lines. The number is 0 when what opened is no regular file.
-bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WITH_HITS& lines, int& error) {
-    errno = 0;
-    ContentFile file = ContentFile::Open(path);
-    if (!file.IsOpen()) {
-        error = errno;
-        return false;
-    }
-    {
-        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
-        ScanLines(context, reader, lines);
-    }
-    context.buffers.ReleaseIfGrown();
-    return true;
-}
-
 // The file keeps its verdict (with NOTCONTAIN it does not contain the terms),
 // but it is counted and told. A failed conversion leaves no text to read; its
 // log says so already.
@@ -35,6 +18,14 @@ void ReportUnreadable(ContentScanContext& context, const tagSelectedFileFolderSt
     if (!entry.convertedFullPath.empty()) return;
     if (context.statistics) ++context.statistics->unreadableFiles;
     context.observer.Unreadable(entry.ReadPath(), error != 0 ? ErrorText(error) : "not a regular file");
+}
+
+// The find data of a file listed by name only, read where it is opened; a
+// file that does not open is looked at by its path. False when it is no
+// longer a file the search may select.
+bool ReadDetails(const ContentFile& file, const std::string& path, WIN32_FIND_DATAA& details) {
+    if (!file.IsOpen() && !GetFindData(path, details)) return false;
+    return !details.IsFolder() && details.nFileSize <= kMaxContentBytes;
 }
 
 // The one folder whose files keep the times reading gave them.
@@ -71,22 +62,68 @@ bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct&
     return true;
 }
 
+// A found file listed by name only gets the find data read with its content.
+bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, const FileReading& reading,
+                 int kind) {
+    if (!reading.withDetails) return RecordFound(context, entry, kind, reading.lines);
+    tagSelectedFileFolderStruct detailed = entry;
+    detailed.findData = reading.details;
+    detailed.findDataPending = false;
+    return RecordFound(context, detailed, kind, reading.lines);
+}
+
 }  // namespace
 
-void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderStruct& entry) {
+FileReading ReadFileContent(ContentScanContext& context, const std::string& path, int64_t linesLeft, bool withDetails) {
+    FileReading reading;
+    reading.withDetails = withDetails;
+    errno = 0;
+    ContentFile file = ContentFile::Open(path, kMaxContentBytes, withDetails ? &reading.details : nullptr);
+    const int openError = errno;
+    if (withDetails && !ReadDetails(file, path, reading.details)) {
+        reading.selectable = false;
+        // Gone since it was listed: told as a file that does not open is.
+        reading.unreadable = !file.IsOpen() && openError != 0;
+        reading.openError = openError;
+        return reading;
+    }
+    if (!file.IsOpen()) {  // a file that does not open (or is no regular file) has no hit lines
+        reading.unreadable = true;
+        reading.openError = openError;
+        return reading;
+    }
+    {
+        LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
+        ScanLines(context, reader, linesLeft, reading);
+    }
+    context.buffers.ReleaseIfGrown();
+    return reading;
+}
+
+void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, FileReading* readAhead) {
     if (!context.query.options) return;
     FileVerdict verdict{true, entry.resultKind};
-    MAP_LINES_WITH_HITS lines;
+    FileReading reading;
     const bool read = entry.resultKind == kKindFileContent;
     if (read) {
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
-        int error = 0;
-        if (!ScanFile(context, entry.ReadPath(), lines, error)) ReportUnreadable(context, entry, error);
-        verdict = ApplyFileRule(context.query, lines);
+        const int64_t left = RunLinesLeft(context);
+        reading = readAhead ? std::move(*readAhead)
+                            : ReadFileContent(context, entry.ReadPath(), left, entry.findDataPending);
+        // Gone, or grown too large, since it was listed: it was never selected.
+        if (reading.unreadable) ReportUnreadable(context, entry, reading.openError);
+        if (!reading.selectable) return;
+        KeepWithinRunLimit(reading, left);
+        CountLineLimitCut(context, reading);
+        verdict = ApplyFileRule(context.query, reading.lines);
         RestoreTimes(context, entry);
     }
-    if (verdict.found && !RecordFound(context, entry, verdict.kind, read ? lines : entry.nameHits)) return;
+    if (verdict.found) {
+        const bool made = read ? RecordFound(context, entry, reading, verdict.kind)
+                               : RecordFound(context, entry, verdict.kind, entry.nameHits);
+        if (!made) return;
+    }
     if (read && context.statistics) CountContentFile(*context.statistics, entry.extension, verdict.found);
     if (read && context.fileExamined) context.fileExamined(entry, verdict.found);
     context.bStopSearch = 0;

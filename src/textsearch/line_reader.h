@@ -13,14 +13,10 @@
 
 #include "platform/content_file.h"
 #include "platform/text_decoder.h"
+#include "results/line_cut.h"
 #include "textsearch/term_finder.h"
 
 namespace qf {
-
-// The longest line that is read whole. The reader holds it twice (as read
-// and folded) and a record of it is copied a few times on its way to the
-// result list, so it is kept well below what one file may take.
-constexpr size_t kLineCap = size_t(16) << 20;
 
 // A line, or a piece of a line longer than the cap. The pieces of a line are
 // cap bytes long (the last one may be shorter) and each repeats the last

@@ -1,6 +1,8 @@
 // ScanLines: the line-by-line part of the content scan.
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -30,7 +32,7 @@ bool AllAscii(const std::vector<TermFinder>& terms, std::string_view stopTerm, s
 
 class FileScan {
 public:
-    FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_HITS& lines);
+    FileScan(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out);
     void Run();
 
 private:
@@ -47,18 +49,21 @@ private:
     Step Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
     bool CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms);
     void Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
-    void DropStartLine();
-    bool StopRequested() const { return context_.bStopRequest.load(std::memory_order_relaxed) == 1; }
+    bool StopRequested() const {
+        return context_.bStopRequest.load(std::memory_order_relaxed) == 1 ||
+               (context_.abandon && context_.abandon->load(std::memory_order_relaxed));
+    }
 
     ContentScanContext& context_;
     LineReader& in_;
+    FileReading& out_;
     MAP_LINES_WITH_HITS& lines_;
     const QueryContext& query_;
     QueryMode mode_;
     bool allInOne_;
     bool givenOrder_;
     int64_t perFileLimit_;
-    int64_t runLimit_;
+    int64_t linesLeft_;  // result lines the run may still take
     CommentRule comments_;
     StartCondition start_;
     ConditionToStop stop_;
@@ -74,22 +79,21 @@ private:
     std::vector<int32_t> scratch_;
     TextLine line_{};
     uint32_t number_ = 0;
-    int64_t fileHits_ = 0;
     uint32_t startLine_ = 0;
     int64_t startPos_ = -1;
-    bool dropStartLine_ = false;
 };
 
-FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_HITS& lines)
+FileScan::FileScan(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out)
     : context_(context),
       in_(in),
-      lines_(lines),
+      out_(out),
+      lines_(out.lines),
       query_(context.query),
       mode_(ModeOf(*query_.options)),
       allInOne_(query_.options->On(Opt::ALLINONECH)),
       givenOrder_(query_.options->On(Opt::INGIVORDER)),
       perFileLimit_(query_.options->Int(Opt::RESLINENUM)),
-      runLimit_(query_.options->Int(Opt::SEARCHMAXL)),
+      linesLeft_(linesLeft),
       comments_(CommentRule::FromOptions(*query_.options)),
       start_(StartCondition::FromOptions(*query_.options, query_.matcher)),
       stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
@@ -115,7 +119,6 @@ void FileScan::Run() {
         if (canSkip_ && !SkipQuietLines()) break;
         if (!in_.Next(line_)) break;
     }
-    DropStartLine();
 }
 
 bool FileScan::ReachFirstLine() {
@@ -159,6 +162,7 @@ bool FileScan::FindStartTerm() {
         }
         if (p >= 0) {
             startLine_ = number_ + 1;
+            out_.startLine = startLine_;
             startPos_ = p;
             return true;
         }
@@ -246,13 +250,13 @@ FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongL
     }
     if (!verdict) return Step::Next;
     Record(terms, longLine);
-    ++fileHits_;
-    if (fileHits_ >= perFileLimit_) {
+    ++out_.hitLines;
+    if (out_.hitLines >= perFileLimit_) {
         // The file rule sees only these lines; that later ones went unread is told.
-        if (context_.statistics && in_.HasMore()) ++context_.statistics->lineLimitFiles;
+        out_.cutAtFileLimit = in_.HasMore();
         return Step::End;
     }
-    if (context_.counters.nResultLines.load() + fileHits_ >= runLimit_) return Step::End;
+    if (out_.hitLines >= linesLeft_) return Step::End;
     return Step::Next;
 }
 
@@ -274,7 +278,7 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     // Whether the start line goes again at the end is decided now, while
     // the hits of a long line are still known beyond its kept text.
     if (start_.byTerm && number_ == startLine_)
-        dropStartLine_ = HitsBeforeStartTerm(longLine ? longLine->spans : SpansOf(terms), startPos_, allInOne_);
+        out_.dropStartLine = HitsBeforeStartTerm(longLine ? longLine->spans : SpansOf(terms), startPos_, allInOne_);
     tagStructLineAndPositions& line = lines_[number_];
     if (longLine) {
         line.sLineText = std::move(longLine->text);
@@ -285,19 +289,53 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     line.mapTermPositions = std::move(terms);
 }
 
-void FileScan::DropStartLine() {
-    if (!start_.byTerm || lines_.empty()) return;
-    const auto first = lines_.begin();
-    if (first->first == startLine_ && dropStartLine_) lines_.erase(first);
+}  // namespace
+
+void ScanLines(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out) {
+    out.lines.clear();
+    out.hitLines = 0;
+    out.startLine = 0;
+    out.dropStartLine = false;
+    if (!context.query.options) return;
+    FileScan scan(context, in, linesLeft, out);
+    scan.Run();
 }
 
-}  // namespace
+void KeepWithinRunLimit(FileReading& reading, int64_t linesLeft) {
+    // The scan would have ended at the hit line that reached the limit; lines
+    // after it (a stop-condition line included) were read ahead only.
+    const int64_t keep = std::max<int64_t>(1, linesLeft);
+    if (reading.hitLines > keep) {
+        reading.lines.erase(std::next(reading.lines.begin(), keep), reading.lines.end());
+        reading.hitLines = keep;
+    }
+    // The start line goes when its hits all lie before the start term.
+    if (reading.dropStartLine && !reading.lines.empty() && reading.lines.begin()->first == reading.startLine)
+        reading.lines.erase(reading.lines.begin());
+    reading.dropStartLine = false;
+}
+
+void CountLineLimitCut(ContentScanContext& context, const FileReading& reading) {
+    // Lines read ahead may have reached the file's limit where the run's
+    // limit ended the file first: only a file that kept that many is told.
+    if (context.statistics && reading.cutAtFileLimit &&
+        reading.hitLines >= context.query.options->Int(Opt::RESLINENUM))
+        ++context.statistics->lineLimitFiles;
+}
+
+int64_t RunLinesLeft(const ContentScanContext& context) {
+    return context.query.options->Int(Opt::SEARCHMAXL) - context.counters.nResultLines.load();
+}
 
 int ScanLines(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_HITS& lines) {
     lines.clear();
     if (!context.query.options) return 0;
-    FileScan scan(context, in, lines);
-    scan.Run();
+    FileReading reading;
+    const int64_t left = RunLinesLeft(context);
+    ScanLines(context, in, left, reading);
+    KeepWithinRunLimit(reading, left);
+    CountLineLimitCut(context, reading);
+    lines = std::move(reading.lines);
     return lines.empty() ? 0 : 1;
 }
 

@@ -7,12 +7,6 @@
 
 namespace qf {
 
-std::string LineCutNote(size_t keptBytes) {
-    constexpr size_t kMiB = size_t(1) << 20;
-    if (keptBytes % kMiB == 0) return " [line cut at " + std::to_string(keptBytes / kMiB) + " MiB]";
-    return " [line cut at " + std::to_string(keptBytes) + " bytes]";
-}
-
 LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFinder>& finders,
                            const CommentRule& comments, const std::string& stopTerm, const std::string& startTerm,
                            size_t keep)

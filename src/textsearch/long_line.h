@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "results/hit_types.h"
+#include "results/line_cut.h"
 #include "textsearch/comment_rule.h"
 #include "textsearch/line_reader.h"
 #include "textsearch/query_context.h"
@@ -31,9 +32,6 @@ struct LongLineFindings {
 // character before it, and after it a point or comma and one more character.
 constexpr size_t kContextBefore = 4;
 constexpr size_t kContextAfter = 5;
-
-// The note that ends the kept text of a cut line: " [line cut at 16 MiB]".
-std::string LineCutNote(size_t keptBytes);
 
 class LongLineScan {
 public:

@@ -179,6 +179,23 @@ TEST_F(CliTest, SettingsFilesSaveLoadAndRefuseDamage) {
     EXPECT_EQ(RunCli(Args({"--set", "NOSUCHKEY=1", "-q", "alpha", tree.Path()})).exitCode, 2);
 }
 
+TEST_F(CliTest, ThreadsReachTheSettingsAndLeaveTheOutputAsItIs) {
+    for (int i = 0; i < 40; ++i) WriteFile(tree / ("many/f" + std::to_string(i) + ".txt"), "alpha\nbeta alpha\n");
+    const auto one = RunCli(Args({"--threads", "1", "--stats", "--format", "tsv", "-q", "alpha", tree.Path()}));
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    const auto eight = RunCli(Args({"--threads", "8", "--stats", "--format", "tsv", "-q", "alpha", tree.Path()}));
+    EXPECT_EQ(eight.exitCode, 0);
+    // The statistics end with the run's own start and end times.
+    const auto withoutTimes = [](const std::string& out) { return out.substr(0, out.find("Search started at")); };
+    EXPECT_EQ(withoutTimes(eight.out), withoutTimes(one.out));
+
+    const std::string set = home / "threads.SET";
+    ASSERT_EQ(RunCli(Args({"--threads", "3", "--save-settings", set})).exitCode, 0);
+    const auto described = RunCli(Args({"--settings", set, "--describe"}));
+    EXPECT_NE(described.out.find("Threads for reading files"), std::string::npos) << described.out;
+    EXPECT_EQ(RunCli(Args({"--threads", "65", "-q", "alpha", tree.Path()})).exitCode, 2);
+}
+
 // What cannot be read is told on stderr and counted; the rest is searched.
 // An unreadable folder that was chosen makes the exit status 2.
 TEST_F(CliTest, UnreadableFilesAndFoldersAsAnUnprivilegedUser) {

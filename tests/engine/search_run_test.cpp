@@ -9,6 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_helpers.h"
+#include "platform/content_file.h"
+#include "platform/file_info.h"
+#include "results/result_record.h"
 #include "support/test_support.h"
 
 namespace {
@@ -207,12 +210,38 @@ TEST_F(SearchRunTest, FileVanishingBeforeItIsReadIsNoResult) {
     EXPECT_EQ(observer.unreadable, std::vector<std::string>{P("v/a.txt") + ": No such file or directory"});
     EXPECT_EQ(session.statistics.unreadableFiles.load(), 1u);
 
-    // It keeps its verdict: with "none of the terms" it does not contain them.
+    // Gone, it is no result whatever the query: with "none of the terms" too.
     WriteFile(P("v/a.txt"), "needle");
     options.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::NOTCONTAIN);
     const auto negated = qftest::RunSearch(session, messages, &observer);
-    EXPECT_EQ(negated.paths, std::vector<std::string>{P("v/a.txt")});
-    EXPECT_EQ(negated.types, std::vector<std::string>{"NFIC"});
+    EXPECT_TRUE(negated.paths.empty());
+}
+
+// A plain content search reads a file's times and size only when it opens
+// it: the 2 GiB bound then still keeps a larger file out entirely (not even
+// "does not contain"), and a result shows the same columns as a listing.
+TEST_F(SearchRunTest, SizeBoundAndColumnsOfFilesReadBeforeTheirDetails) {
+    WriteFile(P("big/small.txt"), "nothing here\n");
+    WriteFile(P("big/huge.txt"), "");
+    std::filesystem::resize_file(P("big/huge.txt"), qf::kMaxContentBytes + 1);  // sparse
+    qftest::ContentSearch(session, {P("big")}, "needle");
+    options.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::NOTCONTAIN);
+    for (int threads : {1, 2}) {
+        options.SetInt(Opt::READTHREAD, threads);
+        const auto outcome = qftest::RunSearch(session, messages);
+        EXPECT_EQ(outcome.paths, std::vector<std::string>{P("big/small.txt")}) << threads;
+        const auto& txt = session.statistics.fileTypes[qf::kTypeTxt];
+        EXPECT_EQ(txt.found.load() + txt.notFound.load(), 1u) << threads;  // only the small file was read
+
+        qf::WIN32_FIND_DATAA listed;
+        ASSERT_TRUE(qf::GetFindData(P("big/small.txt"), listed));
+        const qf::tagPrivStruct record = session.results.Row(0);
+        EXPECT_EQ(record.size, "13");
+        qf::tagPrivStruct expected;
+        qf::FillFileData(expected, listed);
+        EXPECT_EQ(record.lastWriteTime, expected.lastWriteTime);
+        EXPECT_EQ(record.creationTime, expected.creationTime);
+    }
 }
 
 TEST_F(SearchRunTest, AwkwardNamesAreSearchedLikeAnyOther) {

@@ -42,11 +42,15 @@ TEST(PlatformFolderListing, FollowsLinksAndSkipsSpecialEntries) {
     EXPECT_TRUE(entries[0].data.IsFolder());
     EXPECT_TRUE(entries[0].enterable);
     EXPECT_EQ(entries[0].data.nFileSize, 0u);
-    // A link has the identity of its target: this is what stops a walk from looping.
+    // A link has the identity of its target, and so has the folder opened
+    // through it: this is what stops a walk from looping.
     qf::FolderId realId;
     ASSERT_TRUE(qf::GetFolderId(dir / "real", realId));
     EXPECT_EQ(entries[0].id, realId);
-    EXPECT_EQ(entries[2].id, realId);
+    EXPECT_EQ(qf::FolderHandle(dir / "linkdir").Id(), realId);
+    EXPECT_EQ(qf::FolderHandle(dir / "real").Id(), realId);
+    EXPECT_TRUE(entries[2].data.IsFolder());
+    EXPECT_TRUE(entries[2].enterable);
     EXPECT_FALSE(entries[1].data.IsFolder());
     EXPECT_EQ(entries[1].data.nFileSize, 5u);
 }

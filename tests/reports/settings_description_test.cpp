@@ -133,3 +133,15 @@ TEST(SettingsDescription, OwnLimitsAreDescribedWhenChanged) {
     EXPECT_TRUE(HasEntry(list, "Largest expansion of a Zip file over 1 MiB", "no limit"));
     EXPECT_TRUE(HasEntry(list, "Most data unzipped in one search", "512 MiB, at most half the free space"));
 }
+
+TEST(SettingsDescription, ThreadsForReadingFilesOnlyWhenChosen) {
+    Options o;
+    auto mentioned = [](const BAZ_ACTIVE_LIST& list) {
+        for (const auto& e : list)
+            if (e.text.find("Threads for reading files") != std::string::npos) return true;
+        return false;
+    };
+    EXPECT_FALSE(mentioned(BuildScreenDescription(o, {})));  // the default leaves the description as it was
+    o.SetInt(Opt::READTHREAD, 2);
+    EXPECT_TRUE(HasEntry(BuildScreenDescription(o, {}), "Threads for reading files", "2"));
+}

@@ -1,4 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
 
 #include <string_view>
 
@@ -234,11 +241,56 @@ TEST(ResultPreview, LinesAreReadAsTheSearchReadsThem) {
     qftest::TempDir dir;
     qftest::WriteFile(dir / "crlf.txt", "one\r\ntwo\r\n\r\nlast without end");
     std::vector<std::string> lines;
-    ASSERT_TRUE(qf::ReadFirstLines(dir / "crlf.txt", 10, lines));
+    ASSERT_TRUE(qf::ReadLineRange(dir / "crlf.txt", 1, 10, lines));
     EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "last without end"}));
-    ASSERT_TRUE(qf::ReadFirstLines(dir / "crlf.txt", 2, lines));
-    EXPECT_EQ(lines.size(), 2u);
-    EXPECT_FALSE(qf::ReadFirstLines(dir.Path(), 2, lines));  // a folder is not a text file
+    ASSERT_TRUE(qf::ReadLineRange(dir / "crlf.txt", 2, 3, lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"two", ""}));
+    EXPECT_FALSE(qf::ReadLineRange(dir.Path(), 1, 2, lines));  // a folder is not a text file
+
+    // Longer than the cap: cut and noted as the search's record has it; a CR
+    // before the LF does not count, even right after the cap.
+    qftest::WriteFile(dir / "long.txt", "0123456789\n01234567\r\n012345678\r\nend");
+    ASSERT_TRUE(qf::ReadLineRange(dir / "long.txt", 1, 4, lines, 8));
+    EXPECT_EQ(lines, (std::vector<std::string>{"01234567 [line cut at 8 bytes]", "01234567",
+                                               "01234567 [line cut at 8 bytes]", "end"}));
+}
+
+// The preview opens a result's file as the search does. A FIFO or a link to
+// an endless device in the file's place is refused at once, and a file of
+// one line far longer than the search keeps shows that line cut: the
+// window never waits on a writer nor holds more than the cap of a line.
+// Each case runs in a child process with an alarm, so that a fault ends it
+// instead of hanging or exhausting the test.
+TEST(ResultPreview, HostileFileInAResultsPlace) {
+    Previewer p;
+    p.AddFile("fifo.txt", "needle\n", Lines({{1, "needle", {{"needle", {0}}}}}));
+    p.AddFile("zero.txt", "needle\n", Lines({{1, "needle", {{"needle", {0}}}}}));
+    p.AddFile("huge.txt", "needle\n", Lines({{1, "needle", {{"needle", {0}}}}}));
+    std::remove((p.dir / "fifo.txt").c_str());
+    ASSERT_EQ(mkfifo((p.dir / "fifo.txt").c_str(), 0600), 0);
+    std::remove((p.dir / "zero.txt").c_str());
+    ASSERT_EQ(symlink("/dev/zero", (p.dir / "zero.txt").c_str()), 0);
+    std::filesystem::resize_file(p.dir / "huge.txt", uint64_t(1) << 30);  // one line of zeros, sparse
+
+    const auto inChild = [&p](size_t row, size_t expectedSize) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            alarm(60);
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)  // they reserve a huge address space
+            const rlimit memory{size_t(768) << 20, size_t(768) << 20};
+            setrlimit(RLIMIT_AS, &memory);
+#endif
+            const qf::PreviewResult shown = p.Preview(row, {"needle"});
+            _exit(shown.view.text.size() == expectedSize ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(pid, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    };
+    EXPECT_TRUE(inChild(0, 0)) << "FIFO";
+    EXPECT_TRUE(inChild(1, 0)) << "link to /dev/zero";
+    // "needle", then a line of zeros that runs to the end.
+    EXPECT_TRUE(inChild(2, 7 + qf::kLineCap + qf::LineCutNote(qf::kLineCap).size() + 1)) << "a line of 1 GiB";
 }
 
 }  // namespace

@@ -96,6 +96,21 @@ TEST_F(PreferencesDialogTest, LimitsShowTheirOptionsAndCloseStoresThem) {
     EXPECT_EQ(options.Int(qf::Opt::ZIPBUDGETM), 512);
 }
 
+TEST_F(PreferencesDialogTest, ThreadsForReadingFilesShowAndStoreTheirOption) {
+    options.SetInt(qf::Opt::READTHREAD, 500);  // from a settings file: shown at the most the field takes
+    PreferencesDialog dialog(options, statistics, messages, "/home/q");
+    auto* threads = dialog.findChild<QSpinBox*>("readThreads");
+    ASSERT_NE(threads, nullptr);
+    EXPECT_EQ(threads->value(), 64);
+    threads->setValue(0);
+    EXPECT_EQ(threads->text(), QStringLiteral("one per core"));
+    threads->setValue(3);
+    dialog.reject();
+    EXPECT_EQ(options.Int(qf::Opt::READTHREAD), 500);
+    dialog.findChild<QPushButton*>("close")->click();
+    EXPECT_EQ(options.Int(qf::Opt::READTHREAD), 3);
+}
+
 TEST_F(PreferencesDialogTest, ShowNamesTheDialogTextsElseTheWorkingFolders) {
     options.SetText(qf::Opt::PDFWORKDIR, "/work/pdf");
     options.SetText(qf::Opt::ARCDFLEDIT, "/chosen/zip");

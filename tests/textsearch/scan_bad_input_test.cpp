@@ -25,10 +25,10 @@ namespace {
 
 using LineNos = std::vector<uint32_t>;
 
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool kRssIsReliable = false;  // the sanitizer's shadow memory and quarantine swamp the figure
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
 constexpr bool kRssIsReliable = false;
 #else
 constexpr bool kRssIsReliable = true;

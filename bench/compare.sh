@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# quillfind-cli side by side with rg, grep, ugrep, find and fdfind on the same
+# tree and file: a common term, an absent term, a case-sensitive whole-word
+# term, one 1 GiB file, and the walk by name. Prints the best wall time of
+# RUNS runs, the CPU time and peak memory of that run (/usr/bin/time -v), and
+# quillfind's time over each peer's: with one thread against the one-thread
+# peers, with its default threads against the peers' defaults.
+#
+# Usage: bench/compare.sh [QUILLFIND_CLI] [TREE] [BIG_FILE] [RUNS]
+#   TREE      default: copies of /usr/include and /usr/share/doc in a temp folder
+#   BIG_FILE  default: 1 GiB of text from the tree, in the same temp folder
+# Builds nothing: it runs the program it is given. What it creates it removes.
+set -euo pipefail
+
+CLI=$(realpath "${1:-build/quillfind-cli}")
+TREE=${2:-}
+BIG=${3:-}
+RUNS=${4:-5}
+COMMON=${COMMON_TERM:-warning}
+ABSENT=${ABSENT_TERM:-zyxwvut_absent}
+WORD=${WORD_TERM:-EINVAL}
+PATTERN=${NAME_PATTERN:-*.hpp}
+
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quillfind-compare.XXXXXX")
+trap 'rm -rf "$WORK"' EXIT
+
+if [ -z "$TREE" ]; then
+    TREE=$WORK/tree
+    mkdir -p "$TREE"
+    cp -r /usr/include "$TREE/include" 2>/dev/null || true
+    cp -r /usr/share/doc "$TREE/doc" 2>/dev/null || true
+fi
+if [ -z "$BIG" ]; then
+    mkdir -p "$WORK/big"
+    BIG=$WORK/big/big.txt
+    find "$TREE" -type f -name '*.h' -print0 | xargs -0 cat >"$WORK/chunk.txt" 2>/dev/null || true
+    [ -s "$WORK/chunk.txt" ] || head -c 1048576 /dev/urandom | base64 >"$WORK/chunk.txt"
+    while [ "$(stat -c %s "$BIG" 2>/dev/null || echo 0)" -lt 1073741824 ]; do cat "$WORK/chunk.txt" >>"$BIG"; done
+    truncate -s 1073741824 "$BIG"
+    rm -f "$WORK/chunk.txt"
+fi
+BIG_DIR=$(dirname "$BIG")
+BIG_BYTES=$(stat -c %s "$BIG")
+mkdir -p "$WORK/home"
+
+# quillfind reads every file but those of binary types; Word and PDF documents
+# are left out by the type rule, since no peer converts them.
+QF=("$CLI" --home "$WORK/home" --no-progress --format tsv --set SEARCHENDC=0 --set SEARCHENDB=0
+    --set MATCHFILTY=1 --set EXCFILETPS=1 --set EXCFILEMAP=pdf --set EXCFILEMAP=doc)
+
+have() { command -v "$1" >/dev/null 2>&1; }
+
+# Best of RUNS: prints "wall cpu peak_kib" of the fastest run. Output goes to a
+# file, as some tools take a shortcut when it goes to /dev/null.
+measure() {
+    local best="" line wall cpu peak
+    "$@" >"$WORK/out" 2>/dev/null || true
+    for _ in $(seq "$RUNS"); do
+        /usr/bin/time -v -o "$WORK/time" "$@" >"$WORK/out" 2>/dev/null || true
+        wall=$(awk -F': ' '/Elapsed/ {n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s}' "$WORK/time")
+        cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {print s}' "$WORK/time")
+        peak=$(awk -F': ' '/Maximum resident/ {print $2}' "$WORK/time")
+        line="$wall $cpu $peak"
+        if [ -z "$best" ] || awk -v a="$wall" -v b="${best%% *}" 'BEGIN {exit !(a < b)}'; then best=$line; fi
+    done
+    echo "$best"
+}
+
+# One work: quillfind with one and with its default threads, then each peer.
+# Arguments: title, then "label|kind|command" items where kind is 1 (one
+# thread), n (default threads) or q1/qn for quillfind itself.
+compare() {
+    local title=$1
+    shift
+    echo
+    echo "== $title    (load: $(cut -d' ' -f1-3 /proc/loadavg))"
+    printf '%-34s %9s %9s %10s %10s\n' tool "wall s" "cpu s" "peak MiB" "qf/tool"
+    local q1="" qn="" item label kind cmd result wall cpu peak ratio
+    for item in "$@"; do
+        IFS='|' read -r label kind cmd <<<"$item"
+        if [[ $kind != q* ]] && ! have "${cmd%% *}"; then
+            printf '%-34s %9s\n' "$label" "missing"
+            continue
+        fi
+        result=$(eval "measure $cmd")
+        read -r wall cpu peak <<<"$result"
+        ratio=""
+        case $kind in
+            q1) q1=$wall ;;
+            qn) qn=$wall ;;
+            1) ratio=$(awk -v a="$q1" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
+            n) ratio=$(awk -v a="$qn" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
+        esac
+        printf '%-34s %9.3f %9.2f %10.1f %10s\n' "$label" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$ratio"
+    done
+}
+
+FILES=$(find "$TREE" -type f | wc -l)
+BYTES=$(du -sb "$TREE" | cut -f1)
+echo "quillfind-cli: $CLI"
+echo "tree: $TREE  ($FILES files, $BYTES bytes)   big file: $BIG ($BIG_BYTES bytes)   runs: $RUNS"
+echo "machine: $(nproc) cores; $(uptime)"
+echo "(qf/tool: quillfind --threads 1 over one-thread peers, quillfind with its default threads over the others)"
+
+q='"${QF[@]}"'
+T=$(printf %q "$TREE")
+B=$(printf %q "$BIG")
+BD=$(printf %q "$BIG_DIR")
+for term in "$COMMON" "$ABSENT"; do
+    compare "tree, term \"$term\" (any case, part words)" \
+        "quillfind-cli --threads 1|q1|$q --threads 1 -q $term $T" \
+        "quillfind-cli|qn|$q -q $term $T" \
+        "rg -j1 -uu -i -F|1|rg -j1 -uu -i -F $term $T" \
+        "grep -r -I -i -F|1|grep -r -I -i -F $term $T" \
+        "ugrep -J1 -r -I -i -F|1|ugrep -J1 -r -I -i -F $term $T" \
+        "rg -uu -i -F|n|rg -uu -i -F $term $T" \
+        "ugrep -r -I -i -F|n|ugrep -r -I -i -F $term $T"
+done
+
+compare "tree, term \"$WORD\" (case sensitive, whole word)" \
+    "quillfind-cli --threads 1|q1|$q --threads 1 -c -w -q $WORD $T" \
+    "quillfind-cli|qn|$q -c -w -q $WORD $T" \
+    "rg -j1 -uu -s -w -F|1|rg -j1 -uu -s -w -F $WORD $T" \
+    "grep -r -I -w -F|1|grep -r -I -w -F $WORD $T" \
+    "ugrep -J1 -r -I -w -F|1|ugrep -J1 -r -I -w -F $WORD $T" \
+    "rg -uu -s -w -F|n|rg -uu -s -w -F $WORD $T" \
+    "ugrep -r -I -w -F|n|ugrep -r -I -w -F $WORD $T"
+
+compare "one file of $BIG_BYTES bytes, term \"$ABSENT\" (any case)" \
+    "quillfind-cli --threads 1|q1|$q --threads 1 -q $ABSENT $BD" \
+    "quillfind-cli|qn|$q -q $ABSENT $BD" \
+    "rg -j1 --no-mmap -i -F|1|rg -j1 --no-mmap -i -F $ABSENT $B" \
+    "grep -i -F|1|grep -i -F $ABSENT $B" \
+    "ugrep -J1 -i -F|1|ugrep -J1 -i -F $ABSENT $B" \
+    "rg -i -F|n|rg -i -F $ABSENT $B" \
+    "ugrep -i -F|n|ugrep -i -F $ABSENT $B"
+best=$(measure "${QF[@]}" --threads 1 -q "$ABSENT" "$BIG_DIR")
+echo "quillfind --threads 1 reads $(awk -v b="$BIG_BYTES" -v t="${best%% *}" 'BEGIN {printf "%.2f", b / t / 1e9}') GB/s"
+
+compare "walk by name, pattern \"$PATTERN\"" \
+    "quillfind-cli --threads 1|q1|$q --threads 1 --by-name -f '$PATTERN' $T" \
+    "quillfind-cli|qn|$q --by-name -f '$PATTERN' $T" \
+    "find -name|1|find $T -name '$PATTERN'" \
+    "fdfind -j1 -u -g|1|fdfind -j1 -u -g '$PATTERN' $T" \
+    "fdfind -u -g|n|fdfind -u -g '$PATTERN' $T"
+
+echo
+echo "load at the end: $(uptime)"
