@@ -22,6 +22,7 @@ bool ScanFile(ContentScanContext& context, const std::string& path, MAP_LINES_WI
     }
     {
         LineReader reader(std::move(file), !context.query.matcher.caseSensitive, context.buffers, context.lineCap);
+        context.readPath = path;
         ScanLines(context, reader, lines);
     }
     context.buffers.ReleaseIfGrown();

@@ -27,6 +27,7 @@ struct ContentScanContext {
     SearchStatistics* statistics = nullptr;  // the statistics grid, when the run keeps one
     ScanBuffers buffers = {};                 // read buffers reused from file to file
     size_t lineCap = kLineCap;                // longer lines are read in pieces
+    std::string readPath = {};                // the file being read, for what is told of its lines
 };
 
 // Processes one entry of the selected-file list: a name or "File" result is

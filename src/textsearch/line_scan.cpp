@@ -10,6 +10,7 @@
 #include "textsearch/file_rule.h"
 #include "textsearch/long_line.h"
 #include "textsearch/micro_boolean.h"
+#include "textsearch/regex_hits.h"
 #include "textsearch/scan_conditions.h"
 #include "textsearch/standard_query.h"
 
@@ -48,6 +49,7 @@ private:
     bool CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms);
     void Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
     void DropStartLine();
+    void GiveLineUp();
     bool StopRequested() const { return context_.bStopRequest.load(std::memory_order_relaxed) == 1; }
 
     ContentScanContext& context_;
@@ -67,6 +69,9 @@ private:
     SkipNeedles startNeedle_;
     SkipNeedles noNeedles_;
     std::vector<TermFinder> finders_;  // one per entry of the term list
+    // Terms that are regular expressions: this scan's own match space.
+    bool regex_;
+    RegexMatchData regexScratch_;
     LongLineScan longLine_;
     // The start line, when it was too long to hold: judged while the start term was looked for.
     std::optional<LongLineFindings> longStartLine_;
@@ -94,13 +99,21 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_H
       start_(StartCondition::FromOptions(*query_.options, query_.matcher)),
       stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
       finders_(query_.foldedTerms.begin(), query_.foldedTerms.end()),
+      regex_(query_.regexMode),
       longLine_(query_, finders_, comments_, stop_.ByTerm() ? stop_.sStopTerm : std::string(),
                 start_.byTerm ? start_.term : std::string(), in.LineCap()),
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
     in_.SetOverlap(longLine_.Overlap());
-    in_.SetAsciiNeedles(AllAscii(finders_, stop_.sStopTerm, start_.term, comments_.strings));
+    // Patterns are looked for through the literals they require, when each has one.
     std::vector<TermFinder> needles = finders_;
+    if (regex_) {
+        const std::vector<std::string> literals = RegexSkipLiterals(query_);
+        needles.clear();
+        for (const std::string& literal : literals) needles.emplace_back(literal);
+        canSkip_ = canSkip_ && !literals.empty();
+    }
+    in_.SetAsciiNeedles(AllAscii(needles, stop_.sStopTerm, start_.term, comments_.strings));
     if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
     needles_ = SkipNeedles(std::move(needles));
     startNeedle_ = SkipNeedles({TermFinder(start_.term)});
@@ -225,6 +238,7 @@ FileScan::Step FileScan::Examine() {
 
 // The same rules for a line that was read in pieces.
 FileScan::Step FileScan::ExamineLong(LongLineFindings& found) {
+    if (found.givenUp) GiveLineUp();
     bool verdict = !found.terms.empty();
     if (mode_ == QueryMode::MicroBoolean)
         verdict = query_.boolean && LineMatchesMicroBoolean(*query_.boolean, found.terms, query_.matcher.caseSensitive);
@@ -257,6 +271,10 @@ FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongL
 }
 
 bool FileScan::CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms) {
+    if (regex_) {
+        if (!CollectRegexHits(query_, comments_, regexScratch_, folded, terms)) GiveLineUp();
+        return !terms.empty();
+    }
     for (const TermFinder& finder : finders_) {
         const std::string& term = finder.Needle();
         if (term.empty() || terms.count(term) > 0) continue;  // a repeated term finds the same hits
@@ -283,6 +301,12 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
         ToCharacterPositions(terms, line_.folded);
     }
     line.mapTermPositions = std::move(terms);
+}
+
+// A line that a pattern needed too much work for holds no hit; it is told.
+void FileScan::GiveLineUp() {
+    if (context_.statistics) ++context_.statistics->regexLimitLines;
+    context_.observer.LineGivenUp(context_.readPath, number_);
 }
 
 void FileScan::DropStartLine() {
