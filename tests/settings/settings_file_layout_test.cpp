@@ -85,12 +85,12 @@ std::string WriteAndRead(const qf::Options& options, const qftest::TempDir& dir)
 }
 
 // 197 single records of the format, six of our own options and the end record.
-TEST(SettingsFileLayout, EmptyModelIsExactly204RecordsInTableOrder) {
+TEST(SettingsFileLayout, EmptyModelIsExactly205RecordsInTableOrder) {
     qftest::TempDir dir;
     const qf::Options empty;  // no default lists loaded
     const std::string file = WriteAndRead(empty, dir);
     ASSERT_EQ(file.size() % kRecord, 0u);
-    ASSERT_EQ(file.size() / kRecord, 204u);
+    ASSERT_EQ(file.size() / kRecord, 205u);
 
     std::istringstream expected(kEmptyModelRecords);
     int32_t id = 0;
@@ -175,7 +175,7 @@ TEST(SettingsFileLayout, LongTextsAreCutInsideTheirFields) {
     const std::string file = WriteAndRead(o, dir);
     EXPECT_EQ(TextAt(file, 0, 14).size(), 259u);
     EXPECT_EQ(TextAt(file, 70, 274).size(), 5001u);
-    EXPECT_EQ(file.size(), 204 * kRecord);
+    EXPECT_EQ(file.size(), 205 * kRecord);
 }
 
 TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
@@ -186,7 +186,7 @@ TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
     ASSERT_TRUE(qf::SaveSettingsFile(o, dir / "a.SET", messages));
     const qf::Options empty;
     ASSERT_TRUE(qf::SaveSettingsFile(empty, dir / "a.SET", messages));
-    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 204 * kRecord);
+    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 205 * kRecord);
 }
 
 TEST(SettingsFileLayout, UnwritableTargetReports0069) {
