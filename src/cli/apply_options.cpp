@@ -67,6 +67,7 @@ bool ApplyFilePatterns(const std::string& text, Options& o, UserMessages& messag
 
 void ApplyTextOptions(const CliOptions& cli, Options& o) {
     if (cli.caseSensitive) o.SetInt(Opt::CASESENSIT, 1);
+    if (cli.regex) o.SetInt(Opt::REGEXTERMS, 1);
     if (cli.words == WordMode::Whole) o.Choose({Opt::ALLWORDPRT, Opt::WHOLEWORDS, Opt::PARTSWORDS}, Opt::WHOLEWORDS);
     if (cli.words == WordMode::Part) o.Choose({Opt::ALLWORDPRT, Opt::WHOLEWORDS, Opt::PARTSWORDS}, Opt::PARTSWORDS);
     const std::initializer_list<Opt> fileGroup = {Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN};

@@ -87,6 +87,7 @@ void AddQueryOptions(CLI::App& app, CliOptions& o) {
     // "By file name" has no query.
     for (CLI::Option* option : {query, in, boolean, line}) app.get_option("--by-name")->excludes(option);
     app.add_flag("-c,--case", o.caseSensitive, "Case sensitive")->group(kQuery);
+    app.add_flag("-e,--regex", o.regex, "Every term is a regular expression (REGEXTERMS)")->group(kQuery);
     auto* whole = app.add_flag_callback("-w,--whole", [&o] { o.words = WordMode::Whole; }, "Whole terms only");
     auto* part = app.add_flag_callback("--part", [&o] { o.words = WordMode::Part; }, "Parts of terms only");
     whole->excludes(part);

@@ -25,6 +25,7 @@ struct CliOptions {
     std::vector<std::string> excludeDirs;
     bool noSubfolders = false;
     bool caseSensitive = false;
+    bool regex = false;  // every term is a regular expression
     WordMode words = WordMode::Keep;
     FileMode fileMode = FileMode::Keep;
     std::optional<std::string> oneLine;     // "any" or "given"

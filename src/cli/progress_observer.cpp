@@ -40,6 +40,11 @@ void ProgressObserver::Unreadable(const std::string& path, const std::string& re
     writer_.Line("cannot read " + EscapeControlChars(path) + ": " + reason);
 }
 
+void ProgressObserver::LineGivenUp(const std::string& path, uint32_t line) {
+    writer_.Line("line skipped " + EscapeControlChars(path) + ":" + std::to_string(line) +
+                 ": the pattern needs more work than allowed");
+}
+
 void ProgressObserver::ResultsRefreshed(size_t /*rowCount*/) { Show(true); }
 
 void ProgressObserver::RunEnded() {

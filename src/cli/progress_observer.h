@@ -24,6 +24,7 @@ public:
     void ResultsRefreshed(size_t rowCount) override;
     // "cannot read PATH: reason" on stderr.
     void Unreadable(const std::string& path, const std::string& reason) override;
+    void LineGivenUp(const std::string& path, uint32_t line) override;
     void RunEnded() override;
 
     // The paths told as unreadable; read after the run has ended.

@@ -22,6 +22,7 @@ public:
     void StartTime(const std::string& text) override { target_.StartTime(text); }
     void EndTime(const std::string& text) override { target_.EndTime(text); }
     void Unreadable(const std::string& path, const std::string& reason) override { target_.Unreadable(path, reason); }
+    void LineGivenUp(const std::string& path, uint32_t line) override { target_.LineGivenUp(path, line); }
     void ResultsFinal() override { target_.ResultsFinal(); }
     void RunEnded() override { target_.RunEnded(); }
 

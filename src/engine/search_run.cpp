@@ -272,8 +272,10 @@ int ValidateSessionSearch(Session& session, UserMessages& messages) {
     // A refusal before the Boolean check must not leave the last check's
     // text and fault marks for the editor to show.
     session.booleanQuery = {};
-    const int valid = ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options),
-                                          messages, session.bStopRequest);
+    session.regexFault = {};
+    const int valid =
+        ValidateSearchStart(session.state, FullQueryChecks(session.booleanQuery, session.state.options, session.regexFault),
+                            messages, session.bStopRequest);
     // A refused search keeps no other search of the home waiting.
     if (!valid) ReleaseSearchLock(session);
     return valid;

@@ -17,6 +17,7 @@
 #include "results/selected_file.h"
 #include "settings/settings_state.h"
 #include "textsearch/boolean_query.h"
+#include "textsearch/regex_terms.h"
 
 namespace qf {
 
@@ -33,6 +34,7 @@ public:
     SearchResults results;
     RunCounters counters;
     BooleanQuery booleanQuery;     // the checked Boolean query of the last validation
+    RegexFault regexFault;         // the term the last validation refused as a pattern, if any
     SearchStatistics statistics;   // the statistics window's grid
     ResultViewState resultView;    // sorting and grouping state of the result list
     std::atomic<int> bStopRequest{0};  // set by Stop, reset by the search-start validation

@@ -27,6 +27,7 @@ void QueryEntries(Builder& b) {
         if (!b.src.booleanQuery.empty())
             b.Entry("Micro Boolean search term(s) and/or phrase(s) is/are : ", OneLine(b.src.booleanQuery));
     }
+    b.OnIf(Opt::REGEXTERMS, "Terms are regular expressions");
 }
 
 std::string Patterns(const OptionList& patterns) {

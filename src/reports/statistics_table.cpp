@@ -73,8 +73,12 @@ std::vector<std::string> StatisticsFieldLines(const SearchStatistics& s, const R
 }
 
 std::vector<std::string> StatisticsLimitLines(const SearchStatistics& s) {
-    return {"Unreadable : Files  " + Num(s.unreadableFiles) + "  Folders  " + Num(s.unreadableFolders),
-            "Line/File limit reached : Files  " + Num(s.lineLimitFiles)};
+    std::vector<std::string> lines = {
+        "Unreadable : Files  " + Num(s.unreadableFiles) + "  Folders  " + Num(s.unreadableFolders),
+        "Line/File limit reached : Files  " + Num(s.lineLimitFiles)};
+    // Only a regular expression can give a line up: literal searches keep their lines.
+    if (s.regexLimitLines.load() > 0) lines.push_back("Pattern work limit reached : Lines  " + Num(s.regexLimitLines));
+    return lines;
 }
 
 }  // namespace qf

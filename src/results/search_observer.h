@@ -3,6 +3,7 @@
 // a window turns each call into a queued signal and never blocks the worker.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace qf {
@@ -20,6 +21,8 @@ public:
     virtual void EndTime(const std::string& /*text*/) {}
     // A file or folder that could not be read, with the system's reason.
     virtual void Unreadable(const std::string& /*path*/, const std::string& /*reason*/) {}
+    // A line whose regular expression match needed more work than allowed: skipped.
+    virtual void LineGivenUp(const std::string& /*path*/, uint32_t /*line*/) {}
     // The list is final and shown; the end message and the logs are still to
     // come, so this is when a window gives its controls back.
     virtual void ResultsFinal() {}

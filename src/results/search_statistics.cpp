@@ -78,6 +78,7 @@ void ResetStatistics(SearchStatistics& stats) {
     stats.unreadableFiles = 0;
     stats.unreadableFolders = 0;
     stats.lineLimitFiles = 0;
+    stats.regexLimitLines = 0;
     stats.startTime = 0;
     stats.endTime = 0;
     stats.ended = false;

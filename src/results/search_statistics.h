@@ -67,6 +67,8 @@ struct SearchStatistics {
     std::atomic<uint64_t> unreadableFiles{0};
     std::atomic<uint64_t> unreadableFolders{0};
     std::atomic<uint64_t> lineLimitFiles{0};
+    // Lines given up because a regular expression needed more work than allowed.
+    std::atomic<uint64_t> regexLimitLines{0};
     // Local times as FILETIME values; 0 until set.
     std::atomic<uint64_t> startTime{0};
     std::atomic<uint64_t> endTime{0};

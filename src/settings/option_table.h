@@ -8,7 +8,9 @@
 //   CONVTIMELM  seconds a converter may run before it is ended (0: no limit)
 //   ZIPRATIOLM  largest expansion of an archive over 1 MiB (0: no limit)
 //   ZIPBUDGETM  MiB that one search may extract, at most half the free space
-//               of the unzip working folder's file system (0: only that half) The last column is
+//               of the unzip working folder's file system (0: only that half)
+//   REGEXTERMS  every term of the query is a regular expression
+// The last column is
 // the key written into the file instead of the option's own: for a text, only
 // when the text is empty; for `ARESLINENU_SAVED` (the value `ARESLINENU` had
 // when the last search started) always, as the file's second ARESLINENU record.
@@ -253,4 +255,5 @@
     X(RESTORELST, Flag, 311, 0, "", nullptr) \
     X(READTHREAD, IntState, 321, 0, "", nullptr) \
     X(CONVOFFICE, Flag, 331, 1, "", nullptr) \
-    X(OFFWRKDIR, TextSpace, 332, 0, "", nullptr)
+    X(OFFWRKDIR, TextSpace, 332, 0, "", nullptr) \
+    X(REGEXTERMS, Flag, 341, 0, "", nullptr)

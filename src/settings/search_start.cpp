@@ -46,6 +46,7 @@ int BuildTermList(SettingsState& state, const QueryChecks& checks, UserMessages&
         return 0;
     }
     if (!ok) return 0;
+    if (o.On(Opt::REGEXTERMS) && checks.patterns && !checks.patterns(terms, messages)) return 0;
     state.searchTerms = std::move(terms);
     return 1;
 }

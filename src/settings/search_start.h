@@ -18,6 +18,8 @@ struct QueryChecks {
                       UserMessages& messages)>
         standard;
     std::function<int(const std::string& text, std::vector<std::string>& terms, UserMessages& messages)> boolean;
+    // With REGEXTERMS: every term of the list must be a regular expression.
+    std::function<int(const std::vector<std::string>& terms, UserMessages& messages)> patterns;
 };
 
 // Expects the front end to have refreshed the mode options and the two query

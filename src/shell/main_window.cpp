@@ -17,6 +17,7 @@
 #include "shell/about_dialog.h"
 #include "shell/boolean_assistant.h"
 #include "shell/boolean_fault_marks.h"
+#include "shell/pattern_fault_marks.h"
 #include "shell/control_ids.h"
 #include "shell/file_types_dialog.h"
 #include "shell/help_pages.h"
@@ -230,6 +231,16 @@ void MainWindow::ShowBooleanCheckResult(bool valid) {
     if (!o.On(Opt::BOOLRADIO1) && !o.On(Opt::MICROBOOLR)) return;
     ShowBooleanCheck(*controls_.booleanEditor, session_.booleanQuery);
     if (!valid && session_.booleanQuery.helpRequested) OpenHelp(kTopicBooleanSyntax, 273);
+}
+
+// A term refused as no regular expression is marked where it was typed.
+void MainWindow::ShowPatternFault() {
+    const Options& o = session_.state.options;
+    if (session_.regexFault.term.empty()) return;
+    if (o.On(Opt::BOOLRADIO1) || o.On(Opt::MICROBOOLR))
+        MarkPatternFault(*controls_.booleanEditor, session_.regexFault);
+    else
+        MarkPatternFault(*controls_.standardBox, session_.regexFault);
 }
 
 }  // namespace qf::shell

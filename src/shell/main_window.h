@@ -120,6 +120,7 @@ private:
     void OpenDateTime();
     void OpenCheckTavilan();
     void ShowBooleanCheckResult(bool valid);
+    void ShowPatternFault();
     void OpenPreferences();
     TempWarningChoice AskTempWarning(bool& dontShowAgain);
     void ShutDownSearch();

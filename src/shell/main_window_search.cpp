@@ -91,6 +91,7 @@ void MainWindow::Search() {
     StoreControlsInOptions(controls_, session_.state.options);
     const bool valid = ValidateSessionSearch(session_, messages_);
     ShowBooleanCheckResult(valid);
+    ShowPatternFault();
     if (!valid) return;
     AddQueryToHistory();
     session_.results.Clear();

@@ -75,9 +75,13 @@ TextOptionsDialog::TextOptionsDialog(Options& options, UserMessages& messages, Q
     setModal(true);
     caseSensitive_ = Named(new QCheckBox(QStringLiteral("Case sensitive")), "caseSensitive");
     officeDocs_ = Named(new QCheckBox(QStringLiteral("Search inside Office and OpenDocument files")), "officeDocs");
+    regexTerms_ = Named(new QCheckBox(QStringLiteral("Terms are regular expressions")), "regexTerms");
 
     auto* grid = new QGridLayout;
-    grid->addWidget(caseSensitive_, 0, 0);
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(caseSensitive_);
+    caseRow->addWidget(regexTerms_);
+    grid->addLayout(caseRow, 0, 0);
     grid->addWidget(BuildFileMode(), 1, 0);
     grid->addWidget(BuildOneLine(), 2, 0);
     grid->addWidget(BuildWholePart(), 3, 0);
@@ -245,6 +249,7 @@ void TextOptionsDialog::LoadFromOptions() {
     LoadChoices();
     caseSensitive_->setChecked(options_.On(Opt::CASESENSIT));
     officeDocs_->setChecked(options_.On(Opt::CONVOFFICE));
+    regexTerms_->setChecked(options_.On(Opt::REGEXTERMS));
     oneLine_->setChecked(options_.On(Opt::ALLINONECH));
     startCheck_->setChecked(options_.On(Opt::STARTCHECK));
     stopCheck_->setChecked(options_.On(Opt::CLINENUMBR));
@@ -359,6 +364,7 @@ void TextOptionsDialog::StoreValues() {
     for (const auto& [radio, option] : radioOptions_) options_.SetInt(option, radio->isChecked() ? 1 : 0);
     options_.SetInt(Opt::CASESENSIT, caseSensitive_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::CONVOFFICE, officeDocs_->isChecked() ? 1 : 0);
+    options_.SetInt(Opt::REGEXTERMS, regexTerms_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::ALLINONECH, oneLine_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::STARTCHECK, startCheck_->isChecked() ? 1 : 0);
     options_.SetInt(Opt::CLINENUMBR, stopCheck_->isChecked() ? 1 : 0);

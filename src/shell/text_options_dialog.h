@@ -68,6 +68,7 @@ private:
 
     QCheckBox* caseSensitive_ = nullptr;
     QCheckBox* officeDocs_ = nullptr;  // CONVOFFICE
+    QCheckBox* regexTerms_ = nullptr;  // REGEXTERMS
     QButtonGroup* fileMode_ = nullptr;
     QRadioButton* allWords_ = nullptr;
     QRadioButton* anyWords_ = nullptr;

@@ -116,6 +116,7 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
         if (!reading.selectable) return;
         KeepWithinRunLimit(reading, left);
         CountLineLimitCut(context, reading);
+        TellLinesGivenUp(context, reading, entry.ReadPath());
         verdict = ApplyFileRule(context.query, reading.lines);
         RestoreTimes(context, entry);
     }

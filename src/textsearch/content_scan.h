@@ -42,6 +42,7 @@ struct FileReading {
     uint32_t startLine = 0;      // the line where the start term was found
     bool dropStartLine = false;  // that line's hits all lie before the start term
     bool cutAtFileLimit = false; // lines went unread after the per-file line limit
+    std::vector<uint32_t> givenUpLines;  // lines a pattern needed too much work for
     // A file that did not open: why (an errno value, 0 for no regular file).
     bool unreadable = false;
     int openError = 0;
@@ -58,8 +59,10 @@ struct FileReading {
 FileReading ReadFileContent(ContentScanContext& context, const std::string& path, int64_t linesLeft, bool withDetails);
 
 // Counts the file in the statistics when its per-file line limit left
-// lines unread (after KeepWithinRunLimit).
+// lines unread (after KeepWithinRunLimit), and counts and tells the lines
+// given up at `path`.
 void CountLineLimitCut(ContentScanContext& context, const FileReading& reading);
+void TellLinesGivenUp(ContentScanContext& context, const FileReading& reading, const std::string& path);
 
 // Result lines the run may still take: SEARCHMAXL less those made so far.
 int64_t RunLinesLeft(const ContentScanContext& context);

@@ -12,6 +12,7 @@
 #include "textsearch/file_rule.h"
 #include "textsearch/long_line.h"
 #include "textsearch/micro_boolean.h"
+#include "textsearch/regex_hits.h"
 #include "textsearch/scan_conditions.h"
 #include "textsearch/standard_query.h"
 
@@ -49,6 +50,7 @@ private:
     Step Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
     bool CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms);
     void Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
+    void GiveLineUp();
     bool StopRequested() const {
         return context_.bStopRequest.load(std::memory_order_relaxed) == 1 ||
                (context_.abandon && context_.abandon->load(std::memory_order_relaxed));
@@ -72,6 +74,9 @@ private:
     SkipNeedles startNeedle_;
     SkipNeedles noNeedles_;
     std::vector<TermFinder> finders_;  // one per entry of the term list
+    // Terms that are regular expressions: this scan's own match space.
+    bool regex_;
+    RegexMatchData regexScratch_;
     LongLineScan longLine_;
     // The start line, when it was too long to hold: judged while the start term was looked for.
     std::optional<LongLineFindings> longStartLine_;
@@ -98,13 +103,21 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, int64_t linesLef
       start_(StartCondition::FromOptions(*query_.options, query_.matcher)),
       stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
       finders_(query_.foldedTerms.begin(), query_.foldedTerms.end()),
+      regex_(query_.regexMode),
       longLine_(query_, finders_, comments_, stop_.ByTerm() ? stop_.sStopTerm : std::string(),
                 start_.byTerm ? start_.term : std::string(), in.LineCap()),
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
     in_.SetOverlap(longLine_.Overlap());
-    in_.SetAsciiNeedles(AllAscii(finders_, stop_.sStopTerm, start_.term, comments_.strings));
+    // Patterns are looked for through the literals they require, when each has one.
     std::vector<TermFinder> needles = finders_;
+    if (regex_) {
+        const std::vector<std::string> literals = RegexSkipLiterals(query_);
+        needles.clear();
+        for (const std::string& literal : literals) needles.emplace_back(literal);
+        canSkip_ = canSkip_ && !literals.empty();
+    }
+    in_.SetAsciiNeedles(AllAscii(needles, stop_.sStopTerm, start_.term, comments_.strings));
     if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
     needles_ = SkipNeedles(std::move(needles));
     startNeedle_ = SkipNeedles({TermFinder(start_.term)});
@@ -229,6 +242,7 @@ FileScan::Step FileScan::Examine() {
 
 // The same rules for a line that was read in pieces.
 FileScan::Step FileScan::ExamineLong(LongLineFindings& found) {
+    if (found.givenUp) GiveLineUp();
     bool verdict = !found.terms.empty();
     if (mode_ == QueryMode::MicroBoolean)
         verdict = query_.boolean && LineMatchesMicroBoolean(*query_.boolean, found.terms, query_.matcher.caseSensitive);
@@ -261,6 +275,10 @@ FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongL
 }
 
 bool FileScan::CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms) {
+    if (regex_) {
+        if (!CollectRegexHits(query_, comments_, regexScratch_, folded, terms)) GiveLineUp();
+        return !terms.empty();
+    }
     for (const TermFinder& finder : finders_) {
         const std::string& term = finder.Needle();
         if (term.empty() || terms.count(term) > 0) continue;  // a repeated term finds the same hits
@@ -289,6 +307,10 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     line.mapTermPositions = std::move(terms);
 }
 
+// A line that a pattern needed too much work for holds no hit; it is told
+// in the file's turn.
+void FileScan::GiveLineUp() { out_.givenUpLines.push_back(number_); }
+
 }  // namespace
 
 void ScanLines(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out) {
@@ -296,6 +318,7 @@ void ScanLines(ContentScanContext& context, LineReader& in, int64_t linesLeft, F
     out.hitLines = 0;
     out.startLine = 0;
     out.dropStartLine = false;
+    out.givenUpLines.clear();
     if (!context.query.options) return;
     FileScan scan(context, in, linesLeft, out);
     scan.Run();
@@ -308,6 +331,8 @@ void KeepWithinRunLimit(FileReading& reading, int64_t linesLeft) {
     if (reading.hitLines > keep) {
         reading.lines.erase(std::next(reading.lines.begin(), keep), reading.lines.end());
         reading.hitLines = keep;
+        const uint32_t last = reading.lines.empty() ? 0 : reading.lines.rbegin()->first;
+        std::erase_if(reading.givenUpLines, [last](uint32_t line) { return line > last; });
     }
     // The start line goes when its hits all lie before the start term.
     if (reading.dropStartLine && !reading.lines.empty() && reading.lines.begin()->first == reading.startLine)
@@ -323,6 +348,13 @@ void CountLineLimitCut(ContentScanContext& context, const FileReading& reading) 
         ++context.statistics->lineLimitFiles;
 }
 
+void TellLinesGivenUp(ContentScanContext& context, const FileReading& reading, const std::string& path) {
+    for (uint32_t line : reading.givenUpLines) {
+        if (context.statistics) ++context.statistics->regexLimitLines;
+        context.observer.LineGivenUp(path, line);
+    }
+}
+
 int64_t RunLinesLeft(const ContentScanContext& context) {
     return context.query.options->Int(Opt::SEARCHMAXL) - context.counters.nResultLines.load();
 }
@@ -335,6 +367,7 @@ int ScanLines(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_HITS& 
     ScanLines(context, in, left, reading);
     KeepWithinRunLimit(reading, left);
     CountLineLimitCut(context, reading);
+    TellLinesGivenUp(context, reading, {});  // the caller has no path to tell
     lines = std::move(reading.lines);
     return lines.empty() ? 0 : 1;
 }

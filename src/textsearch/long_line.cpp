@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/utf8_text.h"
+#include "textsearch/regex_hits.h"
 
 namespace qf {
 
@@ -30,6 +31,7 @@ LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFind
             longest = std::max(longest, comment.size());
         }
     }
+    if (query_.regexMode) longest = std::max(longest, kRegexOverlap);
     stop_.needle = stopTerm;
     start_.needle = startTerm;
     longest_ = longest;
@@ -42,6 +44,7 @@ void LongLineScan::Begin(bool lookForStartTerm) {
     stop_ = {stop_.needle, !stop_.needle.empty()};
     start_ = {start_.needle, lookForStartTerm};
     chain_ = GivenOrderChain(finders_.size());
+    givenUp_ = false;
     text_.clear();
     // Room for the note too: growing the kept text at the end would copy it.
     text_.reserve(keep_ + LineCutNote(keep_).size());
@@ -64,7 +67,12 @@ void LongLineScan::Feed(const TextLine& piece, size_t overlap) {
         text_.append(piece.text.substr(from, size_t(std::min<uint64_t>(end, keep_) - text_.size())));
     }
     for (size_t entry = 0; entry < finders_.size(); ++entry)
-        if (stateOf_[entry] != std::string_view::npos) CollectTerm(entry, piece, settled);
+        if (stateOf_[entry] != std::string_view::npos) {
+            if (query_.regexMode)
+                CollectPattern(entry, piece, settled);
+            else
+                CollectTerm(entry, piece, settled);
+        }
     for (FirstOccurrence& comment : commentStrings_) Look(comment, piece, settled);
     Look(stop_, piece, settled);
     Look(start_, piece, settled);
@@ -101,6 +109,32 @@ void LongLineScan::CollectTerm(size_t entry, const TextLine& piece, uint64_t set
     }
 }
 
+// The same for a regular expression. The piece stands for the line: ^ and $
+// match only where the line starts and ends. A match longer than the overlap
+// that runs past the piece's end is judged on what the piece holds of it.
+void LongLineScan::CollectPattern(size_t entry, const TextLine& piece, uint64_t settled) {
+    TermState& state = states_[stateOf_[entry]];
+    const uint64_t start = piece.offset;
+    if (!query_.regex || givenUp_) {
+        state.nextFrom = settled;
+        return;
+    }
+    regexHits_.clear();
+    size_t next = 0;
+    const RegexFind found = CollectMatches(query_, entry, piece.folded, regexScratch_, regexHits_,
+                                           size_t(std::max(state.nextFrom, start) - start), size_t(settled - start),
+                                           start > 0, !piece.lineEnds, &next);
+    if (found == RegexFind::Limit) givenUp_ = true;
+    state.nextFrom = std::max(start + next, settled);
+    for (int32_t p : regexHits_) {
+        const int64_t at = int64_t(start) + p;
+        if (state.first < 0) state.first = at;
+        state.last = at;
+        if (uint64_t(at) < keep_) state.kept.push_back(int32_t(at));
+        if (givenOrder_) chain_.Offer(entry, at);
+    }
+}
+
 void LongLineScan::Look(FirstOccurrence& what, const TextLine& piece, uint64_t settled) const {
     if (!what.wanted || what.at >= 0) return;
     if (what.needle.empty()) {  // found at once, as by a plain substring search
@@ -128,6 +162,11 @@ LongLineFindings LongLineScan::Finish() {
         found.spans.emplace(finders_[entry].Needle(), span);
     }
     found.inGivenOrder = chain_.Complete();
+    found.givenUp = givenUp_;
+    if (givenUp_) {
+        found.terms.clear();
+        found.spans.clear();
+    }
     found.stopTermAt = stop_.at;
     found.startTermAt = start_.at;
     // The kept text ends with a whole character; a hit kept lies before it.

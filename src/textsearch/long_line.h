@@ -13,6 +13,7 @@
 #include "textsearch/comment_rule.h"
 #include "textsearch/line_reader.h"
 #include "textsearch/query_context.h"
+#include "textsearch/regex_terms.h"
 #include "textsearch/scan_conditions.h"
 #include "textsearch/standard_query.h"
 #include "textsearch/term_finder.h"
@@ -26,7 +27,13 @@ struct LongLineFindings {
     int64_t stopTermAt = -1;    // where the stop term first is, or -1
     int64_t startTermAt = -1;   // where the start term first is, or -1 (when looked for)
     std::string text;           // the kept bytes and the note
+    bool givenUp = false;       // a pattern needed more work than allowed: no hits
 };
+
+// What each piece repeats at least when terms are regular expressions: a
+// match can be of any length, and one up to this long that starts before a
+// piece's end is still found whole in the next piece.
+constexpr size_t kRegexOverlap = 4096;
 
 // What the whole-word test may look at around a hit, in UTF-8 bytes: the
 // character before it, and after it a point or comma and one more character.
@@ -66,6 +73,7 @@ private:
     };
 
     void CollectTerm(size_t entry, const TextLine& piece, uint64_t settled);
+    void CollectPattern(size_t entry, const TextLine& piece, uint64_t settled);
     void Look(FirstOccurrence& what, const TextLine& piece, uint64_t settled) const;
 
     const QueryContext& query_;
@@ -82,6 +90,9 @@ private:
     std::string text_;
     size_t longest_ = 0;
     size_t overlap_ = 0;
+    RegexMatchData regexScratch_;    // this scan's own, for terms that are patterns
+    std::vector<int32_t> regexHits_;
+    bool givenUp_ = false;
 };
 
 }  // namespace qf

@@ -3,6 +3,7 @@
 #include "platform/case_fold.h"
 #include "results/result_kind.h"
 #include "textsearch/boolean_evaluation.h"
+#include "textsearch/regex_hits.h"
 
 namespace qf {
 namespace {
@@ -19,6 +20,11 @@ int NegatedKind(int kind) {
 MAP_TERM_POSITIONS NameTerms(const QueryContext& query, std::string_view name) {
     const std::string folded = query.matcher.ComparisonForm(name);
     MAP_TERM_POSITIONS terms;
+    if (query.regexMode) {
+        CollectRegexNameHits(query, folded, terms);
+        ToCharacterPositions(terms, folded);
+        return terms;
+    }
     for (const std::string& term : query.foldedTerms) {
         DEQUE_POSITIONS_IN_LINE positions = CollectPositions(query.matcher, folded, term);
         if (!positions.empty()) terms[term] = std::move(positions);

@@ -251,3 +251,19 @@ TEST_F(CliTest, FilesCutAtTheLineLimitAreTold) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, RegexTermsMatchPatternsAndABadOneIsRefused) {
+    auto r = RunCli(Args({"-e", "-q", "^\\s+g[a-z]+", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("gamma alpha"), std::string::npos);
+    EXPECT_EQ(r.out.find("alpha beta"), std::string::npos);
+    r = RunCli(Args({"--regex", "-q", "alpha [unclosed", tree.Path()}));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "Warning !    Msg no: 1040.: The term is not a valid regular expression : [unclosed\n"
+                     "missing terminating ] for character class (at offset 9)\n\n"
+                     "Action : Correct the term, or uncheck \"Terms are regular expressions\".\n");
+}
+
+}  // namespace

@@ -276,6 +276,16 @@ TEST_F(ParallelSearchTest, BooleanAndLineBooleanQueries) {
     }
 }
 
+TEST_F(ParallelSearchTest, RegularExpressionTermsWithALimit) {
+    const std::string out = ExpectSameForEveryThreadCount([](qf::Options& o) {
+        o.SetInt(Opt::REGEXTERMS, 1);
+        o.SetText(Opt::FINDTEXTS1, "al+pha|gam+a [a-z]+ta$");
+        o.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::CKANYWORDS);
+        o.SetInt(Opt::SEARCHMAXL, 90);
+    });
+    EXPECT_EQ(Count(out, "|FIC|"), 90u);
+}
+
 TEST_F(ParallelSearchTest, StartAndStopConditionsAndComments) {
     const std::string conditions = ExpectSameForEveryThreadCount([](qf::Options& o) {
         o.SetText(Opt::FINDTEXTS1, "alpha delta");

@@ -49,7 +49,7 @@ const char* const kEmptyModelRecords =
     "210 ZFNDFLTEXT 212 SUMSHWHIDE 213 WARNINGTMP 214 CFINONEFOL 215 CFINSUBFOL 216 CFINONEFOS "
     "217 CFINSUBFOS 218 CFRESULTSC 219 CFWORDCHKB 220 CFPDFCHECK 221 CFUNZIPCHK 301 CONVTIMELM "
     "302 ZIPRATIOLM 303 ZIPBUDGETM 311 RESTORELST 321 READTHREAD "
-    "331 CONVOFFICE 332 OFFWRKDIR 900 VEGVEGEVE";
+    "331 CONVOFFICE 332 OFFWRKDIR 341 REGEXTERMS 900 VEGVEGEVE";
 
 int32_t Int32At(const std::string& file, size_t record, size_t offset) {
     uint32_t v = 0;
@@ -84,13 +84,13 @@ std::string WriteAndRead(const qf::Options& options, const qftest::TempDir& dir)
     return qftest::ReadFile(path);
 }
 
-// 197 single records of the format, seven of our own options and the end record.
-TEST(SettingsFileLayout, EmptyModelIsExactly205RecordsInTableOrder) {
+// 197 single records of the format, eight of our own options and the end record.
+TEST(SettingsFileLayout, EmptyModelIsExactly206RecordsInTableOrder) {
     qftest::TempDir dir;
     const qf::Options empty;  // no default lists loaded
     const std::string file = WriteAndRead(empty, dir);
     ASSERT_EQ(file.size() % kRecord, 0u);
-    ASSERT_EQ(file.size() / kRecord, 205u);
+    ASSERT_EQ(file.size() / kRecord, 206u);
 
     std::istringstream expected(kEmptyModelRecords);
     int32_t id = 0;
@@ -139,7 +139,8 @@ TEST(SettingsFileLayout, ValuesSitInTheirFields) {
     EXPECT_EQ(Int32At(file, 201, 5276), 0);               // READTHREAD, one per core
     EXPECT_EQ(Int32At(file, 202, 5276), 1);               // CONVOFFICE, on by default
     EXPECT_EQ(TextAt(file, 203, 14), " ");                 // OFFWRKDIR empty: one space
-    EXPECT_EQ(Int32At(file, 204, 5276), 0);               // end record's nState
+    EXPECT_EQ(Int32At(file, 204, 5276), 0);               // REGEXTERMS, off by default
+    EXPECT_EQ(Int32At(file, 205, 5276), 0);               // end record's nState
 }
 
 TEST(SettingsFileLayout, DefaultListsGiveTheirRecordCountsInMapOrder) {
@@ -176,7 +177,7 @@ TEST(SettingsFileLayout, LongTextsAreCutInsideTheirFields) {
     const std::string file = WriteAndRead(o, dir);
     EXPECT_EQ(TextAt(file, 0, 14).size(), 259u);
     EXPECT_EQ(TextAt(file, 70, 274).size(), 5001u);
-    EXPECT_EQ(file.size(), 205 * kRecord);
+    EXPECT_EQ(file.size(), 206 * kRecord);
 }
 
 TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
@@ -187,7 +188,7 @@ TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
     ASSERT_TRUE(qf::SaveSettingsFile(o, dir / "a.SET", messages));
     const qf::Options empty;
     ASSERT_TRUE(qf::SaveSettingsFile(empty, dir / "a.SET", messages));
-    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 205 * kRecord);
+    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 206 * kRecord);
 }
 
 TEST(SettingsFileLayout, UnwritableTargetReports0069) {

@@ -8,6 +8,7 @@
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "shell/boolean_fault_marks.h"
+#include "shell/pattern_fault_marks.h"
 #include "support/test_support.h"
 #include "textsearch/boolean_syntax.h"
 
@@ -115,6 +116,24 @@ TEST(BooleanFaultMarks, TheSearchStartsCheckIsShownAndAnOlderOneNever) {
     ShowBooleanCheck(editor, session.booleanQuery);
     EXPECT_EQ(editor.toPlainText(), "(a .AND. b) edited");
     EXPECT_TRUE(editor.extraSelections().isEmpty());
+}
+
+// A term that is no regular expression is marked red where it was typed.
+TEST(BooleanFaultMarks, ATermRefusedAsAPatternIsRed) {
+    TempDir home;
+    qf::Session session(home.Path());
+    qf::Options& o = session.state.options;
+    o.Choose({qf::Opt::STANRADIO1, qf::Opt::BOOLRADIO1, qf::Opt::MICROBOOLR}, qf::Opt::BOOLRADIO1);
+    o.SetInt(qf::Opt::REGEXTERMS, 1);
+    o.SetList(qf::Opt::DIRECTORIS, {home.Path()});
+    o.SetText(qf::Opt::FINDRICHED, "( ab+ .AND. x{2,1} )");
+    qf::RecordingMessages messages;
+    QTextEdit editor("( ab+ .AND. x{2,1} )");
+    ASSERT_EQ(qf::ValidateSessionSearch(session, messages), 0);
+    EXPECT_EQ(messages.Last().caption, "Warning !    Msg no: 1040.");
+    ShowBooleanCheck(editor, session.booleanQuery);
+    MarkPatternFault(editor, session.regexFault);
+    EXPECT_EQ(MarkedTexts(editor), QStringList{"x{2,1}"});
 }
 
 }  // namespace

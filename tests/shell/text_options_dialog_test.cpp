@@ -90,9 +90,13 @@ TEST_F(TextOptionsDialogTest, ConfirmedValuesBecomeTheOptions) {
     EXPECT_EQ(Child<QCheckBox>("officeDocs")->text(), QStringLiteral("Search inside Office and OpenDocument files"));
     EXPECT_TRUE(Checked("officeDocs"));
     Click("officeDocs");
+    EXPECT_EQ(Child<QCheckBox>("regexTerms")->text(), QStringLiteral("Terms are regular expressions"));
+    EXPECT_FALSE(Checked("regexTerms"));
+    Click("regexTerms");
     Click("ok");
     ASSERT_EQ(messages.Count(), 0u) << messages.Last().caption;
     EXPECT_FALSE(options.On(Opt::CONVOFFICE));
+    EXPECT_TRUE(options.On(Opt::REGEXTERMS));
     EXPECT_TRUE(options.On(Opt::CASESENSIT));
     EXPECT_TRUE(options.On(Opt::CKALLWORDS));
     EXPECT_TRUE(options.On(Opt::ALLINONECH));

@@ -149,9 +149,10 @@ TEST(BooleanSyntax, TheValidationUsesTheBooleanCheck) {
     state.options.Choose({qf::Opt::STANRADIO1, qf::Opt::BOOLRADIO1, qf::Opt::MICROBOOLR}, qf::Opt::BOOLRADIO1);
     state.options.SetText(qf::Opt::FINDRICHED, "( alpha .OR. \"be ta\" )");
     qf::BooleanQuery query;
+    qf::RegexFault fault;
     qf::RecordingMessages messages;
     std::atomic<int> stop{0};
-    ASSERT_EQ(qf::ValidateSearchStart(state, qf::FullQueryChecks(query, state.options), messages, stop), 1);
+    ASSERT_EQ(qf::ValidateSearchStart(state, qf::FullQueryChecks(query, state.options, fault), messages, stop), 1);
     EXPECT_EQ(state.searchTerms, (std::vector<std::string>{"alpha", "be ta"}));
     EXPECT_EQ(query.tokens.size(), 5u);
 }
