@@ -4,6 +4,8 @@
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 PREFIX     ?= /usr/local
@@ -34,6 +36,15 @@ test-sanitize: deps
 	@cd $(BUILD_ASAN) && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 		UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# Every libFuzzer target of fuzz/ for FUZZ_SECONDS (clang, ASan and UBSan);
+# fails on any finding and prints each target's executions.
+.PHONY: fuzz
+fuzz: deps
+	@cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUILLFIND_FUZZ=ON -DQUILLFIND_BUILD_SHELL=OFF -DQUILLFIND_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target quillfind_fuzz
+	@bash scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 # Into PREFIX (or DESTDIR/PREFIX); through sudo when PREFIX is not writable.
 install: build
 	@sudo_cmd=; if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" -ne 0 ] && [ ! -w "$(PREFIX)" ]; then sudo_cmd=sudo; fi; \
@@ -45,3 +56,4 @@ package: build
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD_FUZZ)

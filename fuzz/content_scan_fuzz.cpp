@@ -1,0 +1,88 @@
+// The content scan of one file with everything taken from the input: the
+// text options (any values a settings file can hold), the query of any of
+// the three kinds, the line cap (small, so that long lines are judged in
+// windows) and the file's bytes. The query passes the search-start checks
+// first, as it does in the program.
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <atomic>
+#include <string>
+
+#include "fuzz_support.h"
+#include "platform/user_messages.h"
+#include "results/search_results.h"
+#include "settings/default_lists.h"
+#include "settings/search_start.h"
+#include "textsearch/content_scan.h"
+#include "textsearch/query_checks.h"
+
+namespace {
+
+using qf::Opt;
+
+constexpr Opt kFlags[] = {
+    Opt::CASESENSIT, Opt::NOTCONTAIN, Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::ALLINONECH, Opt::INANYORDER,
+    Opt::INGIVORDER, Opt::ALLWORDPRT, Opt::WHOLEWORDS, Opt::PARTSWORDS, Opt::INCDELIMTS, Opt::SELONEDELM,
+    Opt::CHECKCOMMT, Opt::NOTSHCMMNT, Opt::ONLYSCMMNT, Opt::BOTHCMMNTS, Opt::INCCOMCHAR, Opt::ONECOMCHAR,
+    Opt::STARTCHECK, Opt::STARTLNRAD, Opt::STARTTRADO, Opt::CLINENUMBR, Opt::LINENRADIO, Opt::TERMSRADIO,
+};
+
+// Mostly the small numbers the limits and line numbers are usually set to,
+// sometimes any number at all.
+int32_t Number(FuzzedDataProvider& in) {
+    const uint8_t pick = in.ConsumeIntegral<uint8_t>();
+    return pick < 224 ? int32_t(pick % 16) - 1 : in.ConsumeIntegral<int32_t>();
+}
+
+void SetOptions(FuzzedDataProvider& in, qf::Options& o) {
+    for (Opt flag : kFlags) o.SetInt(flag, in.ConsumeBool());
+    const Opt modes[] = {Opt::STANRADIO1, Opt::BOOLRADIO1, Opt::MICROBOOLR};
+    o.Choose({Opt::STANRADIO1, Opt::BOOLRADIO1, Opt::MICROBOOLR}, modes[in.ConsumeIntegralInRange(0, 2)]);
+    for (Opt number : {Opt::STARTLNUMB, Opt::EDITLNUMBR, Opt::RESLINENUM, Opt::SEARCHMAXL})
+        o.SetInt(number, Number(in));
+    if (in.ConsumeBool()) o.SetText(Opt::SEPARATORH, in.ConsumeRandomLengthString(2));
+    o.SetText(Opt::SELONEDLMN, in.ConsumeRandomLengthString(2));
+    o.SetText(Opt::SELONECHAR, in.ConsumeRandomLengthString(3));
+    o.SetText(Opt::STARTETRMS, in.ConsumeRandomLengthString(12));
+    o.SetText(Opt::EDITSTERMS, in.ConsumeRandomLengthString(12));
+    if (in.ConsumeBool()) o.Mutable(Opt::INCDELMMAP).map[in.ConsumeRandomLengthString(2)] = 0;
+    if (in.ConsumeBool()) o.Mutable(Opt::INCCOMMMAP).map[in.ConsumeRandomLengthString(3)] = 0;
+    const std::string query = in.ConsumeRandomLengthString(64);
+    o.SetText(o.On(Opt::STANRADIO1) ? Opt::FINDTEXTS1 : Opt::FINDRICHED, query);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    qf::SettingsState state;
+    qf::LoadDefaultLists(state.options);
+    SetOptions(in, state.options);
+    const size_t lineCap = in.ConsumeBool() ? qf::kLineCap : in.ConsumeIntegralInRange<size_t>(2, 48);
+    qf::RunCounters counters;
+    counters.nResultLines = in.ConsumeIntegralInRange(0, 12);
+    const std::string folder = qffuzz::ScratchFolder();
+    qffuzz::WriteBytes(folder + "/file.txt", in.ConsumeRemainingBytesAsString());
+
+    state.options.SetList(Opt::DIRECTORIS, {folder});
+    qf::BooleanQuery boolean;
+    qf::RecordingMessages messages;
+    std::atomic<int> stopRequest{0};
+    if (!qf::ValidateSearchStart(state, qf::FullQueryChecks(boolean, state.options), messages, stopRequest))
+        return 0;
+
+    const qf::QueryContext query = qf::MakeQueryContext(state.options, state.searchTerms, &boolean);
+    qf::SearchResults results;
+    std::atomic<int> stopSearch{0};
+    qf::SearchObserver observer;
+    qf::ContentScanContext context{query, results, counters, stopSearch, stopRequest, observer};
+    context.lineCap = lineCap;
+    qf::tagSelectedFileFolderStruct entry;
+    entry.folderPath = folder;
+    entry.fileName = "file.txt";
+    entry.extension = "txt";
+    entry.fullPath = folder + "/file.txt";
+    qf::SearchFileContent(context, entry);
+    return 0;
+}
