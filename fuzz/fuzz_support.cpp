@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -44,13 +43,6 @@ void WriteBytes(const std::string& path, std::string_view bytes) {
     out.write(bytes.data(), std::streamsize(bytes.size()));
     out.close();
     Require(bool(out), "the input file can be written");
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 void EmptyFolder(const std::string& folder) {

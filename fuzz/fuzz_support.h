@@ -14,7 +14,6 @@ const std::string& ScratchFolder();
 // Writes bytes to path, replacing it; aborts when that fails, since every
 // later step would then test nothing.
 void WriteBytes(const std::string& path, std::string_view bytes);
-std::string ReadBytes(const std::string& path);
 
 // Removes everything inside folder, not the folder itself.
 void EmptyFolder(const std::string& folder);

@@ -16,6 +16,11 @@ rss_mb=${RSS_MB:-2048}
 root=$(cd "$(dirname "$0")/.." && pwd)
 run="$build/fuzz-run"
 mkdir -p "$run/findings"
+# The targets write their inputs to files (and saves are flushed to disk):
+# in memory where the system offers it.
+if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
 
 targets=${FUZZ_TARGETS:-$(cd "$build/fuzz" && ls fuzz_* 2>/dev/null | sed 's/^fuzz_//')}
 if [ -z "$targets" ]; then
