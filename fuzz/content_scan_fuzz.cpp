@@ -2,12 +2,17 @@
 // text options (any values a settings file can hold), the query of any of
 // the three kinds, the line cap (small, so that long lines are judged in
 // windows) and the file's bytes. The query passes the search-start checks
-// first, as it does in the program.
+// first, as it does in the program. Where every needle fits in the overlap of
+// the windows, a line judged in windows must give the hit lines and terms
+// that it gives when read whole.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "fuzz_support.h"
 #include "platform/user_messages.h"
@@ -52,6 +57,33 @@ void SetOptions(FuzzedDataProvider& in, qf::Options& o) {
     o.SetText(o.On(Opt::STANRADIO1) ? Opt::FINDTEXTS1 : Opt::FINDRICHED, query);
 }
 
+// The longest text the scan looks for in a line: terms, comment strings,
+// start and stop terms (as typed: their phrase marks only make them shorter).
+size_t LongestNeedle(const qf::Options& o, const qf::QueryContext& query) {
+    size_t longest = std::max({o.Text(Opt::SELONECHAR).size(), o.Text(Opt::STARTETRMS).size(),
+                               o.Text(Opt::EDITSTERMS).size()});
+    for (const std::string& term : query.foldedTerms) longest = std::max(longest, term.size());
+    for (const auto& [comment, count] : o.Map(Opt::INCCOMMMAP)) longest = std::max(longest, comment.size());
+    return longest;
+}
+
+// Hit lines by number, each with the terms it holds.
+std::vector<std::pair<uint32_t, std::vector<std::string>>> Shape(const qf::MAP_LINES_WITH_HITS& lines) {
+    std::vector<std::pair<uint32_t, std::vector<std::string>>> shape;
+    for (const auto& [number, line] : lines) {
+        shape.emplace_back(number, std::vector<std::string>{});
+        for (const auto& [term, positions] : line.mapTermPositions) shape.back().second.push_back(term);
+    }
+    return shape;
+}
+
+qf::MAP_LINES_WITH_HITS ScanWithCap(qf::ContentScanContext& context, const std::string& path, size_t cap) {
+    qf::LineReader reader(qf::ContentFile::Open(path), !context.query.matcher.caseSensitive, cap);
+    qf::MAP_LINES_WITH_HITS lines;
+    qf::ScanLines(context, reader, lines);
+    return lines;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -78,11 +110,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qf::SearchObserver observer;
     qf::ContentScanContext context{query, results, counters, stopSearch, stopRequest, observer};
     context.lineCap = lineCap;
+    const std::string path = folder + "/file.txt";
+    if (lineCap < qf::kLineCap && LongestNeedle(state.options, query) + 2 <= lineCap / 2)
+        qffuzz::Require(Shape(ScanWithCap(context, path, lineCap)) == Shape(ScanWithCap(context, path, qf::kLineCap)),
+                        "a line read in windows has the hits it has when read whole");
     qf::tagSelectedFileFolderStruct entry;
     entry.folderPath = folder;
     entry.fileName = "file.txt";
     entry.extension = "txt";
-    entry.fullPath = folder + "/file.txt";
+    entry.fullPath = path;
     qf::SearchFileContent(context, entry);
     return 0;
 }
