@@ -2,17 +2,19 @@
 # Runs every fuzz target built in BUILD for SECONDS each, from its seeds in
 # fuzz/corpus/<name> and what earlier runs found (BUILD/fuzz-run/corpus).
 # A crash, a leak, undefined behaviour, an input that runs longer than
-# TIMEOUT seconds or a process above RSS_MB mebibytes is a finding: its input
-# is kept in BUILD/fuzz-run/findings and the script fails once every target
-# has run. One summary line per target tells its executions.
+# TIMEOUT seconds, a process above RSS_MB mebibytes or one allocation above
+# MALLOC_MB (nothing the program reads needs that much at once) is a
+# finding: its input is kept in BUILD/fuzz-run/findings and the script fails
+# once every target has run. One summary line per target tells its executions.
 #
-#   scripts/run-fuzz.sh [BUILD [SECONDS]]       environment: FUZZ_TARGETS, TIMEOUT, RSS_MB
+#   scripts/run-fuzz.sh [BUILD [SECONDS]]   environment: FUZZ_TARGETS, TIMEOUT, RSS_MB, MALLOC_MB
 set -uo pipefail
 
 build=${1:-build-fuzz}
 seconds=${2:-60}
 timeout=${TIMEOUT:-10}
 rss_mb=${RSS_MB:-2048}
+malloc_mb=${MALLOC_MB:-512}
 root=$(cd "$(dirname "$0")/.." && pwd)
 run="$build/fuzz-run"
 mkdir -p "$run/findings"
@@ -38,7 +40,7 @@ for name in $targets; do
   echo "fuzz_$name: ${seconds} s ..."
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=0 UBSAN_OPTIONS=print_stacktrace=1 \
     "$build/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout="$timeout" -rss_limit_mb="$rss_mb" \
-    -print_final_stats=1 -artifact_prefix="$run/findings/$name-" "$corpus" "$seeds" >"$log" 2>&1
+    -malloc_limit_mb="$malloc_mb" -print_final_stats=1 -artifact_prefix="$run/findings/$name-" "$corpus" "$seeds" >"$log" 2>&1
   status=$?
   execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   line="fuzz_$name: ${execs:-?} executions in ${seconds} s"
