@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make ninja-build pkg-config
   libgtest-dev libgmock-dev
-  zlib1g-dev libminizip-dev libexpat1-dev
+  zlib1g-dev libminizip-dev libexpat1-dev libicu-dev
   qt6-base-dev libgl-dev
   libcli11-dev
   antiword poppler-utils zip

@@ -9,4 +9,4 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLF
   -DQUILLFIND_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target quillfind-gallery
 cd "$root"
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1200x24" "$build/quillfind-gallery" docs/screenshots samples
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1200x24" "$build/quillfind-gallery" docs/screenshots samples

@@ -1,6 +1,6 @@
 // Takes one picture of the main window and of every dialog and tool window,
 // for the gallery in docs/screenshots. Run it under a virtual display:
-//   xvfb-run -s "-screen 0 1600x1200x24" build/quillfind-gallery docs/screenshots
+//   xvfb-run -s "-screen 0 1920x1200x24" build/quillfind-gallery docs/screenshots
 
 #include <QAbstractButton>
 #include <QAction>
@@ -9,7 +9,9 @@
 #include <QDialog>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFontDatabase>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "shell/boolean_assistant.h"
 #include "shell/control_ids.h"
 #include "shell/main_window.h"
+#include "shell/statistics_window.h"
 #include "shell/tavilan_view.h"
 #include "shell/truth_table_window.h"
 
@@ -32,11 +35,23 @@ class Gallery {
 public:
     Gallery(MainWindow& window, QString folder) : window_(window), folder_(std::move(folder)) {}
 
+    // A window at the size it opens with, else at its natural size.
     void Save(QWidget& widget, const QString& name) {
-        widget.adjustSize();
+        if (!widget.testAttribute(Qt::WA_Resized)) widget.adjustSize();
         QApplication::processEvents();
+        Write(widget.grab(), name);
+    }
+
+    // What the screen shows in `area`: several windows in one picture.
+    void SaveScreen(const QRect& area, const QString& name) {
+        QApplication::processEvents();
+        QScreen* screen = QGuiApplication::primaryScreen();
+        Write(screen ? screen->grabWindow(0, area.x(), area.y(), area.width(), area.height()) : QPixmap(), name);
+    }
+
+    void Write(const QPixmap& picture, const QString& name) {
         const QString path = folder_ + QLatin1Char('/') + name + QStringLiteral(".png");
-        const bool saved = widget.grab().save(path);
+        const bool saved = !picture.isNull() && picture.save(path);
         std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
         if (!saved) ++failures_;
     }
@@ -123,6 +138,52 @@ void RunSampleSearch(MainWindow& window, qf::Session& session, const QString& sa
     loop.exec();
 }
 
+// A tree of `files` files, 100 to a folder, one in twelve with two hit lines.
+void MakeLargeTree(const QString& root, int files) {
+    for (int f = 0; f < files; ++f) {
+        const QString folder = root + QStringLiteral("/dir%1").arg(f / 100);
+        if (f % 100 == 0) QDir().mkpath(folder);
+        QFile file(folder + QStringLiteral("/file%1.txt").arg(f));
+        if (!file.open(QIODevice::WriteOnly)) continue;
+        for (int n = 0; n < 20; ++n) {
+            if (f % 12 == 0 && n < 2) file.write("this line holds the needle somewhere in the middle\n");
+            file.write("a quiet line in between\n");
+        }
+    }
+}
+
+// The main window while a search runs over a large tree: rows arriving, the
+// status line counting, the statistics window beside it and Stop in reach.
+void SearchInProgress(Gallery& g, MainWindow& window, qf::Session& session) {
+    QTemporaryDir tree;
+    MakeLargeTree(tree.path(), 40000);
+    qf::Options& o = session.state.options;
+    o.SetList(qf::Opt::DIRECTORIS, {tree.path().toStdString()});
+    o.SetInt(qf::Opt::SUMSHWHIDE, 0);
+    o.SetInt(qf::Opt::WARNINGTMP, 1);
+    o.SetInt(qf::Opt::DISPLAYDUR, 1);
+    o.SetInt(qf::Opt::DISPLAYATE, 0);
+    QEventLoop loop;
+    QObject::connect(&window, &MainWindow::searchEnded, &loop, &QEventLoop::quit);
+    QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+    QTimer poll;
+    bool taken = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (taken || !window.Searching() || window.Statistics().isHidden()) return;
+        if (session.counters.nResultLines < 400) return;
+        taken = true;
+        const QRect area = window.frameGeometry().united(window.Statistics().frameGeometry());
+        g.SaveScreen(area, QStringLiteral("search_in_progress"));
+        window.Stop();
+    });
+    poll.start(20);
+    window.findChild<QAbstractButton*>(IdName(qf::shell::kIdStandardQuery))->click();
+    window.findChild<QComboBox*>(IdName(qf::shell::kIdStandardBox))->setEditText(QStringLiteral("needle"));
+    window.findChild<QAbstractButton*>(IdName(qf::shell::kIdSearch))->click();
+    loop.exec();
+    if (!taken) g.Write(QPixmap(), QStringLiteral("search_in_progress"));
+}
+
 void TakePictures(Gallery& g, MainWindow& window, qf::Session& session) {
     using namespace qf::shell;
     g.Save(window, QStringLiteral("main_window"));
@@ -159,6 +220,8 @@ void TakePictures(Gallery& g, MainWindow& window, qf::Session& session) {
     g.Modeless(QStringLiteral("record_view"), QStringLiteral("Search results in record view."),
                [&] { g.Click(kIdRecordView); });
     g.Modeless(QStringLiteral("copy_log"), QStringLiteral("See the Copy log file"), [&] { g.Menu(kCmdCopyLog); });
+    g.Modeless(QStringLiteral("help"), QStringLiteral("Quillfind help"), [&] { g.Menu(kCmdQuickStart); });
+    SearchInProgress(g, window, session);
 }
 
 }  // namespace
@@ -176,6 +239,7 @@ int main(int argc, char* argv[]) {
     qf::Session session(home.path().toStdString());
     qf::RecordingMessages messages;
     MainWindow window(session, messages);
+    window.move(0, 0);
     window.show();
     RunSampleSearch(window, session, samples);
     Gallery gallery(window, out);

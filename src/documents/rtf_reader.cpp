@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "documents/text_lines.h"
-#include "documents/utf8_append.h"
+#include "platform/utf8_text.h"
 
 namespace qf {
 namespace {

@@ -13,6 +13,7 @@ public:
 
     void StatusText(const std::string& text) override { target_.StatusText(text); }
     void CurrentName(const std::string& name) override { target_.CurrentName(name); }
+    void CurrentFolder(const std::string& path) override { target_.CurrentFolder(path); }
     void RowsAppended(size_t firstRow, size_t count) override {
         if (oneByOne_) target_.RowsAppended(firstRow, count);
     }
@@ -21,6 +22,7 @@ public:
     void StartTime(const std::string& text) override { target_.StartTime(text); }
     void EndTime(const std::string& text) override { target_.EndTime(text); }
     void Unreadable(const std::string& path, const std::string& reason) override { target_.Unreadable(path, reason); }
+    void ResultsFinal() override { target_.ResultsFinal(); }
     void RunEnded() override { target_.RunEnded(); }
 
 private:

@@ -110,6 +110,7 @@ void ProcessFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& qu
     StartNextFolder(context.session.statistics);
     CountFolderExamined(context.session.statistics, context.modes);
     context.observer.CurrentName(folder.sWorkingFolder);
+    context.observer.CurrentFolder(folder.sWorkingFolder);
 
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     WIN32_FIND_DATAA ownTimes;
@@ -179,6 +180,7 @@ void EndOfRun(RunContext& context) {
     context.observer.EndTime(FormatDateTimeSeconds(end));
     context.observer.StatusText("End of search !!! ");
     context.observer.CountersChanged();
+    context.observer.ResultsFinal();
     context.selected.clear();
     if (context.options.On(Opt::SEARCHENDB)) context.messages.Beep();
     if (context.options.On(Opt::SEARCHENDC))

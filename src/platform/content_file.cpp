@@ -52,12 +52,13 @@ int OpenThroughLink(const std::string& path) {
 ContentFile::~ContentFile() { Close(); }
 
 ContentFile::ContentFile(ContentFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), left_(std::exchange(other.left_, 0)) {}
+    : fd_(std::exchange(other.fd_, -1)), limit_(std::exchange(other.limit_, 0)), left_(std::exchange(other.left_, 0)) {}
 
 ContentFile& ContentFile::operator=(ContentFile&& other) noexcept {
     if (this != &other) {
         Close();
         fd_ = std::exchange(other.fd_, -1);
+        limit_ = std::exchange(other.limit_, 0);
         left_ = std::exchange(other.left_, 0);
     }
     return *this;
@@ -97,6 +98,18 @@ size_t ContentFile::Read(char* to, size_t n) {
         }
         got += size_t(r);
         left_ -= uint64_t(r);
+    }
+    return got;
+}
+
+size_t ContentFile::ReadAt(uint64_t offset, char* to, size_t n) const {
+    size_t got = 0;
+    while (got < n && fd_ >= 0 && offset + got < limit_) {
+        const size_t want = size_t(std::min<uint64_t>(n - got, limit_ - offset - got));
+        const ssize_t r = pread(fd_, to + got, want, off_t(offset + got));
+        if (r < 0 && errno == EINTR) continue;
+        if (r <= 0) break;
+        got += size_t(r);
     }
     return got;
 }

@@ -33,12 +33,19 @@ public:
     // end of what may be read (a read error also ends it).
     size_t Read(char* to, size_t n);
 
+    // Reads ahead from offset without moving on: up to n bytes, fewer only
+    // at the end of what may be read.
+    size_t ReadAt(uint64_t offset, char* to, size_t n) const;
+    // Where Read goes on.
+    uint64_t Position() const { return limit_ - left_; }
+
 private:
-    ContentFile(int fd, uint64_t limit) : fd_(fd), left_(limit) {}
+    ContentFile(int fd, uint64_t limit) : fd_(fd), limit_(limit), left_(limit) {}
     void Close();
 
     int fd_ = -1;
-    uint64_t left_ = 0;  // bytes that may still be read
+    uint64_t limit_ = 0;  // bytes that may be read in all
+    uint64_t left_ = 0;   // bytes that Read may still read
 };
 
 }  // namespace qf

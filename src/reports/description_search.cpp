@@ -101,6 +101,7 @@ void SearchBySection(Builder& b) {
     b.OnIf(Opt::ARCHIVEARC, "File Attributes check for Archive files only.  ");
     b.OnIf(Opt::ARCHIVECON, "File Attributes check for Archive file content only.  ");
     b.OnIf(Opt::SUMSHWHIDE, "Summary window is automatically displayed at starting the search process.  ");
+    b.OnIf(Opt::RESTORELST, "Restore the last folders, query and options at start.  ");
 }
 
 void FolderSection(Builder& b) {

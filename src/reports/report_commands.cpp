@@ -46,6 +46,20 @@ int WriteReport(const ReportRequest& r, const std::string& path, UserMessages& m
                : 0;
 }
 
+// A file that cannot be read is damaged or missing (0191); one that no
+// viewer could show is fine, and the message must not blame it.
+int ShowReportFile(const std::string& path, const FileOpener& opener, const FileOpener& ownViewer,
+                   UserMessages& messages) {
+    if (!CanOpenForReading(path)) {
+        messages.Show(ReportNotReadableMessage(path));
+        return 0;
+    }
+    if (opener && opener(path)) return 1;
+    const bool shownHere = ownViewer && ownViewer(path);
+    messages.Show(NoViewerMessage(path, shownHere));
+    return shownHere ? 1 : 0;
+}
+
 }  // namespace
 
 int MakeReport(const ReportRequest& request, const FileChooser& chooser, UserMessages& messages) {
@@ -61,15 +75,11 @@ int MakeReport(const ReportRequest& request, const FileChooser& chooser, UserMes
 }
 
 int InstantDisplay(const ReportRequest& request, const std::string& appHome, const FileOpener& opener,
-                   UserMessages& messages) {
+                   UserMessages& messages, const FileOpener& ownViewer) {
     if (!ReportMayStart(request, messages)) return 0;
     const std::string path = JoinPath(appHome, kInstantReportName);
     if (!WriteReport(request, path, messages)) return 0;
-    if (!CanOpenForReading(path) || !opener || !opener(path)) {
-        messages.Show(ReportNotReadableMessage(path));
-        return 0;
-    }
-    return 1;
+    return ShowReportFile(path, opener, ownViewer, messages);
 }
 
 int MakeExport(const RESULT_LIST& results, const Options& options, const FileChooser& chooser, UserMessages& messages) {
@@ -94,17 +104,14 @@ int MakeExport(const RESULT_LIST& results, const Options& options, const FileCho
     return 1;
 }
 
-int OpenSavedReport(const FileChooser& chooser, const FileOpener& opener, UserMessages& messages) {
+int OpenSavedReport(const FileChooser& chooser, const FileOpener& opener, UserMessages& messages,
+                    const FileOpener& ownViewer) {
     const std::optional<std::string> path = chooser ? chooser(kReportOpenTitle) : std::nullopt;
     if (!path || path->empty()) {
         messages.Show(NoSavedReportChosenMessage());
         return 0;
     }
-    if (!opener || !opener(*path)) {
-        messages.Show(ReportNotReadableMessage(*path));
-        return 0;
-    }
-    return 1;
+    return ShowReportFile(*path, opener, ownViewer, messages);
 }
 
 bool OpenWithDesktop(const std::string& path) {

@@ -27,16 +27,20 @@ constexpr const char* kInstantReportName = "default.txt";
 int MakeReport(const ReportRequest& request, const FileChooser& chooser, UserMessages& messages);
 
 // Writes the report as default.txt in the application home without asking
-// and without a completion message, then opens it (0191 when it cannot).
+// and without a completion message, then opens it (0191 when it cannot be
+// read). When no viewer starts, 1150 says so and `ownViewer`, if given,
+// shows the file instead.
 int InstantDisplay(const ReportRequest& request, const std::string& appHome, const FileOpener& opener,
-                   UserMessages& messages);
+                   UserMessages& messages, const FileOpener& ownViewer = {});
 
 // Writes the export into a chosen file and confirms it (0208, 0209, 0210,
 // 0211; 0211 also for an incomplete write).
 int MakeExport(const RESULT_LIST& results, const Options& options, const FileChooser& chooser, UserMessages& messages);
 
-// Chooses a saved report and opens it (0190 when cancelled).
-int OpenSavedReport(const FileChooser& chooser, const FileOpener& opener, UserMessages& messages);
+// Chooses a saved report and opens it (0190 when cancelled; 0191 and 1150
+// as for the instant display).
+int OpenSavedReport(const FileChooser& chooser, const FileOpener& opener, UserMessages& messages,
+                    const FileOpener& ownViewer = {});
 
 // The default opener: `xdg-open PATH`, successful on exit code 0.
 bool OpenWithDesktop(const std::string& path);

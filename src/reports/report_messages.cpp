@@ -34,6 +34,13 @@ Message ReportNotReadableMessage(const std::string& path) {
     return ErrorMessage("Error !    Msg no: 0191.", "No, or damaged file ! Unable to open :\n\n" + path);
 }
 
+Message NoViewerMessage(const std::string& path, bool shownInOwnViewer) {
+    return WarningMessage("Warning !    Msg no: 1150.",
+                          "No viewer could be started for the file :\n\n" + path + "\n\n" +
+                              (shownInOwnViewer ? "Action : The file is shown in the program's own viewer."
+                                                : "Action : Open the file with a text viewer or editor."));
+}
+
 Message NoSavedReportChosenMessage() { return WarningMessage("Warning!    Msg no: 0190.", kNoSaveName); }
 
 Message NoResultsForExportMessage() { return WarningMessage("Warning!    Msg no: 0208.", kNoResults); }

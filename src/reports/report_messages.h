@@ -11,6 +11,8 @@ Message NoReportColumnsMessage();                           // 0189
 Message NoReportFileMessage();                              // 0192
 Message ReportOpenFailedMessage();                          // 0147
 Message ReportNotReadableMessage(const std::string& path);  // 0191
+// 1150: no viewer started for a readable file; says whether the program shows it itself.
+Message NoViewerMessage(const std::string& path, bool shownInOwnViewer);
 Message NoSavedReportChosenMessage();                       // 0190
 Message NoResultsForExportMessage();                        // 0208
 Message NoExportColumnsMessage();                           // 0209

@@ -9,7 +9,9 @@
 
 namespace qf {
 
-// Ascending 0-based byte offsets of one term's accepted hits in one line.
+// Ascending 0-based offsets of one term's accepted hits in one line, counted
+// in characters of the line as stored (UTF-8; a byte that begins no sequence
+// is one character).
 using DEQUE_POSITIONS_IN_LINE = std::deque<int32_t>;
 // Term (comparison form) to its positions; only terms accepted in the line.
 using MAP_TERM_POSITIONS = std::map<std::string, DEQUE_POSITIONS_IN_LINE>;

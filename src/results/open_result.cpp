@@ -36,6 +36,14 @@ std::string_view OpenFailureText(int value) {
     return "Unknown error.";
 }
 
+Message OpenFailedMessage(int value) {
+    Message m;
+    m.caption = "ShellExecute Warnings !    Msg no: 193.";
+    m.text = std::string(OpenFailureText(value));
+    m.icon = MsgIcon::Information;
+    return m;
+}
+
 bool OpenResult(const std::string& openPath, const Options& options, DesktopOpener& opener, UserMessages& messages) {
     const auto kept = KeepFileTimes(openPath);
     int value = 0;
@@ -43,13 +51,7 @@ bool OpenResult(const std::string& openPath, const Options& options, DesktopOpen
         value = opener.Execute(verb, openPath);
         if (value > 32) break;
     }
-    if (value <= 32) {
-        Message m;
-        m.caption = "ShellExecute Warnings !    Msg no: 193.";
-        m.text = std::string(OpenFailureText(value));
-        m.icon = MsgIcon::Information;
-        messages.Show(m);
-    }
+    if (value <= 32) messages.Show(OpenFailedMessage(value));
     RestoreKeptTimes(openPath, kept, options);
     return value > 32;
 }

@@ -17,5 +17,7 @@ bool OpenResult(const std::string& openPath, const Options& options, DesktopOpen
 
 // The text of message 193 for a failed verb's value.
 std::string_view OpenFailureText(int value);
+// Message 193 for that value.
+Message OpenFailedMessage(int value);
 
 }  // namespace qf

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/utf8_text.h"
 #include "results/click_record.h"
 #include "results/result_kind.h"
 #include "results/result_preview.h"
@@ -14,12 +15,13 @@ namespace {
 constexpr size_t kMaxLineText = 250;
 constexpr size_t kWithoutArchiveValues = 16;
 
-std::string Cut(std::string_view s, size_t n) { return std::string(s.substr(0, std::min(n, s.size()))); }
+// The first n characters of s.
+std::string Cut(std::string_view s, size_t n) { return std::string(Utf8Prefix(s, n)); }
 
 struct HitLine {
     std::string lineText;
     std::string firstHit;
-    size_t smallest = 0;
+    size_t smallest = 0;  // the first hit, in characters
     MAP_TERM_POSITIONS terms;
 };
 
@@ -59,19 +61,21 @@ void ComposeText(RecordViewText& out) {
     }
 }
 
-// A hit that runs past its value's end is cut there.
+// A hit that runs past its value's end is cut there. Positions, shift and
+// lengths count characters.
 void AddRanges(RecordViewText& out, const Utf8Offsets& offsets, size_t value, size_t shift,
                const std::vector<std::string>& terms, const MAP_TERM_POSITIONS& positions) {
-    const size_t start = out.valueStarts[value];
-    const size_t length = out.values[value].size();
+    const size_t start = offsets.CharAt(out.valueStarts[value]);
+    const size_t length = Utf8CharCount(out.values[value]);
     for (size_t i = 0; i < terms.size(); ++i) {
         const auto hits = positions.find(terms[i]);
         if (hits == positions.end()) continue;
+        const size_t termLength = Utf8CharCount(terms[i]);
         for (int32_t p : hits->second) {
             if (p < 0 || size_t(p) < shift || size_t(p) - shift >= length) continue;
             const size_t begin = size_t(p) - shift;
-            const size_t end = std::min(begin + terms[i].size(), length);
-            out.ranges.push_back(offsets.Range(start + begin, start + end, TermColor(i)));
+            const size_t end = std::min(begin + termLength, length);
+            out.ranges.push_back(offsets.CharRange(start + begin, start + end, TermColor(i)));
         }
     }
 }
@@ -101,8 +105,8 @@ HitLine MakeHitLine(const tagStructLineAndPositions* stored, int kind) {
         return line;
     }
     line.smallest = size_t(std::max(0, FirstHitPosition(line.terms)));
-    if (line.smallest < line.lineText.size())
-        line.firstHit = Cut(std::string_view(line.lineText).substr(line.smallest), kMaxFirstHitText);
+    const size_t from = Utf8ByteOfChar(line.lineText, line.smallest);
+    if (from < line.lineText.size()) line.firstHit = Cut(std::string_view(line.lineText).substr(from), kMaxFirstHitText);
     return line;
 }
 

@@ -1,9 +1,11 @@
 #include "results/result_preview.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
-#include "platform/case_fold.h"
+#include "platform/case_folding.h"
+#include "platform/utf8_text.h"
 #include "results/result_kind.h"
 #include "results/text_file_lines.h"
 #include "results/utf8_offsets.h"
@@ -11,12 +13,15 @@
 namespace qf {
 namespace {
 
+// A line of the preview and its length in characters, which is what hit
+// positions count.
 struct PreviewLine {
     uint32_t number;
     size_t length;
 };
 
-using COLLECTED_POSITIONS = std::map<std::string, std::vector<std::pair<size_t, size_t>>>;  // begin, line end
+// Per term: where each hit begins and where its line ends, in characters of the text.
+using COLLECTED_POSITIONS = std::map<std::string, std::vector<std::pair<size_t, size_t>>>;
 
 bool ReadContentLines(const ClickRecord& click, LinesAround around, std::string& text,
                       std::vector<PreviewLine>& previewLines, UserMessages& messages) {
@@ -31,7 +36,7 @@ bool ReadContentLines(const ClickRecord& click, LinesAround around, std::string&
     }
     for (uint32_t n = first; n <= lines.size(); ++n) {
         text.append(lines[n - 1]).push_back('\n');
-        previewLines.push_back({n, lines[n - 1].size()});
+        previewLines.push_back({n, Utf8CharCount(lines[n - 1])});
     }
     return true;
 }
@@ -59,8 +64,9 @@ std::vector<ColorRange> ColorHits(const std::string& text, const COLLECTED_POSIT
     for (size_t i = 0; i < terms.size(); ++i) {
         const auto hits = collected.find(terms[i]);
         if (hits == collected.end()) continue;
+        const size_t length = Utf8CharCount(terms[i]);
         for (const auto& [begin, lineEnd] : hits->second)
-            ranges.push_back(offsets.Range(begin, std::min(begin + terms[i].size(), lineEnd), TermColor(i)));
+            ranges.push_back(offsets.CharRange(begin, std::min(begin + length, lineEnd), TermColor(i)));
     }
     return ranges;
 }
@@ -70,7 +76,7 @@ std::vector<ColorRange> ColorHits(const std::string& text, const COLLECTED_POSIT
 std::vector<std::string> ComparisonTerms(const std::vector<std::string>& terms, bool caseSensitive) {
     std::vector<std::string> out;
     out.reserve(terms.size());
-    for (const std::string& t : terms) out.push_back(caseSensitive ? t : CharLowerA(t));
+    for (const std::string& t : terms) out.push_back(ComparisonText(t, caseSensitive));
     return out;
 }
 
@@ -85,10 +91,14 @@ PreviewResult PreviewFill(const ClickRecord& click, const std::optional<tagFileS
     std::vector<PreviewLine> previewLines;
     if (kind == kKindFileContent) {
         if (!ReadContentLines(click, around, result.view.text, previewLines, messages)) return result;
+        if (!previewLines.empty()) {
+            result.view.firstLine = previewLines.front().number;
+            result.view.hitLine = uint32_t(std::max<int32_t>(click.record.lineNumberValue, 0));
+        }
     } else {
         const auto name = lineMap.find(1);
         result.view.text = name != lineMap.end() ? name->second.sLineText : click.record.lineFromFirstHit;
-        previewLines.push_back({1, result.view.text.size()});
+        previewLines.push_back({1, Utf8CharCount(result.view.text)});
     }
     result.view.ranges =
         ColorHits(result.view.text, CollectHits(previewLines, lineMap), ComparisonTerms(terms, caseSensitive));

@@ -19,7 +19,7 @@ struct PreviewResult {
     ViewText view;
 };
 
-// The query's terms as the store records them: lowercased unless case-sensitive.
+// The query's terms as the store records them: folded unless case-sensitive.
 std::vector<std::string> ComparisonTerms(const std::vector<std::string>& terms, bool caseSensitive);
 
 // Lines L - A (at least 1) to L + B of the read path for a content result;

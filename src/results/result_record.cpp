@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/file_time.h"
+#include "platform/utf8_text.h"
 #include "results/result_kind.h"
 
 namespace qf {
@@ -24,6 +25,9 @@ std::string LocalTimeText(const FILETIME& ft) {
 }
 
 std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
+
+// The first n characters of s.
+std::string CutCharacters(std::string_view s, size_t n) { return std::string(Utf8Prefix(s, n)); }
 
 }  // namespace
 
@@ -65,10 +69,11 @@ void FillHitLine(tagPrivStruct& record, uint32_t lineNumber, const tagStructLine
     record.lineNumber = std::to_string(lineNumber);
     record.lineNumberValue = int32_t(lineNumber);
     record.fullLine = WithoutTabs(line.sLineText);
+    // Hit positions count characters of the line.
     const int32_t first = std::max<int32_t>(0, FirstHitPosition(line.mapTermPositions));
     const std::string_view text(line.sLineText);
-    const std::string fromHit = WithoutTabs(text.substr(std::min<size_t>(size_t(first), text.size())));
-    record.lineFromFirstHit = Cut(fromHit, kMaxFirstHitText);
+    const std::string fromHit = WithoutTabs(text.substr(Utf8ByteOfChar(text, size_t(first))));
+    record.lineFromFirstHit = CutCharacters(fromHit, kMaxFirstHitText);
 }
 
 void FillWholeFile(tagPrivStruct& record) {

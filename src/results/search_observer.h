@@ -12,6 +12,7 @@ public:
     virtual ~SearchObserver() = default;
     virtual void StatusText(const std::string& /*text*/) {}     // "Searching ...", "Selecting ..."
     virtual void CurrentName(const std::string& /*name*/) {}    // each file or folder as it is met
+    virtual void CurrentFolder(const std::string& /*path*/) {}  // each folder as its turn comes
     virtual void RowsAppended(size_t /*firstRow*/, size_t /*count*/) {}  // "one by one" display
     virtual void ResultsRefreshed(size_t /*rowCount*/) {}  // the run's end: show the whole list
     virtual void CountersChanged() {}
@@ -19,6 +20,9 @@ public:
     virtual void EndTime(const std::string& /*text*/) {}
     // A file or folder that could not be read, with the system's reason.
     virtual void Unreadable(const std::string& /*path*/, const std::string& /*reason*/) {}
+    // The list is final and shown; the end message and the logs are still to
+    // come, so this is when a window gives its controls back.
+    virtual void ResultsFinal() {}
     virtual void RunEnded() {}
 };
 

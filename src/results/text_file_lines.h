@@ -1,6 +1,7 @@
 #pragma once
 // Reads the first lines of a text file the way the content scan reads them:
-// split at LF, a CR before the LF dropped, a last line without LF kept.
+// as UTF-8 text in the file's own encoding, split at LF, a CR before the LF
+// dropped, a last line without LF kept.
 
 #include <cstdint>
 #include <string>

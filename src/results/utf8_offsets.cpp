@@ -2,42 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/utf8_text.h"
+
 namespace qf {
-namespace {
-
-bool InRange(unsigned char c, unsigned char low, unsigned char high) { return c >= low && c <= high; }
-
-// The allowed range of the second byte after a lead byte; the rest are 80..BF.
-bool SecondByteFits(unsigned char lead, unsigned char second) {
-    switch (lead) {
-        case 0xE0: return InRange(second, 0xA0, 0xBF);
-        case 0xED: return InRange(second, 0x80, 0x9F);
-        case 0xF0: return InRange(second, 0x90, 0xBF);
-        case 0xF4: return InRange(second, 0x80, 0x8F);
-        default: return InRange(second, 0x80, 0xBF);
-    }
-}
-
-size_t LengthFromLead(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (InRange(lead, 0xC2, 0xDF)) return 2;
-    if (InRange(lead, 0xE0, 0xEF)) return 3;
-    if (InRange(lead, 0xF0, 0xF4)) return 4;
-    return 0;
-}
-
-}  // namespace
-
-size_t Utf8SequenceLength(std::string_view s) {
-    if (s.empty()) return 0;
-    const auto lead = static_cast<unsigned char>(s[0]);
-    const size_t length = LengthFromLead(lead);
-    if (length <= 1 || s.size() < length) return s.size() < length ? 0 : length;
-    if (!SecondByteFits(lead, static_cast<unsigned char>(s[1]))) return 0;
-    for (size_t i = 2; i < length; ++i)
-        if (!InRange(static_cast<unsigned char>(s[i]), 0x80, 0xBF)) return 0;
-    return length;
-}
 
 Utf8Offsets::Utf8Offsets(std::string_view text)
     : size_(text.size()), char_(text.size() + 1), utf16_(text.size() + 1), utf16Width_(text.size() + 1) {
@@ -45,8 +12,9 @@ Utf8Offsets::Utf8Offsets(std::string_view text)
     size_t b = 0;
     while (b < text.size()) {
         // An invalid byte stands for one replacement character.
-        const size_t length = std::max<size_t>(1, Utf8SequenceLength(text.substr(b)));
+        const size_t length = Utf8CharBytes(text.substr(b));
         const uint8_t width = length == 4 ? 2 : 1;
+        charStart_.push_back(b);
         for (size_t i = b; i < b + length; ++i) {
             char_[i] = chars;
             utf16_[i] = units;
@@ -56,6 +24,7 @@ Utf8Offsets::Utf8Offsets(std::string_view text)
         units += width;
         b += length;
     }
+    charStart_.push_back(size_);
     char_[size_] = chars;
     utf16_[size_] = units;
     utf16Width_[size_] = 0;

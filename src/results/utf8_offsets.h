@@ -1,7 +1,8 @@
 #pragma once
-// Maps byte offsets of a UTF-8 text to character and UTF-16 offsets, so that
-// ranges found on bytes colour the right characters in an editor.
+// Maps offsets of a UTF-8 text between bytes, characters and UTF-16 units,
+// so that hits recorded as characters colour the right ones in an editor.
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,8 @@ class Utf8Offsets {
 public:
     explicit Utf8Offsets(std::string_view text);
 
+    // Where character c begins; c past the last one gives the size.
+    size_t ByteOfChar(size_t c) const { return charStart_[std::min(c, charStart_.size() - 1)]; }
     // Offsets of the character that holds byte b; b == size gives the totals.
     size_t CharAt(size_t byte) const;
     size_t Utf16At(size_t byte) const;
@@ -23,16 +26,17 @@ public:
 
     // A range of bytes, clamped to the text, in all three counts.
     ColorRange Range(size_t byteBegin, size_t byteEnd, int color) const;
+    // The same for a range of characters.
+    ColorRange CharRange(size_t charBegin, size_t charEnd, int color) const {
+        return Range(ByteOfChar(charBegin), ByteOfChar(charEnd), color);
+    }
 
 private:
     size_t size_;
     std::vector<uint32_t> char_;      // per byte: index of its character
     std::vector<uint32_t> utf16_;     // per byte: UTF-16 start of its character
     std::vector<uint8_t> utf16Width_; // per byte: UTF-16 units of its character
+    std::vector<size_t> charStart_;   // per character: its first byte; then the size
 };
-
-// Length of the well-formed UTF-8 sequence at the start of s, 0 when the
-// first byte does not begin one (overlong forms and surrogates included).
-size_t Utf8SequenceLength(std::string_view s);
 
 }  // namespace qf

@@ -46,6 +46,10 @@ struct ColorRange {
 struct ViewText {
     std::string text;
     std::vector<ColorRange> ranges;
+    // When the text is lines of a file: the file's number of its first line
+    // and of the line that was clicked; 0 otherwise.
+    uint32_t firstLine = 0;
+    uint32_t hitLine = 0;
 };
 
 }  // namespace qf

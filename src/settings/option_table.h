@@ -244,9 +244,11 @@
     X(CFWORDCHKB, Flag, 219, 0, "", nullptr) \
     X(CFPDFCHECK, Flag, 220, 0, "", nullptr) \
     X(CFUNZIPCHK, Flag, 221, 0, "", nullptr) \
+    /* Our own records beyond the file's original ones: limits of conversions and archives, */ \
+    /* the last session, Office, OpenDocument and RTF documents read by the program itself. */ \
     X(CONVTIMELM, IntState, 301, 120, "", nullptr) \
     X(ZIPRATIOLM, IntState, 302, 100, "", nullptr) \
     X(ZIPBUDGETM, IntState, 303, 4096, "", nullptr) \
-    /* Beyond the original records: Office, OpenDocument and RTF documents read by the program itself. */ \
+    X(RESTORELST, Flag, 311, 0, "", nullptr) \
     X(CONVOFFICE, Flag, 331, 1, "", nullptr) \
     X(OFFWRKDIR, TextSpace, 332, 0, "", nullptr)

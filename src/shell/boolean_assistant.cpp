@@ -45,7 +45,6 @@ BooleanAssistant::BooleanAssistant(QTextEdit& editor, UserMessages& messages, QW
     setObjectName(QStringLiteral("booleanAssistant"));
     setWindowTitle(QStringLiteral("Boolean assistant for Boolean and Micro (line) Boolean Text Query."));
     setModal(false);
-    help_ = [this](int topic, int number) { return OpenHelp(topic, number, messages_); };
     truthTable_ = new TruthTableWindow(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -123,8 +122,12 @@ QWidget* BooleanAssistant::BuildCommands() {
     auto* examples = Button(QStringLiteral("Examples"), QStringLiteral("examples"));
     auto* table = Button(QStringLiteral("Truth Table"), QStringLiteral("truthTable"));
     auto* close = Button(QStringLiteral("Close"), QStringLiteral("close"));
-    connect(syntax, &QPushButton::clicked, this, [this] { help_(kTopicBooleanSyntax, 263); });
-    connect(examples, &QPushButton::clicked, this, [this] { help_(kTopicExamples, 204); });
+    connect(syntax, &QPushButton::clicked, this, [this] {
+        if (help_) help_(kTopicBooleanSyntax, 263);
+    });
+    connect(examples, &QPushButton::clicked, this, [this] {
+        if (help_) help_(kTopicExamples, 204);
+    });
     connect(table, &QPushButton::clicked, this, [this] {
         truthTable_->show();
         truthTable_->raise();

@@ -63,6 +63,18 @@ Message IncludeListEmpty() {
 
 }  // namespace
 
+QString ActiveFilePatterns(const Options& options) {
+    const OptionList& patterns = options.List(Opt::FILENAMES1);
+    if (options.On(Opt::MATCHFILTY) || patterns.empty()) return QStringLiteral("*.*");
+    const QString mark = QString::fromStdString(options.Text(Opt::SEPARATORH));
+    QStringList texts;
+    for (const std::string& pattern : patterns) {
+        const QString text = QString::fromStdString(pattern);
+        texts << (text.contains(QLatin1Char(' ')) ? mark + text + mark : text);
+    }
+    return texts.join(QLatin1Char(' '));
+}
+
 FileTypesDialog::FileTypesDialog(Options& options, UserMessages& messages, QWidget* parent)
     : QDialog(parent), options_(options), messages_(messages) {
     setWindowTitle(QStringLiteral("File name(s) and type(s) settings"));
@@ -187,7 +199,10 @@ void FileTypesDialog::LoadFromOptions() {
     unzip_->setChecked(v.unzip);
     zipHistory_.Fill(*zipNames_, ToQStrings(options_.List(Opt::ZFILENAMES)), Trimmed(v.zipNamesText));
     (v.byTypes ? byTypes_ : byNames_)->setChecked(true);
-    fileNameHistory_.Fill(*fileNames_, ToQStrings(options_.List(Opt::FILENAMES1)), Trimmed(v.fileNamesText));
+    // The field starts with the patterns in use, so that OK without typing keeps them.
+    const QString names = Trimmed(v.fileNamesText);
+    fileNameHistory_.Fill(*fileNames_, ToQStrings(options_.List(Opt::FILENAMES1)),
+                          names.isEmpty() ? ActiveFilePatterns(options_) : names);
     FillList(*include_, v.include);
     FillList(*exclude_, v.exclude);
     RefillSelectOne(QString::fromStdString(v.selectOneText), v.selectOneIndex);

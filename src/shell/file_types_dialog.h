@@ -21,6 +21,10 @@ class QRadioButton;
 
 namespace qf::shell {
 
+// The file-name patterns a search uses now: "*.*" when none are set or the
+// types decide; a pattern holding a blank is enclosed in the separator mark.
+QString ActiveFilePatterns(const Options& options);
+
 class FileTypesDialog : public QDialog {
     Q_OBJECT
 public:

@@ -51,7 +51,26 @@ void StoreRule(Options& o, Opt flag, Opt text, const QCheckBox& box, const QLine
     o.SetText(text, on ? terms.toStdString() : std::string());
 }
 
+bool OptionListHolds(const OptionList& list, const QString& folder) {
+    for (const std::string& item : list)
+        if (QString::fromStdString(item).compare(folder, kSamePath) == 0) return true;
+    return false;
+}
+
 }  // namespace
+
+bool IncludeFolder(Options& options, const QString& folder, UserMessages& messages) {
+    const std::pair<Opt, DuplicateRule> checks[] = {{Opt::DIRECTORIS, kInIncluded}, {Opt::IGNDIRECTS, kIncludeInIgnore}};
+    for (const auto& [list, rule] : checks) {
+        if (!OptionListHolds(options.List(list), folder)) continue;
+        messages.Show(WarningMessage(rule.caption, rule.text));
+        return false;
+    }
+    OptionList included = options.List(Opt::DIRECTORIS);
+    included.push_back(folder.toStdString());
+    options.SetList(Opt::DIRECTORIS, std::move(included));
+    return true;
+}
 
 FoldersDialog::FoldersDialog(Options& options, UserMessages& messages, FolderChooser chooser, QWidget* parent)
     : QDialog(parent), options_(options), messages_(messages), chooser_(std::move(chooser)) {

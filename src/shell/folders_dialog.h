@@ -16,6 +16,11 @@ class QPushButton;
 
 namespace qf::shell {
 
+// Adds a folder to the Include list of the options (DIRECTORIS) with the
+// dialog's checks: 0130 when it is there already, 0134 when it is excluded.
+// False after the warning.
+bool IncludeFolder(Options& options, const QString& folder, UserMessages& messages);
+
 class FoldersDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,7 +1,6 @@
 #include "shell/help_pages.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -9,7 +8,31 @@
 namespace qf::shell {
 namespace {
 
-QString PageOf(int topic) {
+bool HoldsPages(const QString& folder) { return !folder.isEmpty() && QFileInfo::exists(folder + "/index.html"); }
+
+QString BesideProgram() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/doc/quillfind/help");
+}
+
+}  // namespace
+
+QString HelpFolder() {
+    if (HoldsPages(BesideProgram())) return BesideProgram();
+#ifdef QUILLFIND_SOURCE_HELP_DIR
+    if (HoldsPages(QStringLiteral(QUILLFIND_SOURCE_HELP_DIR))) return QStringLiteral(QUILLFIND_SOURCE_HELP_DIR);
+#endif
+    return {};
+}
+
+QString InstalledHelpFolder() {
+    if (HoldsPages(BesideProgram())) return BesideProgram();
+#ifdef QUILLFIND_INSTALL_HELP_DIR
+    if (HoldsPages(QStringLiteral(QUILLFIND_INSTALL_HELP_DIR))) return QStringLiteral(QUILLFIND_INSTALL_HELP_DIR);
+#endif
+    return {};
+}
+
+QString HelpPageName(int topic) {
     switch (topic) {
         case kTopicQuickStart: return QStringLiteral("quick-start.html");
         case kTopicExactPhrase: return QStringLiteral("exact-phrases.html");
@@ -20,42 +43,23 @@ QString PageOf(int topic) {
     }
 }
 
-std::string HelpCaption(int messageNumber) {
-    char caption[64];
-    std::snprintf(caption, sizeof caption, "Severe Error!    Msg no: %04d.", messageNumber);
-    return caption;
-}
+QString HelpAnchor(int topic) { return topic == kTopicContents ? QString() : QStringLiteral("topic%1").arg(topic); }
 
-}  // namespace
-
-QString HelpFolder() {
-    const QString app = QCoreApplication::applicationDirPath();
-    const QStringList candidates{app + "/../share/doc/quillfind/help", app + "/../docs/help", app + "/../../docs/help",
-                                 app + "/../../../docs/help"};
-    for (const QString& folder : candidates)
-        if (QFileInfo::exists(folder + "/index.html")) return QDir::cleanPath(folder);
-    return {};
-}
-
-QUrl HelpUrl(int topic) {
-    const QString folder = HelpFolder();
-    if (folder.isEmpty()) return {};
-    QUrl url = QUrl::fromLocalFile(folder + "/" + PageOf(topic));
-    if (topic != kTopicContents) url.setFragment(QStringLiteral("topic%1").arg(topic));
+QUrl HelpUrl(int topic, const QString& folder) {
+    const QString page = folder + "/" + HelpPageName(topic);
+    if (folder.isEmpty() || !QFileInfo(page).isReadable()) return {};
+    QUrl url = QUrl::fromLocalFile(page);
+    if (!HelpAnchor(topic).isEmpty()) url.setFragment(HelpAnchor(topic));
     return url;
 }
 
-bool OpenHelp(int topic, int messageNumber, UserMessages& messages) {
-    const QUrl url = HelpUrl(topic);
-    if (url.isValid() && QDesktopServices::openUrl(url)) return true;
-    messages.Show(ErrorMessage(HelpCaption(messageNumber),
-                               "Unable to activate help !\n\nMaybe help file is damaged. \n\nImmediately e-mail us, please!"));
-    return false;
+Message HelpFailedMessage(int messageNumber) {
+    char caption[64];
+    std::snprintf(caption, sizeof caption, "Severe Error!    Msg no: %04d.", messageNumber);
+    return ErrorMessage(caption, "Unable to activate help !\n\nMaybe help file is damaged. \n\nImmediately e-mail us, please!");
 }
 
-// The pages shipped with the program stand in for web pages until the
-// project publishes its own.
-QUrl HomePageUrl() { return HelpUrl(kTopicContents); }
-QUrl SupportPageUrl() { return HelpUrl(kTopicContents); }
+QUrl HomePageUrl() { return HelpUrl(kTopicContents, InstalledHelpFolder()); }
+QUrl SupportPageUrl() { return HelpUrl(kTopicContents, InstalledHelpFolder()); }
 
 }  // namespace qf::shell

@@ -1,5 +1,6 @@
 #pragma once
-// The help commands: HTML pages opened in the browser, topic numbers as anchors.
+// The help pages: HTML files installed with the program, topic numbers as
+// anchors. They are shown in the program's own help window.
 
 #include <QString>
 #include <QUrl>
@@ -18,18 +19,25 @@ enum HelpTopic : int {
     kTopicExamples = 33,
 };
 
-// The folder holding the pages: installed beside the program, else the
-// source tree's docs/help above the build folder.
+// The folder holding the pages: installed beside the program
+// (<bin>/../share/doc/quillfind/help), else the source tree's docs/help.
 QString HelpFolder();
+// Only the installed pages, where the program was installed or will be; empty
+// when they are not there.
+QString InstalledHelpFolder();
 
-// The page and anchor of a topic; empty when the pages are not found.
-QUrl HelpUrl(int topic);
+// The page file of a topic ("quick-start.html") and its anchor ("topic4").
+QString HelpPageName(int topic);
+QString HelpAnchor(int topic);
 
-// Opens a topic; on failure shows the help message with the given number
-// ("Severe Error!    Msg no: 0015." and so on). False on failure.
-bool OpenHelp(int topic, int messageNumber, UserMessages& messages);
+// The page and anchor of a topic in `folder`; empty when the page is missing.
+QUrl HelpUrl(int topic, const QString& folder = HelpFolder());
 
-// The product's pages on the web.
+// "Unable to activate help !..." with "Severe Error!    Msg no: 0015." and so on.
+Message HelpFailedMessage(int messageNumber);
+
+// The product's home and support pages: the installed help; empty when it
+// is not installed.
 QUrl HomePageUrl();
 QUrl SupportPageUrl();
 

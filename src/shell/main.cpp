@@ -49,7 +49,9 @@ int main(int argc, char* argv[]) {
     qf::shell::MainWindow window(session, messages);
     messages.SetMainWindow(&window);
     window.onClosing = [&messages] { messages.SetClosing(); };
+    window.onSearchShutDown = [&messages] { messages.SetClosing(false); };
     window.show();
+    window.RestoreLastSession();
     window.AskQuickStart();
     return QApplication::exec();
 }

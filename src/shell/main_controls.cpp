@@ -5,16 +5,16 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSplitter>
-#include <QTableView>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "shell/control_ids.h"
+#include "shell/preview_edit.h"
+#include "shell/result_table_view.h"
 
 namespace qf::shell {
 namespace {
@@ -43,6 +43,14 @@ QCheckBox* Check(const char* caption, int id, const char* tip) {
     return Named(new QCheckBox(QString::fromLatin1(caption)), id, tip);
 }
 
+// Groups laid out closely, so that the window fits a 1024-pixel screen.
+template <typename L>
+L* Tight(L* layout) {
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+    return layout;
+}
+
 QGroupBox* Group(const char* caption, int id) {
     auto* group = new QGroupBox(QString::fromLatin1(caption));
     group->setObjectName(IdName(id));
@@ -57,7 +65,7 @@ QGroupBox* BuildModeGroup(MainControls& c) {
     c.fileName = Check("File name", kIdFileName, "Search the query in file names.");
     c.fileExtension = Check("File extension", kIdFileExtension, "Search the query in file extensions.");
     c.folderName = Check("Folder name", kIdFolderName, "Search the query in folder names.");
-    auto* grid = new QGridLayout(c.modeGroup);
+    auto* grid = Tight(new QGridLayout(c.modeGroup));
     grid->addWidget(c.byFileName, 0, 0, 1, 2);
     grid->addWidget(c.queryTextIn, 1, 0);
     grid->addWidget(c.fileContent, 1, 1);
@@ -73,7 +81,7 @@ QGroupBox* BuildOptionsGroup(MainControls& c) {
     c.selectFiles = Button("Select FILE(s)", kIdSelectFiles, "Choose file names and types.");
     c.textOptions = Button("Select TEXT Options", kIdTextOptions, "Case, whole words, delimiters, comments, limits.");
     c.dateTimeSize = Button("Set Date/Time/Size", kIdDateTimeSize, "Select files by their times and sizes.");
-    auto* grid = new QGridLayout(c.optionsGroup);
+    auto* grid = Tight(new QGridLayout(c.optionsGroup));
     grid->addWidget(c.selectFolders, 0, 0);
     grid->addWidget(c.selectFiles, 0, 1);
     grid->addWidget(c.textOptions, 1, 0);
@@ -86,7 +94,7 @@ QGroupBox* BuildFeedbackGroup(MainControls& c) {
     c.checkTavilan = Button("Check Tavilan", kIdCheckTavilan, "Describe the settings of the next search.");
     c.showTavilan = Button("Show Tavilan.", kIdShowTavilan, "Describe the settings of the running search.");
     c.statistics = Button("Statistics", kIdStatistics, "Show the statistics of the search.");
-    auto* layout = new QVBoxLayout(c.feedbackGroup);
+    auto* layout = Tight(new QVBoxLayout(c.feedbackGroup));
     layout->addWidget(c.checkTavilan);
     layout->addWidget(c.showTavilan);
     layout->addWidget(c.statistics);
@@ -100,7 +108,7 @@ QGroupBox* BuildResultsGroup(MainControls& c) {
     c.groupSort = Button("Group/Sort/Misc.", kIdGroupSort, "Group and sort the results.");
     c.extractReports = Button("Extract/Reports", kIdExtractReports, "Write reports and exports of the results.");
     c.smartCopy = Button("Smart Copy", kIdSmartCopy, "Copy the result files to a folder.");
-    auto* grid = new QGridLayout(c.resultsGroup);
+    auto* grid = Tight(new QGridLayout(c.resultsGroup));
     grid->addWidget(c.logCenter, 0, 0);
     grid->addWidget(c.extractReports, 0, 1);
     grid->addWidget(c.groupSort, 1, 0);
@@ -115,6 +123,7 @@ QWidget* BuildSearchButtons(MainControls& c) {
     c.stop = Button("Stop", kIdStop, "Stop the running search.");
     auto* box = new QWidget;
     auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 8, 0, 0);
     layout->addWidget(c.search);
     layout->addWidget(c.stop);
     layout->addStretch();
@@ -128,7 +137,8 @@ QWidget* BuildQueryRow(MainControls& c) {
     c.booleanAssistant = Check("Boolean Assistant", kIdBooleanAssistant, "Help to write a Boolean query.");
     c.standardBox = Named(new QComboBox, kIdStandardBox, "The terms to search; phrases between marks.");
     c.standardBox->setEditable(true);
-    c.standardBox->setInsertPolicy(QComboBox::InsertAlphabetically);
+    // The Search command keeps the history, in order, of queries it accepted.
+    c.standardBox->setInsertPolicy(QComboBox::NoInsert);
     c.booleanEditor = Named(new QTextEdit, kIdBooleanEditor, "The Boolean query.");
     c.booleanEditor->setAcceptRichText(false);
     c.booleanEditor->setMaximumHeight(70);
@@ -145,7 +155,7 @@ QWidget* BuildQueryRow(MainControls& c) {
     c.openPreview = Radio("Open the Preview Window ", kIdOpenPreview, "A click shows the hit in the preview below.");
     c.openDefaultApp = Radio("Open the Default Application :", kIdOpenDefaultApp, "A click opens the file.");
     c.recordView = Check("Record View", kIdRecordView, "Show every column of the clicked row.");
-    auto* click = new QVBoxLayout(c.clickGroup);
+    auto* click = Tight(new QVBoxLayout(c.clickGroup));
     click->addWidget(c.openPreview);
     click->addWidget(c.openDefaultApp);
     click->addWidget(c.recordView);
@@ -159,17 +169,21 @@ QWidget* BuildQueryRow(MainControls& c) {
     return row;
 }
 
-QTableView* BuildResultWindow() {
-    auto* view = new QTableView;
-    view->setObjectName(IdName(kIdResultWindow));
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setShowGrid(true);
-    view->setWordWrap(false);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
-    view->horizontalHeader()->setHighlightSections(false);
-    return view;
+// The status line takes what room the row leaves: a long folder name must
+// not widen the window.
+QWidget* BuildStatusRow(MainControls& c) {
+    c.statusLine = new QLabel(QStringLiteral(" "));
+    c.statusLine->setObjectName(QStringLiteral("statusLine"));
+    c.statusLine->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    c.patternsNote = new QLabel;
+    c.patternsNote->setObjectName(QStringLiteral("patternsNote"));
+    c.patternsNote->hide();
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(c.statusLine, 1);
+    layout->addWidget(c.patternsNote);
+    return row;
 }
 
 }  // namespace
@@ -179,30 +193,31 @@ void MainControls::Enable(QWidget* control, bool on) const { control->setEnabled
 MainControls BuildMainControls(QWidget* central) {
     MainControls c;
     auto* top = new QHBoxLayout;
+    top->setSpacing(6);
     top->addWidget(BuildModeGroup(c));
     top->addWidget(BuildOptionsGroup(c));
     top->addWidget(BuildFeedbackGroup(c));
     top->addWidget(BuildResultsGroup(c));
     top->addWidget(BuildSearchButtons(c));
 
-    c.resultWindow = BuildResultWindow();
-    c.statusLine = new QLabel(QStringLiteral(" "));
-    c.statusLine->setObjectName(QStringLiteral("statusLine"));
-    c.preview = Named(new QTextEdit, kIdPreview, "The clicked hit with the lines around it.");
-    c.preview->setReadOnly(true);
+    c.resultWindow = new ResultTableView;
+    c.preview = Named(new PreviewEdit, kIdPreview, "The clicked hit with the lines around it.");
+    c.preview->setMinimumHeight(c.preview->fontMetrics().height() * 3);
 
     auto* lower = new QWidget;
     auto* lowerLayout = new QVBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->addWidget(c.statusLine);
+    lowerLayout->addWidget(BuildStatusRow(c));
     lowerLayout->addWidget(c.preview);
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(c.resultWindow);
     splitter->addWidget(lower);
+    splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
 
     auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 4);
     layout->addLayout(top);
     layout->addWidget(BuildQueryRow(c));
     layout->addWidget(splitter, 1);

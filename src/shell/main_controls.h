@@ -7,11 +7,13 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-class QTableView;
 class QTextEdit;
 class QWidget;
 
 namespace qf::shell {
+
+class PreviewEdit;
+class ResultTableView;
 
 struct MainControls {
     QGroupBox* modeGroup = nullptr;
@@ -54,12 +56,16 @@ struct MainControls {
     QRadioButton* openDefaultApp = nullptr;
     QCheckBox* recordView = nullptr;
 
-    QTableView* resultWindow = nullptr;
+    ResultTableView* resultWindow = nullptr;
     QLabel* statusLine = nullptr;
-    QTextEdit* preview = nullptr;
+    QLabel* patternsNote = nullptr;  // the file patterns, when they are not "*.*"
+    PreviewEdit* preview = nullptr;
 
     void Enable(QWidget* control, bool on) const;
 };
+
+// The result window shows at least this many rows at the window's smallest size.
+constexpr int kMinimumResultRows = 10;
 
 // Creates the controls inside `central` with their captions, object names
 // ("id135") and tool tips.

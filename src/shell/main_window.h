@@ -14,10 +14,12 @@
 #include "shell/log_viewer_window.h"
 #include "shell/main_controls.h"
 #include "shell/main_menu.h"
+#include "shell/search_progress.h"
 #include "shell/temp_warning_dialog.h"
 
 namespace qf::shell {
 
+class HelpWindow;
 class RecordViewWindow;
 class ResultClicks;
 class BooleanAssistant;
@@ -44,9 +46,17 @@ public:
     FolderChooser folderChooser;
     // Called first when the window closes, before it waits for a running search.
     std::function<void()> onClosing;
+    // Called when the window closes once no search runs any more.
+    std::function<void()> onSearchShutDown;
 
     // Start-up step: offers the Quick Start Guide.
     void AskQuickStart();
+    // Start-up step: the last session's folders, query and options, when
+    // they were kept at the last exit (RESTORELST).
+    void RestoreLastSession();
+    // A help topic in the help window; the message with the number when its
+    // page is missing. False then.
+    bool OpenHelp(int topic, int messageNumber);
 
     bool Searching() const { return searching_; }
     const MainControls& Controls() const { return controls_; }
@@ -61,6 +71,10 @@ public:
     TavilanWindow& Tavilan() { return *tavilan_; }
     FileTypesDialog& FileTypes() { return *fileTypes_; }
     BooleanAssistant& Assistant() { return *assistant_; }
+    HelpWindow& Help() { return *help_; }
+    // Shows a tool window where it leaves Search, Stop and the result table
+    // free, and gives it the keyboard unless told not to.
+    void ShowToolWindow(QWidget& window, bool activate = true);
 
 public slots:
     void Search();
@@ -72,6 +86,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateToolWindows();
@@ -80,6 +96,15 @@ private:
     void ConnectMenu();
     void ConnectBridge();
     void SetUpResultWindow();
+    void SetUpShortcuts();
+    void SortByHeader(int column);
+    void ShowSortOrder(int key, bool descending);
+    void ShowRowMenu(const QPoint& position);
+    void ResultsFinal();
+    void StartWaitingSearch();
+    void ShowSearchProgress();
+    void ShowFilePatterns();
+    void FitToScreen();
     void SetMenuEnabled(bool on);
     void SwapTavilanButtons(bool searching);
     void AddQueryToHistory();
@@ -94,7 +119,6 @@ private:
     void OpenTextOptions();
     void OpenDateTime();
     void OpenCheckTavilan();
-    void ShowToolWindow(QWidget& window);
     void ShowBooleanCheckResult(bool valid);
     void OpenPreferences();
     TempWarningChoice AskTempWarning(bool& dontShowAgain);
@@ -121,7 +145,12 @@ private:
     std::map<LogProcess, LogViewerWindow*> logViewers_;
     std::unique_ptr<ResultClicks> clicks_;
     std::unique_ptr<SettingsCommands> settings_;
+    HelpWindow* help_ = nullptr;
     bool searching_ = false;
+    bool searchWaiting_ = false;  // Search pressed while the last run wrote its logs
+    SearchProgress progress_;
+    int headerSortColumn_ = -1;
+    bool headerSortDescending_ = false;
 };
 
 }  // namespace qf::shell

@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 
 #include "archive/search_folders.h"
 #include "shell/about_dialog.h"
 #include "shell/boolean_assistant.h"
 #include "shell/date_time_dialog.h"
 #include "shell/file_types_dialog.h"
+#include "shell/help_window.h"
 #include "shell/folders_dialog.h"
 #include "shell/log_center_dialog.h"
 #include "shell/main_window.h"
@@ -20,10 +23,12 @@
 #include "shell/reports_window.h"
 #include "shell/result_clicks.h"
 #include "shell/result_model.h"
+#include "shell/result_table_view.h"
 #include "shell/smart_copy_dialog.h"
 #include "shell/statistics_window.h"
 #include "shell/tavilan_view.h"
 #include "shell/text_options_dialog.h"
+#include "shell/tool_window_placement.h"
 
 namespace qf::shell {
 
@@ -35,13 +40,18 @@ void MainWindow::CreateToolWindows() {
         logViewers_[process] = new LogViewerWindow(process, this);
     connect(statistics_, &StatisticsWindow::viewLog, this, &MainWindow::ShowLog);
     connect(recordView_, &QDialog::rejected, controls_.recordView, [this] { controls_.recordView->setChecked(false); });
+    help_ = new HelpWindow(this);
     assistant_ = new BooleanAssistant(*controls_.booleanEditor, messages_, this);
+    assistant_->SetHelpOpener([this](int topic, int number) { return OpenHelp(topic, number); });
     connect(assistant_, &BooleanAssistant::closed, this, [this] { controls_.booleanAssistant->setChecked(false); });
     managing_ = new ManagingResultsWindow(session_, messages_, this);
     connect(managing_, &ManagingResultsWindow::resultsChanged, this, [this](qulonglong rows) {
         model_->Refill(rows);
+        ShowSortOrder(-1, false);
         clicks_->ResultsReordered();
     });
+    connect(managing_, &ManagingResultsWindow::sorted, this, &MainWindow::ShowSortOrder);
+    connect(managing_, &ManagingResultsWindow::commandFinished, this, &MainWindow::StartWaitingSearch);
     connect(managing_, &ManagingResultsWindow::statusText, this, [this](const QString& text) {
         controls_.statusLine->setText(text);
         statistics_->SetPhase(text);
@@ -107,10 +117,21 @@ void MainWindow::OpenFoldersDialog() {
     dialog.exec();
 }
 
-void MainWindow::ShowToolWindow(QWidget& window) {
+void MainWindow::ShowToolWindow(QWidget& window, bool activate) {
+    if (!window.isVisible()) {
+        const QScreen* screen = this->screen();
+        const QRect buttons = controls_.search->geometry().united(controls_.stop->geometry());
+        PlacementAreas areas;
+        areas.screen = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+        areas.main = frameGeometry();
+        areas.buttons = QRect(controls_.search->parentWidget()->mapToGlobal(buttons.topLeft()), buttons.size());
+        areas.table = QRect(controls_.resultWindow->mapToGlobal(QPoint(0, 0)), controls_.resultWindow->size());
+        areas.decoration = frameGeometry().size() - geometry().size();
+        PlaceToolWindow(window, areas);
+    }
     window.show();
     window.raise();
-    window.activateWindow();
+    if (activate) window.activateWindow();
 }
 
 void MainWindow::OpenTextOptions() {

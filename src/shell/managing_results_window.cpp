@@ -13,10 +13,12 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "results/result_grouping.h"
 #include "results/result_sorting.h"
 #include "shell/control_ids.h"
+#include "shell/background_command.h"
 #include "shell/dialog_parts.h"
 #include "shell/list_editor.h"
 
@@ -81,7 +83,9 @@ void Fill(QListWidget& list, const std::vector<std::string>& items) {
 }  // namespace
 
 ManagingResultsWindow::ManagingResultsWindow(Session& session, UserMessages& messages, QWidget* parent)
-    : QDialog(parent, Qt::Tool), session_(session), messages_(messages) {
+    : QDialog(parent, Qt::Tool), session_(session), messages_(messages), relay_(std::make_unique<StatusRelay>(*this)) {
+    command_ = new BackgroundCommand(this);
+    connect(command_, &BackgroundCommand::finished, this, &ManagingResultsWindow::commandFinished);
     setWindowTitle(QStringLiteral("Managing  results"));
     setObjectName(QStringLiteral("managingResultsWindow"));
     setModal(false);
@@ -223,6 +227,10 @@ void ManagingResultsWindow::accept() {
 
 void ManagingResultsWindow::SetPreviewLinesEnabled(bool enabled) { previewBox_->setEnabled(enabled); }
 
+ManagingResultsWindow::~ManagingResultsWindow() { delete command_; }
+
+bool ManagingResultsWindow::Busy() const { return command_->Busy(); }
+
 ResultViewState& ManagingResultsWindow::View() {
     return session_.running ? runningView_ : session_.resultView;
 }
@@ -280,31 +288,80 @@ void ManagingResultsWindow::CheckPreviewLines(QSpinBox& edit, bool above, int va
     if (checked != uint32_t(value)) edit.setValue(int(checked));
 }
 
+// The command works on copies of the view state and of the options; they
+// come back when it is done, into the state it started from (the running
+// search's or the session's).
+void ManagingResultsWindow::RunCommand(const std::function<CommandReport(ResultViewState&, Options&)>& command,
+                                       const std::function<void(const CommandReport&)>& after) {
+    ResultViewState* target = &View();
+    auto view = std::make_shared<ResultViewState>(*target);
+    auto options = std::make_shared<Options>(session_.state.options);
+    auto report = std::make_shared<CommandReport>();
+    command_->Run([command, view, options, report] { *report = command(*view, *options); },
+                  [this, target, view, options, report, after] {
+                      *target = std::move(*view);
+                      TakeCommandOptions(*options);
+                      if (after) after(*report);
+                  });
+}
+
+// What the commands change in the options: the sort choice, the list state
+// and the line-count note of the settings description.
+void ManagingResultsWindow::TakeCommandOptions(const Options& from) {
+    Options& o = session_.state.options;
+    for (Opt key : {Opt::ASCSORTORD, Opt::DSCSORTORD, Opt::SELSORTORD, Opt::LISTORIGMO}) o.SetInt(key, from.Int(key));
+    o.SetText(Opt::SELSORTORD, from.Text(Opt::SELSORTORD));
+    o.linesWithHitsMode = from.linesWithHitsMode;
+    o.linesWithHitsNote = from.linesWithHitsNote;
+}
+
 void ManagingResultsWindow::Sort() {
-    StatusRelay relay(*this);
     const SortRequest request{sortBy_->currentIndex(), descending_->isChecked()};
-    if (SortCommand(session_.results, View(), session_.state.options, request, messages_, &relay) !=
-        CommandOutcome::Done)
-        return;
-    emit resultsChanged(session_.results.Size());
+    RunCommand(
+        [this, request](ResultViewState& view, Options& o) {
+            CommandReport report;
+            report.outcome = SortCommand(session_.results, view, o, request, messages_, relay_.get());
+            return report;
+        },
+        [this, request](const CommandReport& report) {
+            if (report.outcome != CommandOutcome::Done) return;
+            emit resultsChanged(session_.results.Size());
+            emit sorted(request.keyIndex, request.descending);
+        });
+}
+
+void ManagingResultsWindow::SortBy(int keyIndex, bool descending) {
+    if (keyIndex < 0 || keyIndex >= kSortKeyCount) return;
+    sortBy_->setCurrentIndex(keyIndex);
+    (descending ? descending_ : ascending_)->setChecked(true);
+    Sort();
 }
 
 void ManagingResultsWindow::Group() {
+    if (Busy()) return;
     ListsIntoView();
-    Finish(GroupResults(session_.results, View(), session_.state.options, messages_));
+    RunCommand([this](ResultViewState& view, Options& o) { return GroupResults(session_.results, view, o, messages_); },
+               [this](const CommandReport& report) { Finish(report); });
 }
 
 void ManagingResultsWindow::Ungroup() {
-    StatusRelay relay(*this);
+    if (Busy()) return;
     ListsIntoView();
-    const CommandReport report = UngroupResults(session_.results, View(), session_.state.options, &relay);
-    ListsFromView();
-    Finish(report);
+    RunCommand(
+        [this](ResultViewState& view, Options& o) { return UngroupResults(session_.results, view, o, relay_.get()); },
+        [this](const CommandReport& report) {
+            ListsFromView();
+            Finish(report);
+        });
 }
 
 void ManagingResultsWindow::Modify() {
-    StatusRelay relay(*this);
-    Finish(ModifyLinesPerFile(session_.results, View(), session_.state.options, linesPerFile_->value(), &relay));
+    const int lines = linesPerFile_->value();
+    RunCommand(
+        [this, lines](ResultViewState& view, Options& o) {
+            return ModifyLinesPerFile(session_.results, view, o, lines, relay_.get());
+        },
+        [this](const CommandReport& report) { Finish(report); });
 }
 
 void ManagingResultsWindow::Finish(const CommandReport& report) {

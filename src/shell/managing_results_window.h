@@ -6,11 +6,14 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
 #include "results/click_record.h"
 #include "results/result_view_state.h"
+#include "results/search_observer.h"
 
 class QComboBox;
 class QGroupBox;
@@ -20,10 +23,13 @@ class QSpinBox;
 
 namespace qf::shell {
 
+class BackgroundCommand;
+
 class ManagingResultsWindow : public QDialog {
     Q_OBJECT
 public:
     ManagingResultsWindow(Session& session, UserMessages& messages, QWidget* parent = nullptr);
+    ~ManagingResultsWindow() override;  // waits for a command still at work
 
     // Button "Group/Sort/Misc.": fills the type lists from the result list
     // when Include is empty. False (and hidden) when there are no results.
@@ -39,6 +45,10 @@ public:
     // OK: stores and hides; CANCEL (reject) only hides.
     void accept() override;
 
+    // A sort, grouping or line-count change is being worked on; commands
+    // given meanwhile are ignored.
+    bool Busy() const;
+
 public slots:
     // Follows the main window's click-action radios: only the preview uses
     // the lines above and below.
@@ -48,12 +58,18 @@ public slots:
     void SearchEnded();
     // Refreshes the type lists, then shows and raises the window.
     void ShowFromButton();
+    // The Sort command with this key and order chosen, as a click on a
+    // column header gives them.
+    void SortBy(int keyIndex, bool descending);
 
 signals:
     // The result list was rebuilt: refill the result window with `rows`
     // rows, select the first and perform the click action.
     void resultsChanged(qulonglong rows);
+    // A Sort command ordered the list by this key (after resultsChanged).
+    void sorted(int keyIndex, bool descending);
     void statusText(const QString& text);      // "Sorting ..."
+    void commandFinished();
     void statisticsText(const QString& text);  // what a grouping left
 
 private:
@@ -67,6 +83,9 @@ private:
     void Ungroup();
     void Modify();
     void Finish(const CommandReport& report);
+    void RunCommand(const std::function<CommandReport(ResultViewState&, Options&)>& command,
+                    const std::function<void(const CommandReport&)>& after);
+    void TakeCommandOptions(const Options& from);
     void CheckLinesPerFile(int value);
     void CheckPreviewLines(QSpinBox& edit, bool above, int value);
 
@@ -78,6 +97,8 @@ private:
 
     Session& session_;
     UserMessages& messages_;
+    std::unique_ptr<SearchObserver> relay_;  // "Sorting ..." from a command's thread
+    BackgroundCommand* command_ = nullptr;
     ResultViewState runningView_;
     bool searchEnded_ = false;
 

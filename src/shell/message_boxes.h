@@ -21,8 +21,9 @@ public:
     // Owner of the boxes marked ownedByMainWindow.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
     // While the program closes, boxes are answered with their default unseen,
-    // so that a worker waiting on a box can never hold up the exit.
-    void SetClosing() { closing_ = true; }
+    // so that a worker waiting on a box can never hold up the exit. Once the
+    // worker has ended, boxes may be shown again (what the exit itself says).
+    void SetClosing(bool closing = true) { closing_ = closing; }
 
     MsgAnswer Show(const Message& message) override;
     void Beep() override;

@@ -60,6 +60,8 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
                        !options_.On(Opt::SUMSHWHIDE));
     showWarning_ = Box("Automatically displayed the warning window when start a search process. ", "showWarning",
                        !options_.On(Opt::WARNINGTMP));
+    restoreLast_ = Box("Restore the last folders, query and options at start", "restoreLast",
+                       options_.On(Opt::RESTORELST));
 
     convTimeLimit_ = Limit("convTimeLimit", options_.Int(Opt::CONVTIMELM), 86400, " s");
     zipRatioLimit_ = Limit("zipRatioLimit", options_.Int(Opt::ZIPRATIOLM), 1000000, " : 1");
@@ -73,7 +75,7 @@ PreferencesDialog::PreferencesDialog(Options& options, StatisticsWindow& statist
     connect(close, &QPushButton::clicked, this, &PreferencesDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
-    for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_}) layout->addWidget(box);
+    for (QCheckBox* box : {endMessage_, endSound_, showSummary_, showWarning_, restoreLast_}) layout->addWidget(box);
     auto* limits = new QFormLayout;
     limits->addRow(QStringLiteral("Time limit of one Word or Pdf conversion :"), convTimeLimit_);
     limits->addRow(QStringLiteral("Largest expansion of a Zip file over 1 MiB :"), zipRatioLimit_);
@@ -108,6 +110,7 @@ void PreferencesDialog::accept() {
     options_.SetInt(Opt::CONVTIMELM, convTimeLimit_->value());
     options_.SetInt(Opt::ZIPRATIOLM, zipRatioLimit_->value());
     options_.SetInt(Opt::ZIPBUDGETM, zipBudget_->value());
+    options_.SetInt(Opt::RESTORELST, restoreLast_->isChecked() ? 1 : 0);
     statistics_.SetKeepHidden(!showSummary_->isChecked());
     QDialog::accept();
 }

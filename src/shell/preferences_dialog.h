@@ -1,8 +1,8 @@
 #pragma once
 // Dialog 147 "Preferences.": the end-of-search message and sound, whether the
 // statistics window and the temporary-folder warning appear when a search
-// starts, where the temporary folders are, and the limits of conversions and
-// unzipping.
+// starts, where the temporary folders are, the limits of conversions and
+// unzipping, and whether the last session comes back at start (RESTORELST).
 
 #include <QDialog>
 #include <string>
@@ -23,7 +23,7 @@ public:
     PreferencesDialog(Options& options, StatisticsWindow& statistics, UserMessages& messages, std::string appHome,
                       QWidget* parent = nullptr);
 
-    // CLOSE: the four boxes and the three limits go into the options; the
+    // CLOSE: the five boxes and the three limits go into the options; the
     // statistics window's "Do not show" box follows the summary box. The
     // close box stores nothing.
     void accept() override;
@@ -42,6 +42,7 @@ private:
     QSpinBox* convTimeLimit_ = nullptr;
     QSpinBox* zipRatioLimit_ = nullptr;
     QSpinBox* zipBudget_ = nullptr;
+    QCheckBox* restoreLast_ = nullptr;
 };
 
 }  // namespace qf::shell

@@ -14,7 +14,9 @@
 
 #include "platform/file_time.h"
 #include "settings/default_lists.h"
+#include "shell/background_command.h"
 #include "shell/dialog_parts.h"
+#include "shell/text_file_window.h"
 #include "shell/list_editor.h"
 
 namespace qf::shell {
@@ -65,6 +67,9 @@ ReportsWindow::ReportsWindow(Session& session, UserMessages& messages, QWidget* 
     chooseSaveFile = [this](const std::string& title) { return AskFile(this, title, true, lastName_); };
     chooseOpenFile = [this](const std::string& title) { return AskFile(this, title, false, lastName_); };
     openFile = OpenOnDesktop;
+    viewer_ = new TextFileWindow(this);
+    command_ = new BackgroundCommand(this);
+    ownViewer = [this](const std::string& path) { return viewer_->ShowFile(path); };
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildConstructFrame());
@@ -213,29 +218,60 @@ void ReportsWindow::SetDefaults() {
 
 // A copy of the list is taken under the result lock, so a running search
 // only waits for the copy, never for the file to be written.
-ReportRequest ReportsWindow::MakeRequest(const _Multi_Settings_Struct& snapshot) const {
-    return ReportRequest{session_.state.options, snapshot,         session_.statistics, session_.results.CopyList(),
-                         session_.copyDestinations, GetLocalTime(), &session_.counters};
+ReportRequest ReportsWindow::MakeRequest(const Options& options, const _Multi_Settings_Struct& snapshot) const {
+    return ReportRequest{options,
+                         snapshot,
+                         session_.statistics,
+                         session_.results.CopyList(),
+                         session_.copyDestinations,
+                         GetLocalTime(),
+                         &session_.counters};
+}
+
+// The report is built and written on the command's thread from copies of the
+// options and the snapshot; the file dialogs and viewers stay on the window's.
+void ReportsWindow::RunReport(const std::function<void(const ReportRequest&)>& write) {
+    if (command_->Busy()) return;
+    StoreControls(session_.state.options);
+    auto options = std::make_shared<Options>(session_.state.options);
+    auto snapshot = std::make_shared<_Multi_Settings_Struct>(session_.state.ReadSnapshot());
+    command_->Run([this, write, options, snapshot] { write(MakeRequest(*options, *snapshot)); }, {});
+}
+
+FileChooser ReportsWindow::ChooserFromCommand(const FileChooser& chooser) {
+    return [this, &chooser](const std::string& title) {
+        return command_->OnWindowThread([&] { return chooser ? chooser(title) : std::optional<std::string>(); });
+    };
+}
+
+FileOpener ReportsWindow::OpenerFromCommand(const FileOpener& opener) {
+    return [this, &opener](const std::string& path) {
+        return command_->OnWindowThread([&] { return opener && opener(path); });
+    };
 }
 
 void ReportsWindow::InstantDisplay() {
-    StoreControls(session_.state.options);
-    const _Multi_Settings_Struct snapshot = session_.state.ReadSnapshot();
-    qf::InstantDisplay(MakeRequest(snapshot), session_.AppHome(), openFile, messages_);
+    RunReport([this](const ReportRequest& request) {
+        qf::InstantDisplay(request, session_.AppHome(), OpenerFromCommand(openFile), messages_,
+                           OpenerFromCommand(ownViewer));
+    });
 }
 
 void ReportsWindow::SaveToFile() {
-    StoreControls(session_.state.options);
-    const _Multi_Settings_Struct snapshot = session_.state.ReadSnapshot();
-    MakeReport(MakeRequest(snapshot), chooseSaveFile, messages_);
+    RunReport([this](const ReportRequest& request) { MakeReport(request, ChooserFromCommand(chooseSaveFile), messages_); });
 }
 
 void ReportsWindow::ExportCommaSeparated() {
-    StoreControls(session_.state.options);
-    MakeExport(session_.results.CopyList(), session_.state.options, chooseSaveFile, messages_);
+    RunReport([this](const ReportRequest& request) {
+        MakeExport(request.results, request.options, ChooserFromCommand(chooseSaveFile), messages_);
+    });
 }
 
-void ReportsWindow::OpenSaved() { OpenSavedReport(chooseOpenFile, openFile, messages_); }
+ReportsWindow::~ReportsWindow() { delete command_; }
+
+bool ReportsWindow::Busy() const { return command_->Busy(); }
+
+void ReportsWindow::OpenSaved() { OpenSavedReport(chooseOpenFile, openFile, messages_, ownViewer); }
 
 void ReportsWindow::reject() {
     StoreControls(session_.state.options);

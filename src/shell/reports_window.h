@@ -5,6 +5,7 @@
 // found so far.
 
 #include <QDialog>
+#include <functional>
 
 #include "engine/session.h"
 #include "platform/user_messages.h"
@@ -16,15 +17,24 @@ class QPushButton;
 
 namespace qf::shell {
 
+class BackgroundCommand;
+class TextFileWindow;
+
 class ReportsWindow : public QDialog {
     Q_OBJECT
 public:
     ReportsWindow(Session& session, UserMessages& messages, QWidget* parent = nullptr);
+    ~ReportsWindow() override;  // waits for a report still being written
 
     // Replaceable so that tests answer the file dialogs and open nothing.
     FileChooser chooseSaveFile;  // asked with the save title; empty or nothing cancels
     FileChooser chooseOpenFile;
     FileOpener openFile;
+    // Shows a report in the program itself when openFile finds no viewer.
+    FileOpener ownViewer;
+
+    // A report or export is being written; commands given meanwhile are ignored.
+    bool Busy() const;
 
     // Check boxes and column lists from the options (after settings were loaded).
     void Refresh();
@@ -51,7 +61,11 @@ private:
     QWidget* BuildReportFrame();
     void MoveColumns(bool toExcluded, bool all);
     void ApplyEnabling();
-    ReportRequest MakeRequest(const _Multi_Settings_Struct& snapshot) const;
+    ReportRequest MakeRequest(const Options& options, const _Multi_Settings_Struct& snapshot) const;
+    void RunReport(const std::function<void(const ReportRequest&)>& write);
+    // What the command's thread calls instead: the same, on the window thread.
+    FileChooser ChooserFromCommand(const FileChooser& chooser);
+    FileOpener OpenerFromCommand(const FileOpener& opener);
 
     Session& session_;
     UserMessages& messages_;
@@ -64,6 +78,8 @@ private:
     QPushButton* saveToFile_ = nullptr;
     QPushButton* openSaved_ = nullptr;
     QString lastName_;  // the file dialogs' last chosen name
+    TextFileWindow* viewer_ = nullptr;
+    BackgroundCommand* command_ = nullptr;
 };
 
 }  // namespace qf::shell

@@ -2,6 +2,8 @@
 // What a click on a result row does: the preview with coloured hits or the
 // file in its default application, and the record view.
 
+#include <QElapsedTimer>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -24,10 +26,27 @@ public:
     // Lines shown above and below a previewed hit; the options' values unless
     // the window supplies what its edits show.
     std::function<LinesAround()> linesAround;
+    // Shows the record view without taking the keyboard from the table.
+    std::function<void(QWidget&)> showToolWindow;
 
     void Clicked(int row);     // notes the row, refills the record view, click action
-    void DoubleClicked();      // click action on the noted row
+    // Another row made current by the keyboard: as a click, except that it
+    // never opens a file (holding a key down would open one after another).
+    void KeyboardMoved(int row);
+    // Opens the row's file in its default application, whatever the click
+    // action; a file that the click before it opened is not opened twice.
+    void DoubleClicked(int row);
+    // Opens the row's file (the context menu's "Open").
+    void OpenRow(int row);
+    // The folder that holds the file a row opens; empty for no row.
+    QString FolderOfRow(int row) const;
+    // Shows that folder in the desktop's file manager (193 when none starts).
+    void OpenFolderOfRow(int row);
+    // The file a row opens and its whole hit line (empty for a whole-file result).
+    QString PathOfRow(int row) const;
+    QString LineOfRow(int row) const;
     void RecordViewToggled(bool checked);
+    // Empties the preview and hides the record view.
     void SearchStarted();
     // Selects the first row and previews it.
     void SearchEnded();
@@ -48,6 +67,9 @@ private:
     RecordViewWindow& recordView_;
     UserMessages& messages_;
     int selectedRow_ = -1;
+    // The row a click opened and when, so that a double click opens it once.
+    int openedRow_ = -1;
+    QElapsedTimer openedAt_;
 };
 
 }  // namespace qf::shell

@@ -4,6 +4,11 @@
 #include <climits>
 
 namespace qf::shell {
+namespace {
+
+constexpr qsizetype kTipFromLength = 30;
+
+}  // namespace
 
 const std::array<ResultColumn, kResultColumnCount>& ResultColumns() {
     static const std::array<ResultColumn, kResultColumnCount> columns{{
@@ -39,6 +44,38 @@ const std::array<ResultColumn, kResultColumnCount>& ResultColumns() {
     return columns;
 }
 
+bool IsPlaceholderColumn(int column) { return column == 0 || column == 26 || column == 27; }
+
+int SortKeyOfColumn(int column) {
+    switch (column) {
+        case 7: return 0;   // File/SubFolder Name
+        case 9: return 1;   // Folder Name
+        case 5: return 2;   // Hits located in
+        case 10: return 3;  // Ext
+        case 11: return 4;  // Size
+        case 12: return 5;  // Last Modified
+        case 13: return 6;  // Creation time
+        case 14: return 7;  // Last Accessed
+        default: return -1;
+    }
+}
+
+// Numbers are padded on the left, texts on the right, so that equal widths
+// sort by value; the view shows the values themselves.
+std::string UnpaddedCell(std::string text, int column) {
+    switch (column) {
+        case 1: case 2: case 3: case 11: {
+            const size_t first = text.find_first_not_of(' ');
+            return first == std::string::npos ? std::string() : text.substr(first);
+        }
+        case 4: case 5: case 7: case 9: case 10: case 12: case 13: case 14:
+            text.erase(text.find_last_not_of(' ') + 1);
+            return text;
+        default:
+            return text;
+    }
+}
+
 ResultModel::ResultModel(const SearchResults& results, QObject* parent)
     : QAbstractTableModel(parent), results_(results) {}
 
@@ -48,8 +85,13 @@ int ResultModel::columnCount(const QModelIndex& parent) const { return parent.is
 
 QVariant ResultModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    if (role == Qt::DisplayRole)
-        return QString::fromStdString(results_.CellText(size_t(index.row()), index.column()));
+    if (role == Qt::DisplayRole || role == Qt::ToolTipRole) {
+        const QString text =
+            QString::fromStdString(UnpaddedCell(results_.CellText(size_t(index.row()), index.column()), index.column()));
+        // Long cells are cut by the column; the tip shows them whole.
+        if (role == Qt::ToolTipRole) return text.size() > kTipFromLength ? QVariant(text) : QVariant();
+        return text;
+    }
     if (role == Qt::TextAlignmentRole) {
         const bool right = ResultColumns()[size_t(index.column())].rightAligned;
         return int((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);

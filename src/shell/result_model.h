@@ -18,6 +18,13 @@ struct ResultColumn {
 constexpr int kResultColumnCount = 28;
 const std::array<ResultColumn, kResultColumnCount>& ResultColumns();
 
+// The columns that only carry texts for the views to read back ("." "F/R" "Type").
+bool IsPlaceholderColumn(int column);
+// The "Sort by: " key whose field a column shows; -1 for the other columns.
+int SortKeyOfColumn(int column);
+// A cell as the list holds it, less the spaces that pad it for sorting.
+std::string UnpaddedCell(std::string text, int column);
+
 class ResultModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -4,12 +4,28 @@ namespace qf::shell {
 
 SearchBridge::SearchBridge(QObject* parent) : QObject(parent) {}
 
+// The run names its phase for every file it selects or reads; the window
+// needs only the latest, and the one pending event carries it.
 void SearchBridge::StatusText(const std::string& text) {
-    emit statusText(QString::fromStdString(text));
+    std::lock_guard lock(latestLock_);
+    latestStatus_ = text;
+    if (statusPending_) return;
+    statusPending_ = true;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostStatus, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostStatus() {
+    QString text;
+    {
+        std::lock_guard lock(latestLock_);
+        text = QString::fromStdString(latestStatus_);
+        statusPending_ = false;
+    }
+    emit statusText(text);
 }
 
 void SearchBridge::CurrentName(const std::string& name) {
-    std::lock_guard lock(nameLock_);
+    std::lock_guard lock(latestLock_);
     latestName_ = name;
     if (namePending_) return;
     namePending_ = true;
@@ -19,11 +35,29 @@ void SearchBridge::CurrentName(const std::string& name) {
 void SearchBridge::PostName() {
     QString name;
     {
-        std::lock_guard lock(nameLock_);
+        std::lock_guard lock(latestLock_);
         name = QString::fromStdString(latestName_);
         namePending_ = false;
     }
     emit currentName(name);
+}
+
+void SearchBridge::CurrentFolder(const std::string& path) {
+    std::lock_guard lock(latestLock_);
+    latestFolder_ = path;
+    if (folderPending_) return;
+    folderPending_ = true;
+    QMetaObject::invokeMethod(this, &SearchBridge::PostFolder, Qt::QueuedConnection);
+}
+
+void SearchBridge::PostFolder() {
+    QString path;
+    {
+        std::lock_guard lock(latestLock_);
+        path = QString::fromStdString(latestFolder_);
+        folderPending_ = false;
+    }
+    emit currentFolder(path);
 }
 
 void SearchBridge::RowsAppended(size_t firstRow, size_t count) {
@@ -59,6 +93,10 @@ void SearchBridge::StartTime(const std::string& text) {
 
 void SearchBridge::EndTime(const std::string& text) {
     emit endTime(QString::fromStdString(text));
+}
+
+void SearchBridge::ResultsFinal() {
+    emit resultsFinal();
 }
 
 void SearchBridge::RunEnded() {

@@ -1,6 +1,7 @@
 #include "shell/settings_commands.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QRadioButton>
 #include <QTextEdit>
@@ -149,6 +150,36 @@ void SettingsCommands::SaveTerms() {
     }
     StoreControlsInOptions(controls_, session_.state.options);
     SaveSearchTermsFile(TermsFromControls(), path, messages_);
+}
+
+std::string SettingsCommands::LastSessionPath(const char* extension) const {
+    return session_.AppHome().empty() ? std::string()
+                                      : JoinPath(session_.AppHome(), std::string("last-session.") + extension);
+}
+
+void SettingsCommands::SaveLastSession() {
+    const std::string settings = LastSessionPath("SET");
+    const std::string terms = LastSessionPath("TRMS");
+    if (settings.empty()) return;
+    StoreControlsInOptions(controls_, session_.state.options);
+    if (refreshFromToolWindows) refreshFromToolWindows();
+    if (!session_.state.options.On(Opt::RESTORELST)) {
+        QFile::remove(QString::fromStdString(settings));
+        QFile::remove(QString::fromStdString(terms));
+        return;
+    }
+    SaveSettingsFile(session_.state.options, settings, messages_);
+    SaveSearchTermsFile(TermsFromControls(), terms, messages_);
+}
+
+void SettingsCommands::RestoreLastSession() {
+    const std::string settings = LastSessionPath("SET");
+    if (settings.empty() || !QFile::exists(QString::fromStdString(settings))) return;
+    if (!OpenSettingsFrom(settings)) return;
+    SearchTermsData terms;
+    const std::string termsPath = LastSessionPath("TRMS");
+    if (QFile::exists(QString::fromStdString(termsPath)) && LoadSearchTermsFile(terms, termsPath, messages_))
+        ShowTerms(terms);
 }
 
 }  // namespace qf::shell

@@ -45,6 +45,14 @@ public:
     std::string DefaultSettingsPath() const;
     std::string DefaultTermsPath() const;
 
+    // The last session (RESTORELST): at exit the settings and search terms go
+    // into files of their own in the application home, never the user's
+    // default.SET and default.TRMS; with the option off those files are
+    // removed. At start they are read back when they are there.
+    void SaveLastSession();
+    void RestoreLastSession();
+    std::string LastSessionPath(const char* extension) const;
+
 private:
     SearchTermsData TermsFromControls() const;
     void ShowTerms(const SearchTermsData& terms);

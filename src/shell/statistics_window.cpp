@@ -35,8 +35,9 @@ StatisticsWindow::StatisticsWindow(Options& options, QWidget* parent) : QDialog(
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildKindTable());
     auto* middle = new QHBoxLayout;
-    middle->addWidget(BuildProcessGroups());
     middle->addWidget(BuildTypeTable());
+    middle->addStretch();
+    layout->addWidget(BuildProcessGroups());
     layout->addLayout(middle);
 
     auto* times = new QGridLayout;
@@ -77,7 +78,11 @@ QLineEdit* StatisticsWindow::AddField(const QString& name) {
     field->setObjectName(name);
     field->setReadOnly(true);
     field->setAlignment(Qt::AlignRight);
-    field->setMinimumWidth(60);
+    // Wide enough for nine digits and no wider, so that the window fits
+    // beside the main window.
+    const int width = field->fontMetrics().horizontalAdvance(QStringLiteral("999999999")) + 14;
+    field->setMinimumWidth(width);
+    field->setMaximumWidth(width);
     fields_.insert(name, field);
     return field;
 }

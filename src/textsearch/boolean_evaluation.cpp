@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/case_fold.h"
+#include "platform/case_folding.h"
 
 namespace qf {
 namespace {
@@ -38,7 +38,7 @@ std::vector<Node> MakeNodes(const BOOL_STRUCT& tokens, const Map& found, bool ca
     for (const _BoolStruct& t : tokens) {
         Node n{int8_t(t.nKind), int8_t(t.bValue), 0};
         if (t.nKind == kTokenArgument)
-            n.value = int8_t(found.count(caseSensitive ? t.sText : CharLowerA(t.sText)) > 0);
+            n.value = int8_t(found.count(ComparisonText(t.sText, caseSensitive)) > 0);
         else if (t.nKind == kTokenOperator)
             n.op = int8_t(OperatorCode(t.sText));
         nodes.push_back(n);

@@ -1,9 +1,13 @@
 #include "textsearch/byte_runs.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "platform/case_fold.h"
+#include "platform/case_folding.h"
+#include "platform/utf8_text.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -65,6 +69,21 @@ size_t LowerBlocks(const char* in, char* out, size_t n) {
     return i;
 }
 
+// The same, stopping before the first block that holds a byte above 0x7F.
+size_t LowerAsciiBlocks(const char* in, char* out, size_t n) {
+    const __m128i shiftedA = _mm_set1_epi8(char('A' + 128));
+    const __m128i letters = _mm_set1_epi8(char(26 - 128));
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    size_t i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+        if (_mm_movemask_epi8(x) != 0) break;
+        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(x, shiftedA), letters);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(x, _mm_and_si128(upper, caseBit)));
+    }
+    return i;
+}
+
 size_t LineFeedBlocks(const char* p, size_t& i, size_t n) {
     const __m128i lf = _mm_set1_epi8('\n');
     size_t count = 0;
@@ -92,6 +111,62 @@ void LowerBytes(const char* in, char* out, size_t n) {
 #endif
     i = LowerWords(in, out, i, n);
     for (; i < n; ++i) out[i] = AsciiLower(in[i]);
+}
+
+// Notes where a character sequence begins in text (ascending).
+void FindSequence(const char* in, size_t n, std::string_view sequence, size_t base, std::vector<size_t>& at) {
+    for (const char* p = in; (p = static_cast<const char*>(std::memchr(p, sequence[0], size_t(in + n - p))));) {
+        if (std::string_view(p, size_t(in + n - p)).substr(0, sequence.size()) == sequence) at.push_back(base + size_t(p - in));
+        ++p;
+    }
+}
+
+void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing, bool asciiOnly) {
+    if (asciiOnly) {
+        // Lowering A to Z leaves every byte above 0x7F as it is.
+        LowerBytes(in, out, n);
+        const size_t from = changing.size();
+        FindSequence(in, n, "\xC5\xBF", base, changing);      // the long s
+        FindSequence(in, n, "\xE2\x84\xAA", base, changing);  // the Kelvin sign
+        std::sort(changing.begin() + std::ptrdiff_t(from), changing.end());
+        return;
+    }
+    size_t i = 0;
+    while (i < n) {
+        i += LowerAsciiBytes(in + i, out + i, n - i);
+        while (i < n && static_cast<unsigned char>(in[i]) >= 0x80) {
+            const Utf8Char c = DecodeUtf8(std::string_view(in + i, n - i));
+            const size_t length = c.length == 0 ? 1 : c.length;
+            const char32_t folded = c.length == 0 ? c.codePoint : FoldCodePoint(c.codePoint);
+            char bytes[kUtf8MaxBytes];
+            if (folded != c.codePoint && WriteUtf8(folded, bytes) == length) {
+                std::memcpy(out + i, bytes, length);
+            } else {
+                std::memcpy(out + i, in + i, length);
+                if (folded != c.codePoint) changing.push_back(base + i);
+            }
+            i += length;
+        }
+    }
+}
+
+size_t LowerAsciiBytes(const char* in, char* out, size_t n) {
+    size_t i = 0;
+#ifdef QF_HAVE_SSE2
+    i = LowerAsciiBlocks(in, out, n);
+#endif
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, in + i, 8);
+        if (w & kHigh) break;
+        w = LowerWord(w);
+        std::memcpy(out + i, &w, 8);
+    }
+    for (; i < n; ++i) {
+        if (static_cast<unsigned char>(in[i]) >= 0x80) return i;
+        out[i] = AsciiLower(in[i]);
+    }
+    return n;
 }
 
 size_t CountLineFeeds(const char* p, size_t n) {

@@ -1,14 +1,28 @@
 #pragma once
 // The two passes the content scan makes over every byte it reads: folding
-// ASCII letters to lower case and counting line feeds. Sixteen bytes at a
-// time where the processor offers it, eight otherwise.
+// letters for comparison and counting line feeds. Sixteen bytes at a time
+// where the processor offers it, eight otherwise.
 
 #include <cstddef>
+#include <vector>
 
 namespace qf {
 
 // out[i] = the lower-case form of in[i] (ASCII letters only); in and out may be the same.
 void LowerBytes(const char* in, char* out, size_t n);
+// The same up to the first byte above 0x7F, whose offset it returns (n when there is none).
+size_t LowerAsciiBytes(const char* in, char* out, size_t n);
+
+// Folds valid UTF-8 text character by character (Unicode simple case
+// folding) where the folded character is as long as the character, so that
+// every byte keeps its place. The few characters whose folded form is longer
+// or shorter are copied as they are, and their offsets (plus base) appended
+// to `changing`: a line that holds one must be folded on its own.
+// asciiOnly: only ASCII text is looked for in the result, so the letters
+// beyond ASCII are copied; but for the two that fold to ASCII, which count
+// as changing.
+void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing,
+                   bool asciiOnly = false);
 
 size_t CountLineFeeds(const char* p, size_t n);
 

@@ -1,5 +1,7 @@
 #include "textsearch/comment_rule.h"
 
+#include "platform/case_folding.h"
+
 namespace qf {
 
 CommentRule CommentRule::FromOptions(const Options& options) {
@@ -12,10 +14,13 @@ CommentRule CommentRule::FromOptions(const Options& options) {
         rule.show = CommentShow::OnlyBoth;
     else if (options.On(Opt::ONLYSCMMNT))
         rule.show = CommentShow::OnlyCommented;
+    // Looked for in the comparison form of a line: folded like it.
+    const bool caseSensitive = options.On(Opt::CASESENSIT);
     if (options.On(Opt::INCCOMCHAR)) {
-        for (const auto& [key, count] : options.Map(Opt::INCCOMMMAP)) rule.strings.push_back(key);
+        for (const auto& [key, count] : options.Map(Opt::INCCOMMMAP))
+            rule.strings.push_back(ComparisonText(key, caseSensitive));
     } else if (options.On(Opt::ONECOMCHAR)) {
-        rule.strings.push_back(options.Text(Opt::SELONECHAR));
+        rule.strings.push_back(ComparisonText(options.Text(Opt::SELONECHAR), caseSensitive));
     }
     return rule;
 }
@@ -27,7 +32,7 @@ int CommentClassOf(std::string_view foldedLine, std::string_view comment, int32_
     return CommentClassAt(c == std::string_view::npos ? -1 : int64_t(c), first, last);
 }
 
-int CommentClassAt(int64_t c, int32_t first, int32_t last) {
+int CommentClassAt(int64_t c, int64_t first, int64_t last) {
     if (c < 0) return 0;
     if (c < first) return 1;
     if (c > last) return 2;
@@ -46,7 +51,7 @@ bool CommentRule::Accepts(std::string_view foldedLine, int32_t first, int32_t la
     return !Decides() || AcceptsClass(Class(foldedLine, first, last));
 }
 
-bool CommentRule::AcceptsAt(const std::vector<int64_t>& firstAt, int32_t first, int32_t last) const {
+bool CommentRule::AcceptsAt(const std::vector<int64_t>& firstAt, int64_t first, int64_t last) const {
     if (!Decides()) return true;
     int cls = 0;
     for (size_t i = 0; i < strings.size() && i < firstAt.size() && cls == 0; ++i)

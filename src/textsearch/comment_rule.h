@@ -28,7 +28,7 @@ struct CommentRule {
     bool Accepts(std::string_view foldedLine, int32_t first, int32_t last) const;
     // The same for a line not held whole: firstAt[i] is where strings[i]
     // first occurs in it, or -1.
-    bool AcceptsAt(const std::vector<int64_t>& firstAt, int32_t first, int32_t last) const;
+    bool AcceptsAt(const std::vector<int64_t>& firstAt, int64_t first, int64_t last) const;
     // Whether the rule needs to know where the comment strings are.
     bool Decides() const { return active && show != CommentShow::All; }
 
@@ -39,6 +39,6 @@ private:
 // The class of one comment string.
 int CommentClassOf(std::string_view foldedLine, std::string_view comment, int32_t first, int32_t last);
 // The class of a comment string that first occurs at c (-1: not in the line).
-int CommentClassAt(int64_t c, int32_t first, int32_t last);
+int CommentClassAt(int64_t c, int64_t first, int64_t last);
 
 }  // namespace qf

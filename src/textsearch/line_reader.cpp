@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/case_folding.h"
+#include "platform/utf8_text.h"
 #include "textsearch/byte_runs.h"
 
 namespace qf {
@@ -26,9 +28,9 @@ LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)
     : LineReader(std::move(file), fold, own_, lineCap) {}
 
 LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t lineCap)
-    : file_(std::move(file)),
+    : source_(std::move(file)),
       fold_(fold),
-      eof_(!file_.IsOpen()),
+      eof_(!source_.IsOpen()),
       cap_(std::max<size_t>(lineCap, 2)),
       buffer_(buffers.text),
       folded_(buffers.folded) {
@@ -39,7 +41,21 @@ LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t
 void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
 void LineReader::FoldRange(size_t from, size_t to) {
-    if (fold_) LowerBytes(buffer_.data() + from, folded_.data() + from, to - from);
+    if (fold_) FoldUtf8Bytes(buffer_.data() + from, folded_.data() + from, to - from, from, changing_, asciiNeedles_);
+}
+
+// The buffer's bytes before offset are dropped: so are their characters.
+void LineReader::ForgetChangingBefore(size_t offset) {
+    if (changing_.empty()) return;
+    const auto kept = std::lower_bound(changing_.begin(), changing_.end(), offset);
+    changing_.erase(changing_.begin(), kept);
+    for (size_t& at : changing_) at -= offset;
+}
+
+// The first character at or after from whose fold has another length, or npos.
+size_t LineReader::NextChanging(size_t from) const {
+    const auto at = std::lower_bound(changing_.begin(), changing_.end(), from);
+    return at == changing_.end() ? std::string_view::npos : *at;
 }
 
 bool LineReader::Fill() {
@@ -47,14 +63,16 @@ bool LineReader::Fill() {
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         if (fold_) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
+        ForgetChangingBefore(begin_);
         end_ -= begin_;
         bufferStart_ += begin_;
         begin_ = 0;
     }
-    if (end_ == buffer_.size()) {  // one line longer than the buffer
-        // Room for a line of cap bytes and its CR LF, and no more; growing
-        // in one step to that size spares a copy of a nearly full buffer.
-        const size_t most = cap_ + 2;
+    if (buffer_.size() - end_ < kUtf8MaxBytes) {  // one line longer than the buffer
+        // Room for a line of cap bytes and its CR LF, and for one more
+        // character while less is held; growing in one step to that size
+        // spares a copy of a nearly full buffer.
+        const size_t most = cap_ + 1 + kUtf8MaxBytes;
         if (buffer_.size() >= most) return false;
         size_t grown = buffer_.size() * 2;
         if (grown + grown / 2 > most) grown = most;
@@ -62,12 +80,17 @@ bool LineReader::Fill() {
         if (fold_ && folded_.size() < buffer_.size()) folded_.resize(buffer_.size());
     }
     const size_t wanted = buffer_.size() - end_;
-    const size_t n = file_.Read(buffer_.data() + end_, wanted);
-    // A read stops short only at the end of what may be read: asking again
-    // would cost one more system call for nothing.
-    if (n < wanted) eof_ = true;
+    char* to = buffer_.data() + end_;
+    size_t n = source_.ReadUnchecked(to, wanted);
+    size_t ascii = 0;  // bytes found to be ASCII, and folded on the way
+    if (source_.Unchecked()) {
+        ascii = fold_ ? LowerAsciiBytes(to, folded_.data() + end_, n) : FirstNonAscii(to, n);
+        if (ascii < n) n = ascii + source_.Settle(to + ascii, n - ascii, wanted - ascii);
+    }
+    // The source tells the end without one more read that would find nothing.
+    eof_ = source_.AtEnd();
     if (n == 0) return false;
-    FoldRange(end_, end_ + n);
+    FoldRange(end_ + ascii, end_ + n);
     end_ += n;
     return true;
 }
@@ -77,6 +100,11 @@ void LineReader::Emit(TextLine& line, size_t length, bool lineEnds) {
     line.folded = std::string_view(Folded() + begin_, length);
     line.offset = lineOffset_;
     line.lineEnds = lineEnds;
+    const bool wholeLine = lineEnds && !inPieces_;
+    if (wholeLine && NextChanging(begin_) < begin_ + length) {
+        foldedLine_ = FoldCase(line.text);
+        line.folded = foldedLine_;
+    }
 }
 
 bool LineReader::Next(TextLine& line) {
@@ -161,7 +189,9 @@ size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
     if (region == begin_) return 0;
 
     const std::string_view folded(Folded(), region);
-    const size_t hit = NextNeedle(needles, folded);
+    // A line holding a character left unfolded is not skipped: a needle
+    // could match its folded form.
+    const size_t hit = std::min(NextNeedle(needles, folded), std::min(NextChanging(begin_), region));
     size_t stop = region;
     if (hit < region) {
         const size_t lf = folded.substr(0, hit).rfind('\n');

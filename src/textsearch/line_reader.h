@@ -1,8 +1,10 @@
 #pragma once
-// Reads a file as lines split at LF (a CR before the LF dropped) through one
-// large buffer, keeping a case-folded copy of the buffer beside it so that a
-// line's comparison form costs nothing extra. A line longer than a cap comes
-// in pieces, so that no line makes the buffers grow past the cap.
+// Reads a file as lines of UTF-8 text split at LF (a CR before the LF
+// dropped) through one large buffer, keeping a case-folded copy of the
+// buffer beside it so that a line's comparison form costs nothing extra. The
+// file's encoding is its own (see TextDecoder): lines, their lengths and the
+// cap count the decoded text. A line longer than a cap comes in pieces, so
+// that no line makes the buffers grow past the cap.
 
 #include <cstdint>
 #include <string>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "platform/content_file.h"
+#include "platform/text_decoder.h"
 #include "textsearch/term_finder.h"
 
 namespace qf {
@@ -26,7 +29,12 @@ constexpr size_t kLineCap = size_t(16) << 20;
 // line, and more of the line follows a piece that does not end it.
 struct TextLine {
     std::string_view text;    // as read, without its line end
-    std::string_view folded;  // comparison form, same length
+    // Comparison form. Byte for byte as long as text, but for a whole line
+    // holding one of the few characters whose folded form has another length
+    // in UTF-8 (the Kelvin sign, the long s, ...): that line is folded on its
+    // own, and only the characters line up. A piece keeps those unfolded.
+    // When only ASCII is looked for, letters beyond ASCII may stay unfolded.
+    std::string_view folded;
     uint64_t offset = 0;      // where text starts within its line
     bool lineEnds = true;     // false: the line goes on in the next piece
 };
@@ -76,6 +84,10 @@ public:
     // piece moves on: only a term longer than that (8 MiB) could be missed
     // where two pieces meet.
     void SetOverlap(size_t bytes);
+    // Every needle looked for in the comparison form is ASCII: letters
+    // beyond ASCII need not be folded (see FoldUtf8Bytes). Set before the
+    // first line is read.
+    void SetAsciiNeedles(bool asciiOnly) { asciiNeedles_ = asciiOnly; }
     size_t Overlap() const { return overlap_; }
     size_t LineCap() const { return cap_; }
 
@@ -93,6 +105,7 @@ public:
     // Bytes the skipping has searched so far, for each needle together.
     uint64_t BytesSearched() const { return searched_; }
 
+
     // True when at least one more byte is left to read.
     bool HasMore();
 
@@ -101,12 +114,15 @@ private:
     void Emit(TextLine& line, size_t length, bool lineEnds);
     size_t CompleteEnd() const;       // end of the last complete line in the buffer
     void FoldRange(size_t from, size_t to);
+    void ForgetChangingBefore(size_t offset);
+    size_t NextChanging(size_t from) const;
     size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
 
     ScanBuffers own_;
-    ContentFile file_;
+    TextDecoder source_;
     bool fold_;
+    bool asciiNeedles_ = false;
     bool eof_ = false;
     size_t cap_;
     size_t overlap_ = 0;
@@ -116,8 +132,12 @@ private:
     std::vector<char>& folded_;
     size_t begin_ = 0;  // first unread byte
     size_t end_ = 0;    // one past the last byte read
-    uint64_t bufferStart_ = 0;  // file offset of the buffer's first byte
+    uint64_t bufferStart_ = 0;  // offset of the buffer's first byte in the decoded text
     uint64_t searched_ = 0;
+    // Buffer offsets of the characters left unfolded because their folded
+    // form has another length, ascending; and the line that holds one, folded.
+    std::vector<size_t> changing_;
+    std::string foldedLine_;
 };
 
 }  // namespace qf

@@ -4,6 +4,7 @@
 #include <limits>
 #include <optional>
 
+#include "platform/utf8_text.h"
 #include "textsearch/comment_rule.h"
 #include "textsearch/content_scan.h"
 #include "textsearch/file_rule.h"
@@ -14,6 +15,18 @@
 
 namespace qf {
 namespace {
+
+bool IsAscii(std::string_view s) { return FirstNonAscii(s.data(), s.size()) == s.size(); }
+
+// Whether everything the comparison form of a line is searched for is ASCII.
+bool AllAscii(const std::vector<TermFinder>& terms, std::string_view stopTerm, std::string_view startTerm,
+              const std::vector<std::string>& comments) {
+    for (const TermFinder& term : terms)
+        if (!IsAscii(term.Needle())) return false;
+    for (const std::string& comment : comments)
+        if (!IsAscii(comment)) return false;
+    return IsAscii(stopTerm) && IsAscii(startTerm);
+}
 
 class FileScan {
 public:
@@ -63,7 +76,7 @@ private:
     uint32_t number_ = 0;
     int64_t fileHits_ = 0;
     uint32_t startLine_ = 0;
-    int32_t startPos_ = -1;
+    int64_t startPos_ = -1;
     bool dropStartLine_ = false;
 };
 
@@ -86,6 +99,7 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, MAP_LINES_WITH_H
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
     in_.SetOverlap(longLine_.Overlap());
+    in_.SetAsciiNeedles(AllAscii(finders_, stop_.sStopTerm, start_.term, comments_.strings));
     std::vector<TermFinder> needles = finders_;
     if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
     needles_ = SkipNeedles(std::move(needles));
@@ -145,7 +159,7 @@ bool FileScan::FindStartTerm() {
         }
         if (p >= 0) {
             startLine_ = number_ + 1;
-            startPos_ = int32_t(p);
+            startPos_ = p;
             return true;
         }
         ++number_;
@@ -262,10 +276,12 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     if (start_.byTerm && number_ == startLine_)
         dropStartLine_ = HitsBeforeStartTerm(longLine ? longLine->spans : SpansOf(terms), startPos_, allInOne_);
     tagStructLineAndPositions& line = lines_[number_];
-    if (longLine)
+    if (longLine) {
         line.sLineText = std::move(longLine->text);
-    else
+    } else {
         line.sLineText.assign(line_.text);
+        ToCharacterPositions(terms, line_.folded);
+    }
     line.mapTermPositions = std::move(terms);
 }
 

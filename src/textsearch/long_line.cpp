@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/utf8_text.h"
+
 namespace qf {
 
 std::string LineCutNote(size_t keptBytes) {
@@ -36,7 +38,8 @@ LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFind
     }
     stop_.needle = stopTerm;
     start_.needle = startTerm;
-    overlap_ = longest + 2;
+    longest_ = longest;
+    overlap_ = longest + kContextBefore + kContextAfter - 1;
 }
 
 void LongLineScan::Begin(bool lookForStartTerm) {
@@ -52,10 +55,16 @@ void LongLineScan::Begin(bool lookForStartTerm) {
 
 void LongLineScan::Feed(const TextLine& piece, size_t overlap) {
     const uint64_t end = piece.offset + piece.folded.size();
-    // What starts before `settled` is judged in this piece: the byte before
-    // it and the two after the longest needle all lie within the piece. The
-    // rest comes again at the start of the next piece.
-    const uint64_t settled = piece.lineEnds ? end : end - overlap + 1;
+    // What starts before `settled` is judged in this piece, the rest again in
+    // the next one. The whole-word test looks at the character before a hit
+    // and at up to two after it (a point or comma after a number, and the
+    // next one): 1 and 2 bytes in ASCII, up to 4 and 5 in UTF-8. A hit judged
+    // here has what follows it in this piece; one judged in the next piece
+    // has what goes before it there. When the overlap is short (a small
+    // cap) the ASCII context comes first.
+    const uint64_t before = 1 + uint64_t(std::clamp<int64_t>(int64_t(overlap) - int64_t(longest_) - 2, 0,
+                                                             int64_t(kContextBefore) - 1));
+    const uint64_t settled = piece.lineEnds ? end : end - overlap + before;
     if (text_.size() < keep_ && end > text_.size()) {
         const size_t from = size_t(text_.size() - piece.offset);
         text_.append(piece.text.substr(from, size_t(std::min<uint64_t>(end, keep_) - text_.size())));
@@ -119,15 +128,17 @@ LongLineFindings LongLineScan::Finish() {
     for (size_t entry = 0; entry < finders_.size(); ++entry) {
         if (stateOf_[entry] == std::string_view::npos) continue;
         TermState& state = states_[stateOf_[entry]];
-        // A file is read to 2 GiB at most: every position fits.
-        const TermSpan span{int32_t(state.first), int32_t(state.last)};
+        const TermSpan span{state.first, state.last};
         if (state.first < 0 || !comments_.AcceptsAt(commentAt, span.first, span.last)) continue;
         found.terms.emplace(finders_[entry].Needle(), std::move(state.kept));
         found.spans.emplace(finders_[entry].Needle(), span);
     }
     found.inGivenOrder = chain_.Complete();
-    found.stopTermAt = int32_t(stop_.at);
-    found.startTermAt = int32_t(start_.at);
+    found.stopTermAt = stop_.at;
+    found.startTermAt = start_.at;
+    // The kept text ends with a whole character; a hit kept lies before it.
+    text_.resize(CompleteUtf8Length(text_));
+    ToCharacterPositions(found.terms, text_);
     text_ += LineCutNote(keep_);
     found.text = std::move(text_);
     text_ = std::string();

@@ -19,13 +19,18 @@
 namespace qf {
 
 struct LongLineFindings {
-    MAP_TERM_POSITIONS terms;   // the accepted terms, with their hits inside the kept text only
+    MAP_TERM_POSITIONS terms;   // the accepted terms, with their hits inside the kept text only (characters)
     TERM_SPANS spans;           // first and last accepted hit of each in the whole line
     bool inGivenOrder = false;  // the hits can be read in the order of the term list
-    int32_t stopTermAt = -1;    // where the stop term first is, or -1
-    int32_t startTermAt = -1;   // where the start term first is, or -1 (when looked for)
+    int64_t stopTermAt = -1;    // where the stop term first is, or -1
+    int64_t startTermAt = -1;   // where the start term first is, or -1 (when looked for)
     std::string text;           // the kept bytes and the note
 };
+
+// What the whole-word test may look at around a hit, in UTF-8 bytes: the
+// character before it, and after it a point or comma and one more character.
+constexpr size_t kContextBefore = 4;
+constexpr size_t kContextAfter = 5;
 
 // The note that ends the kept text of a cut line: " [line cut at 16 MiB]".
 std::string LineCutNote(size_t keptBytes);
@@ -38,7 +43,7 @@ public:
                  const std::string& stopTerm, const std::string& startTerm, size_t keep);
 
     // What each piece must repeat of the one before: the longest needle and
-    // the two bytes after it that the whole-word test looks at.
+    // what the whole-word test looks at around it.
     size_t Overlap() const { return overlap_; }
 
     void Begin(bool lookForStartTerm);
@@ -77,6 +82,7 @@ private:
     FirstOccurrence start_;
     GivenOrderChain chain_{0};
     std::string text_;
+    size_t longest_ = 0;
     size_t overlap_ = 0;
 };
 

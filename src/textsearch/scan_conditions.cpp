@@ -59,10 +59,10 @@ void ConditionToStop::GiveLineNumber(uint32_t lineNumber) {
 void ConditionToStop::GiveLine(std::string_view foldedLine) {
     if (!ByTerm()) return;
     const size_t p = foldedLine.find(sStopTerm);
-    GiveStopTermPosition(p == std::string_view::npos ? -1 : int32_t(p));
+    GiveStopTermPosition(p == std::string_view::npos ? -1 : int64_t(p));
 }
 
-void ConditionToStop::GiveStopTermPosition(int32_t position) {
+void ConditionToStop::GiveStopTermPosition(int64_t position) {
     if (!ByTerm()) return;
     nStopTermPos = position;
     bTermFound = nStopTermPos != -1;
@@ -77,7 +77,7 @@ bool ConditionToStop::HitsBeforeStopTerm(const TERM_SPANS& terms, bool allInOne)
     return allInOne;
 }
 
-bool HitsBeforeStartTerm(const TERM_SPANS& terms, int32_t startTermPos, bool allInOne) {
+bool HitsBeforeStartTerm(const TERM_SPANS& terms, int64_t startTermPos, bool allInOne) {
     for (const auto& [term, span] : terms) {
         const bool before = span.last < startTermPos;
         if (allInOne && before) return true;

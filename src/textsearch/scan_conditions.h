@@ -13,10 +13,12 @@
 namespace qf {
 
 // First and last accepted hit of one term in a line: what the start and stop
-// terms are weighed against.
+// terms are weighed against. Byte offsets in the comparison form, which for a
+// line read in pieces may lie past 2 GiB (decoded text can be longer than
+// the file).
 struct TermSpan {
-    int32_t first = -1;
-    int32_t last = -1;
+    int64_t first = -1;
+    int64_t last = -1;
 };
 using TERM_SPANS = std::map<std::string, TermSpan>;
 
@@ -42,7 +44,7 @@ struct ConditionToStop {
     bool bByTerm = false;        // TERMSRADIO, and only with a stop term
     uint32_t nStopLine = 0;      // EDITLNUMBR
     std::string sStopTerm;       // EDITSTERMS in comparison form
-    int32_t nStopTermPos = -1;
+    int64_t nStopTermPos = -1;
     bool bLineReached = false;
     bool bTermFound = false;
 
@@ -54,7 +56,7 @@ struct ConditionToStop {
     void GiveLineNumber(uint32_t lineNumber);
     void GiveLine(std::string_view foldedLine);
     // The same for a line read in pieces: where the stop term first is, or -1.
-    void GiveStopTermPosition(int32_t position);
+    void GiveStopTermPosition(int64_t position);
 
     // Whether a qualifying line that holds the stop term is still recorded:
     // allInOne: no term starts after the stop term; else one starts at or before it.
@@ -63,6 +65,6 @@ struct ConditionToStop {
 
 // Whether the start line's hits lie before the start term, so that the line
 // is dropped at the end: allInOne: some term's last hit is before it; else all are.
-bool HitsBeforeStartTerm(const TERM_SPANS& terms, int32_t startTermPos, bool allInOne);
+bool HitsBeforeStartTerm(const TERM_SPANS& terms, int64_t startTermPos, bool allInOne);
 
 }  // namespace qf

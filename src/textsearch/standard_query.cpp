@@ -23,6 +23,7 @@ MAP_TERM_POSITIONS NameTerms(const QueryContext& query, std::string_view name) {
         DEQUE_POSITIONS_IN_LINE positions = CollectPositions(query.matcher, folded, term);
         if (!positions.empty()) terms[term] = std::move(positions);
     }
+    ToCharacterPositions(terms, folded);
     return terms;
 }
 

@@ -86,6 +86,26 @@ TEST_F(CliTest, JsonLinesCarryFieldsAndHits) {
     EXPECT_NE(second.find("\"hits\": {\"alpha\": [7]}"), std::string::npos);
 }
 
+// A file with a byte-order mark and one in Windows-1252 give the hits of
+// UTF-8 text, counted in characters, and the preview marks whole characters.
+TEST_F(CliTest, FilesInOtherEncodingsGiveTheHitsOfUtf8Text) {
+    const std::string fixtures = std::string(QUILLFIND_FIXTURES) + "/encodings/";
+    for (const char* name : {"unicode-utf16be-bom.txt", "latin1-cp1252.txt"})
+        WriteFile(tree / (std::string("enc/") + name), qftest::ReadFile(fixtures + name));
+    const auto r = RunCli(Args({"-q", "\xC3\x84RGER", "--format", "json", tree / "enc"}));  // ÄRGER
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string line = "\"lineFromFirstHit\": \"\xC3\xA4rger and \xC3\x84RGER and \xC3\x84rger are one word";
+    const std::string hits = "\"hits\": {\"\xC3\xA4rger\": [8, 18, 28]}";
+    const size_t second = r.out.find('\n') + 1;
+    for (const std::string record : {r.out.substr(0, second), r.out.substr(second)}) {
+        EXPECT_NE(record.find(line), std::string::npos) << record;
+        EXPECT_NE(record.find(hits), std::string::npos) << record;
+    }
+    const auto preview = RunCli(Args({"-q", "CAF\xC3\x89", "-f", "unicode*", "--preview", "1", tree / "enc"}));
+    EXPECT_NE(preview.out.find("Line 6: [[caf\xC3\xA9]], [[CAF\xC3\x89]] and na\xC3\xAFve"), std::string::npos)
+        << preview.out;
+}
+
 TEST_F(CliTest, NonUtf8NamesBecomeBase64AndOddNamesSurvive) {
     WriteFile(tree / std::string("n\xff.txt"), "alpha");
     WriteFile(tree / "-dash \"q\".txt", "alpha");

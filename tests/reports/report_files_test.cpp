@@ -186,11 +186,42 @@ TEST(ReportFile, InstantDisplayWritesDefaultTxtInHomeAndOpensItSilently) {
     EXPECT_EQ(s.messages.Count(), 0u);
     EXPECT_NE(ReadFile(s.dir / "default.txt").find("S U M M A R Y"), std::string::npos);
 
-    EXPECT_EQ(InstantDisplay(
-                  s.Request(ThreeRecords()), s.dir.Path(), [](const std::string&) { return false; }, s.messages),
-              0);
+}
+
+// The report is fine when no viewer starts: the message says so, and the
+// program's own viewer shows it when there is one.
+TEST(ReportFile, InstantDisplayWithoutAViewerDoesNotBlameTheFile) {
+    ReportSetup s;
+    s.options.SetInt(Opt::LISTSUMMAR, 1);
+    const auto noViewer = [](const std::string&) { return false; };
+    EXPECT_EQ(InstantDisplay(s.Request(ThreeRecords()), s.dir.Path(), noViewer, s.messages), 0);
+    EXPECT_EQ(s.messages.Last().caption, "Warning !    Msg no: 1150.");
+    EXPECT_EQ(s.messages.Last().text, "No viewer could be started for the file :\n\n" + (s.dir / "default.txt") +
+                                          "\n\nAction : Open the file with a text viewer or editor.");
+
+    std::vector<std::string> shown;
+    const auto ownViewer = [&](const std::string& path) {
+        shown.push_back(path);
+        return true;
+    };
+    EXPECT_EQ(InstantDisplay(s.Request(ThreeRecords()), s.dir.Path(), noViewer, s.messages, ownViewer), 1);
+    EXPECT_EQ(shown, std::vector<std::string>{s.dir / "default.txt"});
+    EXPECT_NE(s.messages.Last().text.find("shown in the program's own viewer"), std::string::npos);
+}
+
+TEST(ReportFile, OpenSavedReportThatCannotBeReadIsDamagedOneWithoutViewerIsNot) {
+    ReportSetup s;
+    const auto noViewer = [](const std::string&) { return false; };
+    const auto choose = [](const std::string& path) {
+        return [path](const std::string&) { return std::optional<std::string>(path); };
+    };
+    EXPECT_EQ(OpenSavedReport(choose(s.dir / "missing.txt"), noViewer, s.messages), 0);
     EXPECT_EQ(s.messages.Last().caption, "Error !    Msg no: 0191.");
-    EXPECT_EQ(s.messages.Last().text, "No, or damaged file ! Unable to open :\n\n" + (s.dir / "default.txt"));
+    EXPECT_EQ(s.messages.Last().text, "No, or damaged file ! Unable to open :\n\n" + (s.dir / "missing.txt"));
+
+    WriteFile(s.dir / "saved.txt", "a report\r\n");
+    EXPECT_EQ(OpenSavedReport(choose(s.dir / "saved.txt"), noViewer, s.messages), 0);
+    EXPECT_EQ(s.messages.Last().caption, "Warning !    Msg no: 1150.");
 }
 
 TEST(ReportFile, OpenSavedReportCancelled) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "platform/file_info.h"
 #include "platform/user_messages.h"
 #include "results/click_action.h"
@@ -50,6 +52,11 @@ TEST(ResultPreview, WindowsAtTheStartAndEndOfAFile) {
     EXPECT_EQ(p.Preview(0, {"line"}).view.text, "line 1\nline 2\nline 3\n");
     EXPECT_EQ(p.Preview(1, {"line"}).view.text, "line 8\nline 9\nline 10\nline 11\n");
     EXPECT_EQ(p.Preview(1, {"line"}, 0, 0).view.text, "line 10\n");
+    // The window numbers its lines from these.
+    const qf::PreviewResult atTen = p.Preview(1, {"line"});
+    EXPECT_EQ(atTen.view.firstLine, 8u);
+    EXPECT_EQ(atTen.view.hitLine, 10u);
+    EXPECT_EQ(p.Preview(0, {"line"}).view.firstLine, 1u);
 }
 
 TEST(ResultPreview, OnlyHitLinesAreColouredAndColoursWrapAfterSix) {
@@ -76,18 +83,46 @@ TEST(ResultPreview, OnlyHitLinesAreColouredAndColoursWrapAfterSix) {
 
 TEST(ResultPreview, MultiByteCharactersBeforeAHitShiftCharacterOffsets) {
     Previewer p;
-    const std::string line = "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80\xFF hit";  // ä € 😀, an invalid byte
-    p.AddFile("u.txt", line + "\n", Lines({{1, line, {{"hit", {11}}}}}));
+    const std::string line = "\xC3\xA4\xE2\x82\xAC\xF0\x9F\x98\x80 hit";  // ä € 😀
+    p.AddFile("u.txt", line + "\n", Lines({{1, line, {{"hit", {4}}}}}));  // positions count characters
 
     const qf::PreviewResult preview = p.Preview(0, {"hit"});
     ASSERT_EQ(preview.view.ranges.size(), 1u);
     const qf::ColorRange& r = preview.view.ranges[0];
-    EXPECT_EQ(r.byteBegin, 11u);
-    EXPECT_EQ(r.byteEnd, 14u);
-    EXPECT_EQ(r.charBegin, 5u);  // ä € 😀 U+FFFD space
-    EXPECT_EQ(r.charEnd, 8u);
-    EXPECT_EQ(r.utf16Begin, 6u);  // the emoji takes two UTF-16 units
-    EXPECT_EQ(r.utf16End, 9u);
+    EXPECT_EQ(r.byteBegin, 10u);
+    EXPECT_EQ(r.byteEnd, 13u);
+    EXPECT_EQ(r.charBegin, 4u);
+    EXPECT_EQ(r.charEnd, 7u);
+    EXPECT_EQ(r.utf16Begin, 5u);  // the emoji takes two UTF-16 units
+    EXPECT_EQ(r.utf16End, 8u);
+}
+
+// The preview reads a file in its own encoding and colours whole
+// characters: the hit "STRAẞE" is longer in UTF-8 than the term "straße".
+TEST(ResultPreview, FilesInOtherEncodingsAndHitsOfAnotherLength) {
+    Previewer p;
+    std::string utf16 = "\xFF\xFE";
+    for (char16_t u : std::u16string_view(u"first\r\nGR\u00DCSSE STRA\u1E9EE\r\n")) {
+        utf16 += char(u & 0xFF);
+        utf16 += char(u >> 8);
+    }
+    const std::string line2 = "GR\xC3\x9CSSE STRA\xE1\xBA\x9E" "E";
+    p.AddFile("wide.txt", utf16, Lines({{2, line2, {{"stra\xC3\x9F" "e", {7}}}}}));
+    p.AddFile("old.txt", "caf\xE9 CAF\xC9\n", Lines({{1, "caf\xC3\xA9 CAF\xC3\x89", {{"caf\xC3\xA9", {0, 5}}}}}));
+
+    const qf::PreviewResult wide = p.Preview(0, {"STRA\xC3\x9F" "E"}, 1, 1);
+    EXPECT_EQ(wide.view.text, "first\n" + line2 + "\n");
+    ASSERT_EQ(wide.view.ranges.size(), 1u);
+    EXPECT_EQ(wide.view.ranges[0].charBegin, 13u);
+    EXPECT_EQ(wide.view.ranges[0].charEnd, 19u);
+    EXPECT_EQ(wide.view.ranges[0].byteBegin, 14u);
+    EXPECT_EQ(wide.view.ranges[0].byteEnd, 22u);
+
+    const qf::PreviewResult old = p.Preview(1, {"CAF\xC3\x89"});
+    EXPECT_EQ(old.view.text, "caf\xC3\xA9 CAF\xC3\x89\n");
+    ASSERT_EQ(old.view.ranges.size(), 2u);
+    EXPECT_EQ(old.view.ranges[1].byteBegin, 6u);
+    EXPECT_EQ(old.view.ranges[1].byteEnd, 11u);
 }
 
 TEST(ResultPreview, Utf8OffsetsCountEveryInvalidByteOnce) {
@@ -112,6 +147,7 @@ TEST(ResultPreview, NameResultsAndResultsWithoutPreview) {
 
     const qf::PreviewResult namePreview = p.Preview(0, {"alpha"});
     EXPECT_EQ(namePreview.view.text, "report-alpha");
+    EXPECT_EQ(namePreview.view.firstLine, 0u);  // a name, not lines of a file
     ASSERT_EQ(namePreview.view.ranges.size(), 1u);
     EXPECT_EQ(namePreview.view.ranges[0].byteBegin, 7u);
 

@@ -37,7 +37,7 @@ struct Viewer {
 
 TEST(RecordView, LayoutWithHitsAndItsColouredRanges) {
     Viewer v;
-    v.AddFile("d", "a.txt", "xx\xC3\xA9 find me", "find", 5);
+    v.AddFile("d", "a.txt", "xx\xC3\xA9 find me", "find", 4);  // positions count characters
     qf::FinishSearchResults(v.results, v.view, nullptr);
 
     const qf::RecordViewResult result = v.View(0, {"FIND"});
@@ -55,6 +55,17 @@ TEST(RecordView, LayoutWithHitsAndItsColouredRanges) {
     const size_t line = 3 + 7 + 4;  // after the first-hit text and "\n \n "
     EXPECT_EQ(t.ranges[1].byteBegin, line + 5);
     EXPECT_EQ(t.ranges[1].charBegin, line + 4);  // "é" is two bytes, one character
+}
+
+TEST(RecordView, HitsColourWholeCharactersWhateverTheirLengthInBytes) {
+    Viewer v;
+    v.AddFile("d", "a.txt", "\xC3\xA9 STRA\xE1\xBA\x9E" "E ok", "stra\xC3\x9F" "e", 2);  // é STRAẞE ok
+    qf::FinishSearchResults(v.results, v.view, nullptr);
+    const qf::RecordViewText t = v.View(0, {"stra\xC3\x9F" "e"}).view;
+    ASSERT_EQ(t.ranges.size(), 2u);
+    EXPECT_EQ(t.ranges[0].byteEnd - t.ranges[0].byteBegin, 8u);  // the first-hit text starts with the hit
+    EXPECT_EQ(t.ranges[1].byteEnd - t.ranges[1].byteBegin, 8u);
+    EXPECT_EQ(t.text.substr(t.ranges[1].byteBegin, 8), "STRA\xE1\xBA\x9E" "E");
 }
 
 TEST(RecordView, FileCountsOfTheSecondOfThreeFilesEvenAfterASortBySize) {

@@ -48,7 +48,8 @@ const char* const kEmptyModelRecords =
     "204 ARCDFLEDIT 205 ZIPWORKDIR 206 WORDWRKDIR 207 PDFWORKDIR 208 WRDDFLEDIT 209 PDFDFLEDIT "
     "210 ZFNDFLTEXT 212 SUMSHWHIDE 213 WARNINGTMP 214 CFINONEFOL 215 CFINSUBFOL 216 CFINONEFOS "
     "217 CFINSUBFOS 218 CFRESULTSC 219 CFWORDCHKB 220 CFPDFCHECK 221 CFUNZIPCHK 301 CONVTIMELM "
-    "302 ZIPRATIOLM 303 ZIPBUDGETM 331 CONVOFFICE 332 OFFWRKDIR 900 VEGVEGEVE";
+    "302 ZIPRATIOLM 303 ZIPBUDGETM 311 RESTORELST "
+    "331 CONVOFFICE 332 OFFWRKDIR 900 VEGVEGEVE";
 
 int32_t Int32At(const std::string& file, size_t record, size_t offset) {
     uint32_t v = 0;
@@ -83,13 +84,13 @@ std::string WriteAndRead(const qf::Options& options, const qftest::TempDir& dir)
     return qftest::ReadFile(path);
 }
 
-// 197 single records of the format, five of our own options and the end record.
-TEST(SettingsFileLayout, EmptyModelIsExactly203RecordsInTableOrder) {
+// 197 single records of the format, six of our own options and the end record.
+TEST(SettingsFileLayout, EmptyModelIsExactly204RecordsInTableOrder) {
     qftest::TempDir dir;
     const qf::Options empty;  // no default lists loaded
     const std::string file = WriteAndRead(empty, dir);
     ASSERT_EQ(file.size() % kRecord, 0u);
-    ASSERT_EQ(file.size() / kRecord, 203u);
+    ASSERT_EQ(file.size() / kRecord, 204u);
 
     std::istringstream expected(kEmptyModelRecords);
     int32_t id = 0;
@@ -134,9 +135,10 @@ TEST(SettingsFileLayout, ValuesSitInTheirFields) {
     EXPECT_EQ(Int32At(file, 170, 5276), 9);
     EXPECT_EQ(Int32At(file, 197, 5276), 120);             // CONVTIMELM in nState
     EXPECT_EQ(Int32At(file, 199, 5276), 4096);            // ZIPBUDGETM
-    EXPECT_EQ(Int32At(file, 200, 5276), 1);               // CONVOFFICE, on by default
-    EXPECT_EQ(TextAt(file, 201, 14), " ");                 // OFFWRKDIR empty: one space
-    EXPECT_EQ(Int32At(file, 202, 5276), 0);               // end record's nState
+    EXPECT_EQ(Int32At(file, 200, 5276), 0);               // RESTORELST, off by default
+    EXPECT_EQ(Int32At(file, 201, 5276), 1);               // CONVOFFICE, on by default
+    EXPECT_EQ(TextAt(file, 202, 14), " ");                 // OFFWRKDIR empty: one space
+    EXPECT_EQ(Int32At(file, 203, 5276), 0);               // end record's nState
 }
 
 TEST(SettingsFileLayout, DefaultListsGiveTheirRecordCountsInMapOrder) {
@@ -173,7 +175,7 @@ TEST(SettingsFileLayout, LongTextsAreCutInsideTheirFields) {
     const std::string file = WriteAndRead(o, dir);
     EXPECT_EQ(TextAt(file, 0, 14).size(), 259u);
     EXPECT_EQ(TextAt(file, 70, 274).size(), 5001u);
-    EXPECT_EQ(file.size(), 203 * kRecord);
+    EXPECT_EQ(file.size(), 204 * kRecord);
 }
 
 TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
@@ -184,7 +186,7 @@ TEST(SettingsFileLayout, SavingAgainReplacesTheFile) {
     ASSERT_TRUE(qf::SaveSettingsFile(o, dir / "a.SET", messages));
     const qf::Options empty;
     ASSERT_TRUE(qf::SaveSettingsFile(empty, dir / "a.SET", messages));
-    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 203 * kRecord);
+    EXPECT_EQ(qftest::ReadFile(dir / "a.SET").size(), 204 * kRecord);
 }
 
 TEST(SettingsFileLayout, UnwritableTargetReports0069) {

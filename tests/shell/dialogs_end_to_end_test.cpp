@@ -45,6 +45,12 @@ protected:
     template <typename T = QWidget>
     static T* In(QWidget& parent, const QString& name) { return ChildOf<T>(parent, name); }
     static void Press(QWidget& parent, const QString& name) { PressIn(parent, name); }
+    // Sorts, groupings and reports work on threads of their own: wait for them.
+    void Command(QWidget& parent, const QString& name) {
+        PressIn(parent, name);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return !window->ManagingResults().Busy() && !window->Reports().Busy(); }, 20000));
+    }
 
     static void Select(QListWidget& list, const QString& text) {
         list.clearSelection();
@@ -135,7 +141,7 @@ TEST_F(DialogsEndToEndTest, DialogsSetUpASearchWhoseResultsAreSortedGroupedRepor
     ASSERT_TRUE(managing.isVisible());
     In<QComboBox>(managing, QStringLiteral("sortBy"))->setCurrentText(QStringLiteral("File/SubFolder name"));
     Press(managing, QStringLiteral("descending"));
-    Press(managing, QStringLiteral("sortResults"));
+    Command(managing, QStringLiteral("sortResults"));
     EXPECT_EQ(Rows().front(), QStringLiteral("c.md:1"));
 
     auto* groupExclude = In<QListWidget>(managing, IdName(1664));
@@ -143,7 +149,7 @@ TEST_F(DialogsEndToEndTest, DialogsSetUpASearchWhoseResultsAreSortedGroupedRepor
         Select(*groupExclude, QString::fromLatin1(type));
         Press(managing, IdName(1666));
     }
-    Press(managing, IdName(1674));
+    Command(managing, IdName(1674));
     found = Rows();
     ASSERT_EQ(found.size(), 3);
     EXPECT_TRUE(found[0].startsWith(QStringLiteral("a.txt")) && found[1].startsWith(QStringLiteral("a.txt")));
@@ -152,7 +158,7 @@ TEST_F(DialogsEndToEndTest, DialogsSetUpASearchWhoseResultsAreSortedGroupedRepor
     const std::string reportPath = data.Path() + "/report.txt";
     Click(kIdExtractReports);
     window->Reports().chooseSaveFile = [&](const std::string&) { return std::optional<std::string>(reportPath); };
-    Press(window->Reports(), QStringLiteral("saveToFile"));
+    Command(window->Reports(), QStringLiteral("saveToFile"));
     const std::string report = ReadFile(reportPath);
     EXPECT_NE(report.find("alpha beta"), std::string::npos);
     EXPECT_NE(report.find("an alpha line"), std::string::npos);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTest>
 #include <chrono>
 #include <future>
 #include <gtest/gtest.h>
@@ -51,7 +52,11 @@ protected:
     T* Control(const QString& name) { return ChildOf<T>(window, name); }
     template <typename T = QWidget>
     T* Control(int id) { return Control<T>(IdName(id)); }
-    void Click(const QString& name) { Control<QPushButton>(name)->click(); }
+    // A command works on its own thread; the test goes on when it is done.
+    void Click(const QString& name) {
+        Control<QPushButton>(name)->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !window.Busy(); }, 20000));
+    }
     void Click(int id) { Click(IdName(id)); }
 
     // "file:line" of every row, in list order.

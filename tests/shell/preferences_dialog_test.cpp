@@ -52,10 +52,13 @@ TEST_F(PreferencesDialogTest, CloseStoresTheBoxesAndTheStatisticsWindowFollows) 
     Box(dialog, "endMessage")->setChecked(false);
     Box(dialog, "showSummary")->setChecked(false);
     Box(dialog, "showWarning")->setChecked(false);
+    EXPECT_FALSE(Box(dialog, "restoreLast")->isChecked());  // off: nothing is read at start
+    Box(dialog, "restoreLast")->setChecked(true);
     dialog.reject();  // the close box keeps everything as it was
     EXPECT_EQ(options.Int(qf::Opt::SEARCHENDC), 1);
     EXPECT_EQ(options.Int(qf::Opt::SUMSHWHIDE), 0);
     EXPECT_EQ(options.Int(qf::Opt::WARNINGTMP), 0);
+    EXPECT_EQ(options.Int(qf::Opt::RESTORELST), 0);
     EXPECT_FALSE(statistics.KeepHidden());
 
     dialog.findChild<QPushButton*>("close")->click();
@@ -64,6 +67,7 @@ TEST_F(PreferencesDialogTest, CloseStoresTheBoxesAndTheStatisticsWindowFollows) 
     EXPECT_EQ(options.Int(qf::Opt::SEARCHENDB), 1);
     EXPECT_EQ(options.Int(qf::Opt::SUMSHWHIDE), 1);
     EXPECT_EQ(options.Int(qf::Opt::WARNINGTMP), 1);
+    EXPECT_EQ(options.Int(qf::Opt::RESTORELST), 1);
     EXPECT_TRUE(statistics.KeepHidden());
 
     PreferencesDialog again(options, statistics, messages, "/home/q");

@@ -11,6 +11,7 @@
 #include "control_lookup.h"
 #include "settings/default_lists.h"
 #include "shell/reports_window.h"
+#include "shell/text_file_window.h"
 #include "window_fixture.h"
 
 using namespace qf::shell;
@@ -46,7 +47,11 @@ protected:
 
     template <typename T = QWidget>
     T* Child(const QString& name) { return ChildOf<T>(*reports, name); }
-    void Press(const char* name) { Child<QPushButton>(name)->click(); }
+    // A report is written on its own thread; the test goes on when it is done.
+    void Press(const char* name) {
+        Child<QPushButton>(name)->click();
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !reports->Busy(); }, 20000));
+    }
     void Check(const char* name, bool on) { Child<QCheckBox>(name)->setChecked(on); }
     void Sections(bool logic, bool lines, bool statistics) {
         Check("searchLogic", logic);
@@ -227,10 +232,25 @@ TEST_F(ReportsWindowTest, InstantDisplayWritesDefaultTxtInTheHomeAndOpensIt) {
     EXPECT_EQ(opened, std::vector<std::string>{path});
     EXPECT_NE(ReadFile(path).find(" Total number of lines saved : 2"), std::string::npos);
 
+}
+
+// Without a viewer on the desktop the report is shown by the program, and
+// the message says so instead of calling the file damaged.
+TEST_F(ReportsWindowTest, InstantDisplayWithoutAViewerShowsTheReportItself) {
+    SearchAlpha();
     openSucceeds = false;
     Press("instantDisplay");
-    ExpectOnlyMessage("Error !    Msg no: 0191.", ("No, or damaged file ! Unable to open :\n\n" + path).c_str(),
-                      qf::MsgIcon::Error);
+    const std::string path = home / "default.txt";
+    ExpectOnlyMessage("Warning !    Msg no: 1150.",
+                      ("No viewer could be started for the file :\n\n" + path +
+                       "\n\nAction : The file is shown in the program's own viewer.")
+                          .c_str(),
+                      qf::MsgIcon::Warning);
+    auto* viewer = reports->findChild<TextFileWindow*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(viewer->Text().contains(QStringLiteral(" Total number of lines saved : 2")));
+    EXPECT_FALSE(viewer->Text().contains(QLatin1Char('\r')));
 }
 
 TEST_F(ReportsWindowTest, AReportDuringASearchCoversTheResultsFoundSoFar) {
@@ -261,6 +281,7 @@ TEST_F(ReportsWindowTest, OpenSavedOpensTheChosenFileOrWarnsOnCancel) {
     EXPECT_TRUE(opened.empty());
     messages.Clear();
     chosen = data / "old.txt";
+    WriteFile(*chosen, "an old report\r\n");
     Press("openSaved");
     EXPECT_EQ(messages.Count(), 0u);
     EXPECT_EQ(opened, std::vector<std::string>{*chosen});

@@ -177,10 +177,11 @@ TEST_F(SearchTest, RefusedSearchesLeaveTheWindowIdle) {
     EXPECT_TRUE(Control(kIdSearch)->isEnabled());
 }
 
+// A hit is its term's colour behind the text.
 QColor ColourAt(QTextEdit& edit, int position) {
     QTextCursor cursor(edit.document());
     cursor.setPosition(position + 1);  // the format of the character before the cursor
-    return cursor.charFormat().foreground().color();
+    return cursor.charFormat().background().color();
 }
 
 // The hit line with up to two lines above and below it (line 1 has only one above it).
@@ -268,7 +269,7 @@ TEST_F(OpenTest, WithoutADesktopHandlerTheEditorOpensTheFile) {
     ASSERT_TRUE(SearchAndWait());
     openSucceeds = false;
     desktop().editor = {"vi", "-R"};
-    window->Clicks().DoubleClicked();
+    window->Clicks().DoubleClicked(0);
     EXPECT_EQ(opened.size(), 1);
     EXPECT_EQ(started, QStringList{QStringLiteral("vi -R ") + QString::fromStdString(data / "f1000.txt")});
     EXPECT_EQ(messages.Count(), 0u);

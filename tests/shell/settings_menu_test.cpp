@@ -70,6 +70,43 @@ TEST_F(WindowTest, DefaultFilesLiveInTheApplicationHome) {
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+// With RESTORELST the folders, query and options of the last session come
+// back at the next start; the user's own default files are never written.
+TEST_F(WindowTest, TheLastSessionComesBackOnlyWhenAsked) {
+    WriteFile(home / "default.SET", "the user's own");
+    options().SetList(qf::Opt::DIRECTORIS, {data.Path()});
+    Control<QComboBox>(kIdStandardBox)->setEditText("needle \"in a haystack\"");
+    Click(kIdFolderName);
+    window->close();
+    EXPECT_FALSE(Exists(home / "last-session.SET"));  // off by default: nothing is kept
+
+    options().SetInt(qf::Opt::RESTORELST, 1);
+    window->show();
+    window->close();
+    ASSERT_TRUE(Exists(home / "last-session.SET"));
+    ASSERT_TRUE(Exists(home / "last-session.TRMS"));
+    EXPECT_EQ(ReadFile(home / "default.SET"), "the user's own");
+
+    qf::Session next(home.Path());
+    MainWindow again(next, messages);
+    EXPECT_TRUE(next.state.options.List(qf::Opt::DIRECTORIS).empty());  // nothing read before it is asked for
+    again.RestoreLastSession();
+    EXPECT_EQ(next.state.options.List(qf::Opt::DIRECTORIS), qf::OptionList{data.Path()});
+    EXPECT_EQ(next.state.options.Int(qf::Opt::RESTORELST), 1);
+    EXPECT_EQ(again.findChild<QComboBox*>(IdName(kIdStandardBox))->currentText(),
+              QStringLiteral("needle \"in a haystack\""));
+    EXPECT_TRUE(again.findChild<QCheckBox*>(IdName(kIdFolderName))->isChecked());
+    EXPECT_EQ(messages.Count(), 0u);
+
+    // Switched off, the next exit removes what the program kept.
+    next.state.options.SetInt(qf::Opt::RESTORELST, 0);
+    again.show();
+    again.close();
+    EXPECT_FALSE(Exists(home / "last-session.SET"));
+    EXPECT_FALSE(Exists(home / "last-session.TRMS"));
+    EXPECT_TRUE(Exists(home / "default.SET"));
+}
+
 TEST(SettingsCommandsTest, WithoutAnApplicationHomeSavingIsRefused) {
     qf::Session session("");
     qf::RecordingMessages messages;

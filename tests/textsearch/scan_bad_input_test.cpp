@@ -178,26 +178,26 @@ TEST_F(BadInput, NulBytesAreOrdinaryCharactersOfALine) {
     EXPECT_EQ(Numbers(Scan(content)), (LineNos{1}));
 }
 
-TEST_F(BadInput, BytesThatAreNotUtf8AreMatchedAndFoldedAsBytes) {
+TEST_F(BadInput, BytesThatAreNotUtf8MakeTheFileWindows1252) {
     // A broken two-byte sequence, a lone continuation byte, 0xFF and a
-    // sequence cut off by the line end; positions are byte offsets.
+    // sequence cut off by the line end: the file is not UTF-8, so each byte
+    // is read as its Windows-1252 character; positions count characters.
     terms = {"key"};
     const std::string content = "\xC3\x28 key\n\x80\xFF\xFE KEY\nplain\nend \xE2\x82\n";
     const auto lines = Scan(content);
     ASSERT_EQ(Numbers(lines), (LineNos{1, 2}));
+    EXPECT_EQ(lines.at(1).sLineText, "\xC3\x83( key");  // "Ã( key"
     EXPECT_EQ(lines.at(1).mapTermPositions.at("key").front(), 3);
-    EXPECT_EQ(lines.at(2).sLineText, "\x80\xFF\xFE KEY");
+    EXPECT_EQ(lines.at(2).sLineText, "\xE2\x82\xAC\xC3\xBF\xC3\xBE KEY");  // "€ÿþ KEY"
     EXPECT_EQ(lines.at(2).mapTermPositions.at("key").front(), 4);
-    EXPECT_EQ(lines.at(1).sLineText, "\xC3\x28 key");
 
-    // Folding touches A to Z only: 0xC1 to 0xDA are upper-case letters plus
-    // the high bit and must stay as they are, also in runs of eight or more.
-    terms = {"\xE1\xE2"};
-    EXPECT_TRUE(Scan("\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\n").empty());
-    terms = {"\xC1\xC2"};
-    EXPECT_EQ(Numbers(Scan("\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\n\xE1\xE2\n")), (LineNos{1}));
+    // Its letters fold as Windows-1252 letters: 0xC1 0xC2 are "ÁÂ", 0xE1
+    // 0xE2 "áâ", also in runs of eight or more; a term may be given in
+    // either encoding.
+    terms = {"\xC3\xA1\xC3\xA2"};
+    EXPECT_EQ(Numbers(Scan("\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\xC1\xC2\nxyz\n\xE1\xE2\n")), (LineNos{1, 3}));
     terms = {"caf\xC9"};
-    EXPECT_EQ(Numbers(Scan("CAF\xC9\ncaf\xE9\n")), (LineNos{1}));
+    EXPECT_EQ(Numbers(Scan("CAF\xC9\ncaf\xE9\ncafe\n")), (LineNos{1, 2}));
 }
 
 TEST_F(BadInput, CrOnlyLineEndsMakeOneLongLine) {

@@ -90,3 +90,19 @@ TEST_F(NameRule, BooleanQueriesAndTheirNegation) {
     EXPECT_EQ(Match("data", 1), 9);
     EXPECT_EQ(Match("tmp", 1), 0);
 }
+
+// Names fold as file content does; their hits count characters, and a name
+// that is not UTF-8 is read as Windows-1252.
+TEST_F(NameRule, NamesFoldBeyondAsciiAndCountCharacters) {
+    terms = {"\xC3\xA4rger"};  // ärger
+    options.Choose({Opt::ALLWORDPRT, Opt::WHOLEWORDS, Opt::PARTSWORDS}, Opt::WHOLEWORDS);
+    const qf::QueryContext q = qf::MakeQueryContext(options, terms, &boolean);
+    qf::MAP_TERM_POSITIONS positions;
+    EXPECT_EQ(qf::MatchName(q, "\xC3\xBC\xC3\xBC (\xC3\x84RGER)", 2, positions), 2);  // üü (ÄRGER)
+    EXPECT_EQ(positions.at("\xC3\xA4rger"), (qf::DEQUE_POSITIONS_IN_LINE{4}));
+    EXPECT_EQ(qf::MatchName(q, "Notes \xC4RGER", 1, positions), 1);  // Windows-1252
+    EXPECT_EQ(positions.at("\xC3\xA4rger"), (qf::DEQUE_POSITIONS_IN_LINE{6}));
+    EXPECT_EQ(Match("\xC3\x84RGERNIS"), 0);
+    options.SetInt(Opt::CASESENSIT, 1);
+    EXPECT_EQ(Match("\xC3\x84RGER"), 0);
+}
