@@ -1,7 +1,8 @@
 // The content scan of one file with everything taken from the input: the
 // text options (any values a settings file can hold), the query of any of
 // the three kinds, the line cap (small, so that long lines are judged in
-// windows) and the file's bytes. The query passes the search-start checks
+// windows) and the file's bytes, in any encoding (a mark before them, or
+// written as UTF-16). The query passes the search-start checks
 // first, as it does in the program. Where every needle fits in the overlap of
 // the windows, a line judged in windows must give the hit lines and terms
 // that it gives when read whole.
@@ -16,6 +17,7 @@
 
 #include "fuzz_support.h"
 #include "platform/user_messages.h"
+#include "reference_decoding.h"
 #include "results/search_results.h"
 #include "settings/default_lists.h"
 #include "settings/search_start.h"
@@ -95,7 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qf::RunCounters counters;
     counters.nResultLines = in.ConsumeIntegralInRange(0, 12);
     const std::string folder = qffuzz::ScratchFolder();
-    qffuzz::WriteBytes(folder + "/file.txt", in.ConsumeRemainingBytesAsString());
+    const uint8_t form = in.ConsumeIntegral<uint8_t>();
+    qffuzz::WriteBytes(folder + "/file.txt", qffuzz::InSomeEncoding(form, in.ConsumeRemainingBytesAsString()));
 
     state.options.SetList(Opt::DIRECTORIS, {folder});
     qf::BooleanQuery boolean;

@@ -1,7 +1,9 @@
-// The line reader over a file of any bytes, with a small line cap so that
-// long lines come in pieces, and line skipping for needles between reads.
-// What it hands out must be the file's lines: pieces that join up, skipped
-// lines that hold no needle, nothing lost and nothing made up.
+// The line reader over a file of any bytes (in any encoding: a mark may be
+// put before them, or they may be written as UTF-16), with a small line cap
+// so that long lines come in pieces, and line skipping for needles between
+// reads. What it hands out must be the file's text in lines: pieces that join
+// up, skipped lines that hold no needle, nothing lost and nothing made up.
+// The decoder alone, read in small steps, must give that text too.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -10,12 +12,16 @@
 
 #include "fuzz_support.h"
 #include "platform/case_fold.h"
+#include "platform/case_folding.h"
+#include "platform/text_decoder.h"
+#include "platform/utf8_text.h"
+#include "reference_decoding.h"
 #include "textsearch/line_reader.h"
 
 namespace {
 
-// The file's lines as the reader promises them: split at LF, a CR before the
-// LF dropped, a last line without LF kept.
+// The text's lines as the reader promises them: split at LF, a CR before
+// the LF dropped, a last line without LF kept.
 std::vector<std::string> ExpectedLines(const std::string& bytes) {
     std::vector<std::string> lines;
     size_t from = 0;
@@ -44,10 +50,22 @@ std::vector<qf::TermFinder> Needles(FuzzedDataProvider& in, bool fold) {
 }
 
 bool HoldsNeedle(const std::string& line, const std::vector<qf::TermFinder>& needles, bool fold) {
-    const std::string folded = fold ? qf::CharLowerA(line) : line;
+    const std::string folded = fold ? qf::FoldCase(line) : line;
     for (const qf::TermFinder& needle : needles)
         if (folded.find(needle.Needle()) != std::string::npos) return true;
     return false;
+}
+
+// The whole file through the decoder, `step` bytes of room at a time.
+std::string DecodeInSteps(const std::string& path, size_t step) {
+    qf::TextDecoder decoder(qf::ContentFile::Open(path));
+    std::string text;
+    std::string room(step, '\0');
+    while (size_t got = decoder.Read(room.data(), step)) {
+        qffuzz::Require(got <= step, "the decoder writes no more than it was given room for");
+        text.append(room, 0, got);
+    }
+    return text;
 }
 
 }  // namespace
@@ -59,11 +77,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool fold = in.ConsumeBool();
     const uint32_t skipPattern = in.ConsumeIntegral<uint32_t>();
     const std::vector<qf::TermFinder> finders = Needles(in, fold);
-    const std::string bytes = in.ConsumeRemainingBytesAsString();
+    const size_t step = in.ConsumeIntegralInRange<size_t>(qf::kUtf8MaxBytes, 64);
+    const uint8_t form = in.ConsumeIntegral<uint8_t>();
+    const std::string bytes = qffuzz::InSomeEncoding(form, in.ConsumeRemainingBytesAsString());
     const std::string path = qffuzz::ScratchFolder() + "/lines.txt";
     qffuzz::WriteBytes(path, bytes);
 
-    const std::vector<std::string> expected = ExpectedLines(bytes);
+    const std::string text = qffuzz::ReferenceDecoding(bytes);
+    qffuzz::Require(DecodeInSteps(path, step) == text, "the decoder gives the file's text");
+    const std::vector<std::string> expected = ExpectedLines(text);
     qf::LineReader reader(qf::ContentFile::Open(path), fold, cap);
     reader.SetOverlap(overlap);
     qf::SkipNeedles needles(finders);
@@ -79,7 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             next += skipped;
         }
         if (!reader.Next(line)) break;
-        qffuzz::Require(line.text.size() == line.folded.size(), "the comparison form is as long as the text");
+        // Only a whole line may fold to another length (the Kelvin sign folds to "k").
+        qffuzz::Require(line.text.size() == line.folded.size() || (line.offset == 0 && line.lineEnds),
+                        "the comparison form of a piece is as long as the text");
         qffuzz::Require(fold || line.text == line.folded, "without folding the comparison form is the text");
         qffuzz::Require(line.text.size() <= reader.LineCap(), "no piece is longer than the cap");
         qffuzz::Require(line.offset <= joined.size(), "a piece starts within what was read of its line");
