@@ -43,7 +43,7 @@ fuzz: deps
 	@cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DQUILLFIND_FUZZ=ON -DQUILLFIND_BUILD_SHELL=OFF -DQUILLFIND_BUILD_TESTS=OFF >/dev/null
 	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target quillfind_fuzz
-	@bash scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+	@JOBS=$(JOBS) bash scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
 
 # Into PREFIX (or DESTDIR/PREFIX); through sudo when PREFIX is not writable.
 install: build

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "platform/case_fold.h"
+#include "platform/case_folding.h"
 #include "platform/user_messages.h"
 #include "textsearch/boolean_evaluation.h"
 #include "textsearch/boolean_syntax.h"
@@ -19,7 +19,7 @@ namespace {
 qf::MAP_HITS FoundTerms(const std::vector<std::string>& terms, uint64_t chosen, bool caseSensitive) {
     qf::MAP_HITS found;
     for (size_t i = 0; i < terms.size(); ++i)
-        if (chosen >> (i % 64) & 1) found[caseSensitive ? terms[i] : qf::CharLowerA(terms[i])] = 1;
+        if (chosen >> (i % 64) & 1) found[qf::ComparisonText(terms[i], caseSensitive)] = 1;
     return found;
 }
 
