@@ -86,6 +86,12 @@ qf::MAP_LINES_WITH_HITS ScanWithCap(qf::ContentScanContext& context, const std::
     return lines;
 }
 
+// The file holds the same text as the body in UTF-16 (the body being
+// UTF-8 that does not begin with a mark of its own).
+bool WrittenAsUtf16(uint8_t form, const std::string& body) {
+    return qffuzz::WritesAsUtf16(form) && qffuzz::WellFormedUtf8(body) && body.rfind("\xEF\xBB\xBF", 0) != 0;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -98,7 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     counters.nResultLines = in.ConsumeIntegralInRange(0, 12);
     const std::string folder = qffuzz::ScratchFolder();
     const uint8_t form = in.ConsumeIntegral<uint8_t>();
-    qffuzz::WriteBytes(folder + "/file.txt", qffuzz::InSomeEncoding(form, in.ConsumeRemainingBytesAsString()));
+    const std::string body = in.ConsumeRemainingBytesAsString();
+    qffuzz::WriteBytes(folder + "/file.txt", qffuzz::InSomeEncoding(form, body));
 
     state.options.SetList(Opt::DIRECTORIS, {folder});
     qf::BooleanQuery boolean;
@@ -117,6 +124,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (lineCap < qf::kLineCap && LongestNeedle(state.options, query) + 2 <= lineCap / 2)
         qffuzz::Require(Shape(ScanWithCap(context, path, lineCap)) == Shape(ScanWithCap(context, path, qf::kLineCap)),
                         "a line read in windows has the hits it has when read whole");
+    if (WrittenAsUtf16(form, body)) {
+        qffuzz::WriteBytes(folder + "/plain.txt", body);
+        qffuzz::Require(Shape(ScanWithCap(context, path, lineCap)) == Shape(ScanWithCap(context, folder + "/plain.txt", lineCap)),
+                        "text written as UTF-16 has the hits it has as UTF-8");
+    }
     qf::tagSelectedFileFolderStruct entry;
     entry.folderPath = folder;
     entry.fileName = "file.txt";

@@ -145,6 +145,8 @@ std::string AsUtf16(std::string_view text, bool bigEndian) {
     return out;
 }
 
+bool WritesAsUtf16(uint8_t form) { return form % 8 == 4 || form % 8 == 5; }
+
 std::string InSomeEncoding(uint8_t form, std::string bytes) {
     switch (form % 8) {
         case 1: return "\xEF\xBB\xBF" + bytes;

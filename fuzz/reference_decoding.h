@@ -25,5 +25,7 @@ std::string AsUtf16(std::string_view text, bool bigEndian);
 // The bytes as a file may hold them, by form: as they are, after a UTF-8
 // or UTF-16 mark, or written as UTF-16 (most forms keep them as they are).
 std::string InSomeEncoding(uint8_t form, std::string bytes);
+// Whether that form writes the bytes as UTF-16.
+bool WritesAsUtf16(uint8_t form);
 
 }  // namespace qffuzz
