@@ -5,6 +5,9 @@
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
 BUILD_TSAN ?= build-tsan
+
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 PREFIX     ?= /usr/local
@@ -44,6 +47,15 @@ test-tsan: deps
 	@cd $(BUILD_TSAN) && TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
 		ctest --output-on-failure -j $(JOBS) -E '^install[.]'
 
+# Every libFuzzer target of fuzz/ for FUZZ_SECONDS (clang, ASan and UBSan);
+# fails on any finding and prints each target's executions.
+.PHONY: fuzz
+fuzz: deps
+	@cmake -S . -B $(BUILD_FUZZ) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUILLFIND_FUZZ=ON -DQUILLFIND_BUILD_SHELL=OFF -DQUILLFIND_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(BUILD_FUZZ) -j $(JOBS) --target quillfind_fuzz
+	@JOBS=$(JOBS) bash scripts/run-fuzz.sh $(BUILD_FUZZ) $(FUZZ_SECONDS)
+
 # Into PREFIX (or DESTDIR/PREFIX); through sudo when PREFIX is not writable.
 install: build
 	@sudo_cmd=; if [ -z "$(DESTDIR)" ] && [ "$$(id -u)" -ne 0 ] && [ ! -w "$(PREFIX)" ]; then sudo_cmd=sudo; fi; \
@@ -54,4 +66,4 @@ package: build
 	@cd $(BUILD) && rm -f quillfind_*.deb && cpack -G DEB >/dev/null && ls "$$PWD"/quillfind_*.deb
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_TSAN) $(BUILD_FUZZ)

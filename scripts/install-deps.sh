@@ -11,6 +11,7 @@ packages=(
   libcli11-dev
   antiword poppler-utils zip
   util-linux
+  clang libclang-rt-14-dev
   librsvg2-bin man-db groff-base file
   dpkg-dev lintian desktop-file-utils appstream
 )
