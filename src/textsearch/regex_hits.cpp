@@ -40,6 +40,9 @@ bool CollectRegexHits(const QueryContext& query, const CommentRule& comments, Re
     for (size_t entry = 0; entry < query.regex->Size(); ++entry) {
         const std::string& key = query.foldedTerms[entry];
         if (terms.count(key) > 0) continue;  // a repeated term finds the same hits
+        // A line without the literal a pattern requires cannot match it.
+        const std::string& literal = query.regex->RequiredLiteral(entry);
+        if (!literal.empty() && folded.find(literal) == std::string_view::npos) continue;
         hits.clear();
         if (CollectMatches(query, entry, folded, scratch, hits) == RegexFind::Limit) {
             terms.clear();

@@ -49,6 +49,18 @@ TEST_F(RegexScan, CaselessMatchingIsUnicodeAwareAndCaseCanBeExact) {
     EXPECT_EQ(Numbers(Scan("kein ÄRGERNIS\nvoll Ärger\nGROẞ\n")), (LineNos{2}));
 }
 
+// Lines and patterns are passed over by the literal each pattern requires,
+// in the comparison form: a character that folds to it still counts.
+TEST_F(RegexScan, ThePatternsOfALineAreTriedWhereTheirLiteralIs) {
+    terms = {"EINVAL[A-Z_]*", "kelvin\\d"};
+    auto lines = Scan("no einval_x here\n\xE2\x84\xAA" "ELVIN1 and EINVALS\nkelvin2\nnothing\n");  // K sign
+    EXPECT_EQ(Numbers(lines), (LineNos{1, 2, 3}));
+    EXPECT_EQ(lines.at(2).mapTermPositions.size(), 2u);
+    EXPECT_EQ(Lengths(lines, 2, "kelvin\\d"), (std::vector<int32_t>{7}));
+    options.SetInt(Opt::CASESENSIT, 1);
+    EXPECT_EQ(Numbers(Scan("einval\nEINVAL_A kelvin\nKELVIN3 kelvin4\n")), (LineNos{2, 3}));
+}
+
 TEST_F(RegexScan, WholeWordsLookAroundTheMatchAlsoAtTheLineEdges) {
     options.Choose({Opt::ALLWORDPRT, Opt::WHOLEWORDS, Opt::PARTSWORDS}, Opt::WHOLEWORDS);
     terms = {"ab+"};
