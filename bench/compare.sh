@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # quillfind-cli side by side with rg, grep, ugrep, find and fdfind on the same
 # tree and file: a common term, an absent term, a case-sensitive whole-word
-# term, one 1 GiB file, and the walk by name. Prints the best wall time of
+# term, a regular expression with a required literal (-e), one 1 GiB file,
+# and the walk by name. Prints the best wall time of
 # RUNS runs, the CPU time and peak memory of that run (/usr/bin/time -v), and
 # quillfind's time over each peer's: with one thread against the one-thread
 # peers, with its default threads against the peers' defaults.
@@ -9,6 +10,7 @@
 # Usage: bench/compare.sh [QUILLFIND_CLI] [TREE] [BIG_FILE] [RUNS]
 #   TREE      default: copies of /usr/include and /usr/share/doc in a temp folder
 #   BIG_FILE  default: 1 GiB of text from the tree, in the same temp folder
+# WORKS: which works to run, any of "terms word regex big names" (default all).
 # Builds nothing: it runs the program it is given. What it creates it removes.
 set -euo pipefail
 
@@ -19,7 +21,10 @@ RUNS=${4:-5}
 COMMON=${COMMON_TERM:-warning}
 ABSENT=${ABSENT_TERM:-zyxwvut_absent}
 WORD=${WORD_TERM:-EINVAL}
+REGEX=${REGEX_TERM:-EINVAL[A-Z_]*}
 PATTERN=${NAME_PATTERN:-*.hpp}
+WORKS=" ${WORKS:-terms word regex big names} "
+wanted() { [[ $WORKS == *" $1 "* ]]; }
 
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/quillfind-compare.XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
@@ -30,7 +35,7 @@ if [ -z "$TREE" ]; then
     cp -r /usr/include "$TREE/include" 2>/dev/null || true
     cp -r /usr/share/doc "$TREE/doc" 2>/dev/null || true
 fi
-if [ -z "$BIG" ]; then
+if [ -z "$BIG" ] && wanted big; then
     mkdir -p "$WORK/big"
     BIG=$WORK/big/big.txt
     find "$TREE" -type f -name '*.h' -print0 | xargs -0 cat >"$WORK/chunk.txt" 2>/dev/null || true
@@ -39,8 +44,8 @@ if [ -z "$BIG" ]; then
     truncate -s 1073741824 "$BIG"
     rm -f "$WORK/chunk.txt"
 fi
-BIG_DIR=$(dirname "$BIG")
-BIG_BYTES=$(stat -c %s "$BIG")
+BIG_DIR=$(dirname "${BIG:-.}")
+BIG_BYTES=$(stat -c %s "$BIG" 2>/dev/null || echo 0)
 mkdir -p "$WORK/home"
 
 # quillfind reads every file but those of binary types; Word and PDF documents
@@ -107,6 +112,7 @@ T=$(printf %q "$TREE")
 B=$(printf %q "$BIG")
 BD=$(printf %q "$BIG_DIR")
 for term in "$COMMON" "$ABSENT"; do
+    wanted terms || break
     compare "tree, term \"$term\" (any case, part words)" \
         "quillfind-cli --threads 1|q1|$q --threads 1 -q $term $T" \
         "quillfind-cli|qn|$q -q $term $T" \
@@ -117,7 +123,7 @@ for term in "$COMMON" "$ABSENT"; do
         "ugrep -r -I -i -F|n|ugrep -r -I -i -F $term $T"
 done
 
-compare "tree, term \"$WORD\" (case sensitive, whole word)" \
+wanted word && compare "tree, term \"$WORD\" (case sensitive, whole word)" \
     "quillfind-cli --threads 1|q1|$q --threads 1 -c -w -q $WORD $T" \
     "quillfind-cli|qn|$q -c -w -q $WORD $T" \
     "rg -j1 -uu -s -w -F|1|rg -j1 -uu -s -w -F $WORD $T" \
@@ -126,6 +132,17 @@ compare "tree, term \"$WORD\" (case sensitive, whole word)" \
     "rg -uu -s -w -F|n|rg -uu -s -w -F $WORD $T" \
     "ugrep -r -I -w -F|n|ugrep -r -I -w -F $WORD $T"
 
+R=$(printf %q "$REGEX")
+wanted regex && compare "tree, regular expression \"$REGEX\" (any case)" \
+    "quillfind-cli -e --threads 1|q1|$q --threads 1 -e -q $R $T" \
+    "quillfind-cli -e|qn|$q -e -q $R $T" \
+    "rg -j1 -uu -i|1|rg -j1 -uu -i -e $R $T" \
+    "grep -r -I -i -E|1|grep -r -I -i -E -e $R $T" \
+    "ugrep -J1 -r -I -i -E|1|ugrep -J1 -r -I -i -E -e $R $T" \
+    "rg -uu -i|n|rg -uu -i -e $R $T" \
+    "ugrep -r -I -i -E|n|ugrep -r -I -i -E -e $R $T"
+
+if wanted big; then
 compare "one file of $BIG_BYTES bytes, term \"$ABSENT\" (any case)" \
     "quillfind-cli --threads 1|q1|$q --threads 1 -q $ABSENT $BD" \
     "quillfind-cli|qn|$q -q $ABSENT $BD" \
@@ -136,8 +153,9 @@ compare "one file of $BIG_BYTES bytes, term \"$ABSENT\" (any case)" \
     "ugrep -i -F|n|ugrep -i -F $ABSENT $B"
 best=$(measure "${QF[@]}" --threads 1 -q "$ABSENT" "$BIG_DIR")
 echo "quillfind --threads 1 reads $(awk -v b="$BIG_BYTES" -v t="${best%% *}" 'BEGIN {printf "%.2f", b / t / 1e9}') GB/s"
+fi
 
-compare "walk by name, pattern \"$PATTERN\"" \
+wanted names && compare "walk by name, pattern \"$PATTERN\"" \
     "quillfind-cli --threads 1|q1|$q --threads 1 --by-name -f '$PATTERN' $T" \
     "quillfind-cli|qn|$q --by-name -f '$PATTERN' $T" \
     "find -name|1|find $T -name '$PATTERN'" \

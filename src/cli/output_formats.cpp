@@ -7,6 +7,7 @@
 #include "cli/record_fields.h"
 #include "cli/terminal.h"
 #include "platform/control_chars.h"
+#include "platform/utf8_text.h"
 #include "results/list_view_spacer.h"
 #include "results/result_kind.h"
 
@@ -71,18 +72,30 @@ const tagStructLineAndPositions* FindHitLine(const FileResultsStore& store, cons
     return nullptr;
 }
 
-std::string HitsObject(const tagStructLineAndPositions* line) {
+// A key must be a string: a term that is not UTF-8 is given as its base64.
+std::string TermKey(const std::string& term) {
+    return IsValidUtf8(term) ? JsonString(term) : JsonString("base64:" + Base64(term));
+}
+
+std::string NumberArray(const std::vector<size_t>& numbers) {
+    std::string out = "[";
+    for (size_t i = 0; i < numbers.size(); ++i) out += (i ? ", " : "") + std::to_string(numbers[i]);
+    return out + "]";
+}
+
+// Per term the hits' positions, or with lengths their lengths (a pattern's
+// match as long as it was, a literal term as long as itself), in characters.
+std::string HitsObject(const tagStructLineAndPositions* line, bool lengths) {
     std::string out = "{";
     if (line) {
         bool first = true;
         for (const auto& [term, positions] : line->mapTermPositions) {
-            if (!first) out += ", ";
+            std::vector<size_t> numbers;
+            for (size_t i = 0; i < positions.size(); ++i)
+                numbers.push_back(lengths ? HitLength(line->mapTermLengths, term, i, Utf8CharCount(term))
+                                          : size_t(std::max(positions[i], 0)));
+            out += (first ? "" : ", ") + TermKey(term) + ": " + NumberArray(numbers);
             first = false;
-            // A key must be a string: a term that is not UTF-8 is given as its base64.
-            out += IsValidUtf8(term) ? JsonString(term) : JsonString("base64:" + Base64(term));
-            out += ": [";
-            for (size_t i = 0; i < positions.size(); ++i) out += (i ? ", " : "") + std::to_string(positions[i]);
-            out += "]";
         }
     }
     return out + "}";
@@ -124,7 +137,9 @@ void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsSt
             line += field.text ? JsonText(record.*field.text) : std::to_string(record.*field.number);
             line += ", ";
         }
-        line += "\"hits\": " + HitsObject(FindHitLine(store, record)) + "}";
+        const tagStructLineAndPositions* hitLine = FindHitLine(store, record);
+        line += "\"hits\": " + HitsObject(hitLine, false) + ", ";
+        line += "\"hit_lengths\": " + HitsObject(hitLine, true) + "}";
         WriteLine(out, line);
     }
 }

@@ -1,6 +1,7 @@
 #include "documents/document_kind.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/case_fold.h"
 
@@ -8,7 +9,7 @@ namespace qf {
 namespace {
 
 struct KindOfExtension {
-    const char* extension;
+    std::string_view extension;
     DocumentKind kind;
 };
 
@@ -29,9 +30,9 @@ constexpr std::array kKinds{
 }  // namespace
 
 DocumentKind DocumentKindOf(std::string_view extension) {
-    const std::string lower = CharLowerA(extension);
+    // Asked for every file of a walk: compared in place, nothing allocated.
     for (const KindOfExtension& entry : kKinds)
-        if (lower == entry.extension) return entry.kind;
+        if (EqualsIgnoreCase(extension, entry.extension)) return entry.kind;
     return DocumentKind::None;
 }
 

@@ -9,12 +9,13 @@ std::optional<tagSelectedFileFolderStruct> MatchNameHit(const QueryContext& quer
                                                         const tagSelectedFileFolderStruct& entry) {
     if (text.empty() || text == kNoExtension) return std::nullopt;
     MAP_TERM_POSITIONS positions;
-    const int resultKind = MatchName(query, text, kind, positions);
+    MAP_TERM_LENGTHS lengths;
+    const int resultKind = MatchName(query, text, kind, positions, &lengths);
     if (resultKind == 0) return std::nullopt;
     tagSelectedFileFolderStruct hit = entry;
     hit.resultKind = resultKind;
     hit.nameHits.clear();
-    hit.nameHits[1] = tagStructLineAndPositions{text, std::move(positions)};
+    hit.nameHits[1] = tagStructLineAndPositions{text, std::move(positions), std::move(lengths)};
     return hit;
 }
 

@@ -2,6 +2,7 @@
 // Where the terms were found: positions per term in one line, and the hit
 // lines of one file.
 
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <map>
@@ -15,10 +16,14 @@ namespace qf {
 using DEQUE_POSITIONS_IN_LINE = std::deque<int32_t>;
 // Term (comparison form) to its positions; only terms accepted in the line.
 using MAP_TERM_POSITIONS = std::map<std::string, DEQUE_POSITIONS_IN_LINE>;
+// Term to the lengths of its hits, one beside each position, in characters.
+// Only a term that is a pattern has them: a literal hit is as long as its term.
+using MAP_TERM_LENGTHS = std::map<std::string, DEQUE_POSITIONS_IN_LINE>;
 
 struct tagStructLineAndPositions {
     std::string sLineText;               // as read, original case, no line end
     MAP_TERM_POSITIONS mapTermPositions;
+    MAP_TERM_LENGTHS mapTermLengths;     // empty unless the terms are patterns
     bool operator==(const tagStructLineAndPositions&) const = default;
 };
 
@@ -32,6 +37,14 @@ inline MAP_HITS CountHits(const MAP_LINES_WITH_HITS& lines) {
     for (const auto& [number, line] : lines)
         for (const auto& [term, positions] : line.mapTermPositions) ++hits[term];
     return hits;
+}
+
+// The length in characters of hit i of a term: the match's own when it was
+// recorded, else the term's (termLength).
+inline size_t HitLength(const MAP_TERM_LENGTHS& lengths, const std::string& term, size_t i, size_t termLength) {
+    const auto it = lengths.find(term);
+    if (it == lengths.end() || i >= it->second.size() || it->second[i] < 0) return termLength;
+    return size_t(it->second[i]);
 }
 
 // The smallest hit position of a line, or -1 when it has none.

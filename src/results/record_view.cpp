@@ -23,6 +23,7 @@ struct HitLine {
     std::string firstHit;
     size_t smallest = 0;  // the first hit, in characters
     MAP_TERM_POSITIONS terms;
+    MAP_TERM_LENGTHS lengths;  // of a pattern's hits; a literal hit is as long as its term
 };
 
 std::vector<std::string> RecordValues(const tagPrivStruct& r, const ResultViewState& view, const HitLine& line) {
@@ -64,17 +65,18 @@ void ComposeText(RecordViewText& out) {
 // A hit that runs past its value's end is cut there. Positions, shift and
 // lengths count characters.
 void AddRanges(RecordViewText& out, const Utf8Offsets& offsets, size_t value, size_t shift,
-               const std::vector<std::string>& terms, const MAP_TERM_POSITIONS& positions) {
+               const std::vector<std::string>& terms, const HitLine& line) {
     const size_t start = offsets.CharAt(out.valueStarts[value]);
     const size_t length = Utf8CharCount(out.values[value]);
     for (size_t i = 0; i < terms.size(); ++i) {
-        const auto hits = positions.find(terms[i]);
-        if (hits == positions.end()) continue;
+        const auto hits = line.terms.find(terms[i]);
+        if (hits == line.terms.end()) continue;
         const size_t termLength = Utf8CharCount(terms[i]);
-        for (int32_t p : hits->second) {
+        for (size_t h = 0; h < hits->second.size(); ++h) {
+            const int32_t p = hits->second[h];
             if (p < 0 || size_t(p) < shift || size_t(p) - shift >= length) continue;
             const size_t begin = size_t(p) - shift;
-            const size_t end = std::min(begin + termLength, length);
+            const size_t end = std::min(begin + HitLength(line.lengths, terms[i], h, termLength), length);
             out.ranges.push_back(offsets.CharRange(start + begin, start + end, TermColor(i)));
         }
     }
@@ -89,8 +91,8 @@ RecordViewText Compose(const tagPrivStruct& r, const ResultViewState& view, cons
     ComposeText(out);
     if (out.layout == RecordViewLayout::WithHits) {
         const Utf8Offsets offsets(out.text);
-        AddRanges(out, offsets, 0, line.smallest, terms, line.terms);
-        AddRanges(out, offsets, 1, 0, terms, line.terms);
+        AddRanges(out, offsets, 0, line.smallest, terms, line);
+        AddRanges(out, offsets, 1, 0, terms, line);
     }
     return out;
 }
@@ -100,6 +102,7 @@ HitLine MakeHitLine(const tagStructLineAndPositions* stored, int kind) {
     if (!stored) return line;
     if (!IsNegatedKind(kind)) line.lineText = Cut(stored->sLineText, kMaxLineText);
     line.terms = stored->mapTermPositions;
+    line.lengths = stored->mapTermLengths;
     if (line.terms.empty()) {
         line.firstHit = line.lineText;
         return line;

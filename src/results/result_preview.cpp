@@ -20,7 +20,7 @@ struct PreviewLine {
     size_t length;
 };
 
-// Per term: where each hit begins and where its line ends, in characters of the text.
+// Per term: where each hit begins and ends, in characters of the text.
 using COLLECTED_POSITIONS = std::map<std::string, std::vector<std::pair<size_t, size_t>>>;
 
 bool ReadContentLines(const ClickRecord& click, LinesAround around, std::string& text,
@@ -41,17 +41,24 @@ bool ReadContentLines(const ClickRecord& click, LinesAround around, std::string&
     return true;
 }
 
-// Positions of the hit lines shifted to the text; a position beyond its line
-// (the file changed since the search) is dropped.
+// Hits of the hit lines shifted to the text, each cut at its line's end; a
+// position beyond its line (the file changed since the search) is dropped.
+// A hit is as long as its term unless its match's own length was recorded.
 COLLECTED_POSITIONS CollectHits(const std::vector<PreviewLine>& previewLines, const MAP_LINES_WITH_HITS& lineMap) {
     COLLECTED_POSITIONS collected;
     size_t offset = 0;
     for (const PreviewLine& line : previewLines) {
-        if (const auto hit = lineMap.find(line.number); hit != lineMap.end())
-            for (const auto& [term, positions] : hit->second.mapTermPositions)
-                for (int32_t p : positions)
-                    if (p >= 0 && size_t(p) < line.length)
-                        collected[term].emplace_back(offset + size_t(p), offset + line.length);
+        if (const auto hit = lineMap.find(line.number); hit != lineMap.end()) {
+            for (const auto& [term, positions] : hit->second.mapTermPositions) {
+                const size_t termLength = Utf8CharCount(term);
+                for (size_t i = 0; i < positions.size(); ++i) {
+                    const int32_t p = positions[i];
+                    if (p < 0 || size_t(p) >= line.length) continue;
+                    const size_t length = HitLength(hit->second.mapTermLengths, term, i, termLength);
+                    collected[term].emplace_back(offset + size_t(p), offset + std::min(size_t(p) + length, line.length));
+                }
+            }
+        }
         offset += line.length + 1;
     }
     return collected;
@@ -64,9 +71,7 @@ std::vector<ColorRange> ColorHits(const std::string& text, const COLLECTED_POSIT
     for (size_t i = 0; i < terms.size(); ++i) {
         const auto hits = collected.find(terms[i]);
         if (hits == collected.end()) continue;
-        const size_t length = Utf8CharCount(terms[i]);
-        for (const auto& [begin, lineEnd] : hits->second)
-            ranges.push_back(offsets.CharRange(begin, std::min(begin + length, lineEnd), TermColor(i)));
+        for (const auto& [begin, end] : hits->second) ranges.push_back(offsets.CharRange(begin, end, TermColor(i)));
     }
     return ranges;
 }

@@ -77,6 +77,7 @@ private:
     // Terms that are regular expressions: this scan's own match space.
     bool regex_;
     RegexMatchData regexScratch_;
+    MAP_TERM_LENGTHS lengths_;  // of the hits of the line in hand, when the terms are patterns
     LongLineScan longLine_;
     // The start line, when it was too long to hold: judged while the start term was looked for.
     std::optional<LongLineFindings> longStartLine_;
@@ -276,7 +277,8 @@ FileScan::Step FileScan::Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongL
 
 bool FileScan::CollectHits(std::string_view folded, MAP_TERM_POSITIONS& terms) {
     if (regex_) {
-        if (!CollectRegexHits(query_, comments_, regexScratch_, folded, terms)) GiveLineUp();
+        lengths_.clear();
+        if (!CollectRegexHits(query_, comments_, regexScratch_, folded, terms, lengths_)) GiveLineUp();
         return !terms.empty();
     }
     for (const TermFinder& finder : finders_) {
@@ -300,9 +302,16 @@ void FileScan::Record(MAP_TERM_POSITIONS& terms, LongLineFindings* longLine) {
     tagStructLineAndPositions& line = lines_[number_];
     if (longLine) {
         line.sLineText = std::move(longLine->text);
+        line.mapTermLengths = std::move(longLine->lengths);
     } else {
         line.sLineText.assign(line_.text);
-        ToCharacterPositions(terms, line_.folded);
+        if (regex_) {
+            ToCharacterSpans(terms, lengths_, line_.folded);
+            line.mapTermLengths = std::move(lengths_);
+            lengths_.clear();
+        } else {
+            ToCharacterPositions(terms, line_.folded);
+        }
     }
     line.mapTermPositions = std::move(terms);
 }

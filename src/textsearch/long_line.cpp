@@ -126,11 +126,14 @@ void LongLineScan::CollectPattern(size_t entry, const TextLine& piece, uint64_t 
                                            start > 0, !piece.lineEnds, &next);
     if (found == RegexFind::Limit) givenUp_ = true;
     state.nextFrom = std::max(start + next, settled);
-    for (int32_t p : regexHits_) {
-        const int64_t at = int64_t(start) + p;
+    for (size_t i = 0; i < regexHits_.starts.size(); ++i) {
+        const int64_t at = int64_t(start) + regexHits_.starts[i];
         if (state.first < 0) state.first = at;
         state.last = at;
-        if (uint64_t(at) < keep_) state.kept.push_back(int32_t(at));
+        if (uint64_t(at) < keep_) {
+            state.kept.push_back(int32_t(at));
+            state.keptLengths.push_back(regexHits_.lengths[i]);
+        }
         if (givenOrder_) chain_.Offer(entry, at);
     }
 }
@@ -159,19 +162,24 @@ LongLineFindings LongLineScan::Finish() {
         const TermSpan span{state.first, state.last};
         if (state.first < 0 || !comments_.AcceptsAt(commentAt, span.first, span.last)) continue;
         found.terms.emplace(finders_[entry].Needle(), std::move(state.kept));
+        if (query_.regexMode) found.lengths.emplace(finders_[entry].Needle(), std::move(state.keptLengths));
         found.spans.emplace(finders_[entry].Needle(), span);
     }
     found.inGivenOrder = chain_.Complete();
     found.givenUp = givenUp_;
     if (givenUp_) {
         found.terms.clear();
+        found.lengths.clear();
         found.spans.clear();
     }
     found.stopTermAt = stop_.at;
     found.startTermAt = start_.at;
     // The kept text ends with a whole character; a hit kept lies before it.
     text_.resize(CompleteUtf8Length(text_));
-    ToCharacterPositions(found.terms, text_);
+    if (query_.regexMode)
+        ToCharacterSpans(found.terms, found.lengths, text_);
+    else
+        ToCharacterPositions(found.terms, text_);
     text_ += LineCutNote(keep_);
     found.text = std::move(text_);
     text_ = std::string();

@@ -13,6 +13,7 @@
 #include "textsearch/comment_rule.h"
 #include "textsearch/line_reader.h"
 #include "textsearch/query_context.h"
+#include "textsearch/regex_hits.h"
 #include "textsearch/regex_terms.h"
 #include "textsearch/scan_conditions.h"
 #include "textsearch/standard_query.h"
@@ -22,6 +23,7 @@ namespace qf {
 
 struct LongLineFindings {
     MAP_TERM_POSITIONS terms;   // the accepted terms, with their hits inside the kept text only (characters)
+    MAP_TERM_LENGTHS lengths;   // patterns only: the length of each kept hit, cut at the kept text's end
     TERM_SPANS spans;           // first and last accepted hit of each in the whole line
     bool inGivenOrder = false;  // the hits can be read in the order of the term list
     int64_t stopTermAt = -1;    // where the stop term first is, or -1
@@ -63,6 +65,7 @@ private:
         int64_t first = -1;
         int64_t last = -1;
         DEQUE_POSITIONS_IN_LINE kept;
+        DEQUE_POSITIONS_IN_LINE keptLengths;  // patterns only, bytes
     };
     // A plain substring whose first occurrence in the line is wanted.
     struct FirstOccurrence {
@@ -91,7 +94,7 @@ private:
     size_t longest_ = 0;
     size_t overlap_ = 0;
     RegexMatchData regexScratch_;    // this scan's own, for terms that are patterns
-    std::vector<int32_t> regexHits_;
+    RegexHits regexHits_;
     bool givenUp_ = false;
 };
 

@@ -5,7 +5,7 @@
 namespace qf {
 
 RegexFind CollectMatches(const QueryContext& query, size_t entry, std::string_view text, RegexMatchData& scratch,
-                         std::vector<int32_t>& out, size_t from, size_t before, bool notStart, bool notEnd,
+                         RegexHits& out, size_t from, size_t before, bool notStart, bool notEnd,
                          size_t* next) {
     size_t ignored = 0;
     size_t& resume = next ? *next : ignored;
@@ -20,7 +20,10 @@ RegexFind CollectMatches(const QueryContext& query, size_t entry, std::string_vi
             resume = start;
             return RegexFind::None;
         }
-        if (AcceptHit(query.matcher, text, start, length)) out.push_back(int32_t(start));
+        if (AcceptHit(query.matcher, text, start, length)) {
+            out.starts.push_back(int32_t(start));
+            out.lengths.push_back(int32_t(length));
+        }
         from = start + length;
         if (length == 0) {
             // An empty match: the next one begins at the next character.
@@ -31,31 +34,38 @@ RegexFind CollectMatches(const QueryContext& query, size_t entry, std::string_vi
 }
 
 bool CollectRegexHits(const QueryContext& query, const CommentRule& comments, RegexMatchData& scratch,
-                      std::string_view folded, MAP_TERM_POSITIONS& terms) {
+                      std::string_view folded, MAP_TERM_POSITIONS& terms, MAP_TERM_LENGTHS& lengths) {
     if (!query.regex) return true;
-    std::vector<int32_t> positions;
+    RegexHits hits;
     for (size_t entry = 0; entry < query.regex->Size(); ++entry) {
         const std::string& key = query.foldedTerms[entry];
         if (terms.count(key) > 0) continue;  // a repeated term finds the same hits
-        positions.clear();
-        if (CollectMatches(query, entry, folded, scratch, positions) == RegexFind::Limit) {
+        // A line without the literal a pattern requires cannot match it.
+        const std::string& literal = query.regex->RequiredLiteral(entry);
+        if (!literal.empty() && folded.find(literal) == std::string_view::npos) continue;
+        hits.clear();
+        if (CollectMatches(query, entry, folded, scratch, hits) == RegexFind::Limit) {
             terms.clear();
+            lengths.clear();
             return false;
         }
-        if (positions.empty() || !comments.Accepts(folded, positions.front(), positions.back())) continue;
-        terms.emplace(key, DEQUE_POSITIONS_IN_LINE(positions.begin(), positions.end()));
+        if (hits.starts.empty() || !comments.Accepts(folded, hits.starts.front(), hits.starts.back())) continue;
+        terms.emplace(key, DEQUE_POSITIONS_IN_LINE(hits.starts.begin(), hits.starts.end()));
+        lengths.emplace(key, DEQUE_POSITIONS_IN_LINE(hits.lengths.begin(), hits.lengths.end()));
     }
     return true;
 }
 
-void CollectRegexNameHits(const QueryContext& query, std::string_view folded, MAP_TERM_POSITIONS& terms) {
+void CollectRegexNameHits(const QueryContext& query, std::string_view folded, MAP_TERM_POSITIONS& terms,
+                          MAP_TERM_LENGTHS& lengths) {
     if (!query.regex) return;
     RegexMatchData scratch = query.regex->MakeMatchData();
-    std::vector<int32_t> positions;
+    RegexHits hits;
     for (size_t entry = 0; entry < query.regex->Size(); ++entry) {
-        positions.clear();
-        if (CollectMatches(query, entry, folded, scratch, positions) == RegexFind::Limit || positions.empty()) continue;
-        terms[query.foldedTerms[entry]] = DEQUE_POSITIONS_IN_LINE(positions.begin(), positions.end());
+        hits.clear();
+        if (CollectMatches(query, entry, folded, scratch, hits) == RegexFind::Limit || hits.starts.empty()) continue;
+        terms[query.foldedTerms[entry]] = DEQUE_POSITIONS_IN_LINE(hits.starts.begin(), hits.starts.end());
+        lengths[query.foldedTerms[entry]] = DEQUE_POSITIONS_IN_LINE(hits.lengths.begin(), hits.lengths.end());
     }
 }
 

@@ -105,7 +105,7 @@ std::shared_ptr<const RegexTerms> RegexTerms::Compile(const std::vector<std::str
             return nullptr;
         }
         // Without JIT (not built in, or no memory for it) the interpreter matches the same.
-        if (jit) pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE);
+        set->jitted_.push_back(jit && pcre2_jit_compile(compiled, PCRE2_JIT_COMPLETE) == 0);
         set->patterns_.push_back(compiled);
         std::string literal = RequiredLiteralOf(pattern);
         if (!caseSensitive)
@@ -121,8 +121,10 @@ RegexFind RegexTerms::Find(size_t entry, std::string_view text, size_t from, Reg
     uint32_t options = 0;
     if (notStart) options |= PCRE2_NOTBOL;
     if (notEnd) options |= PCRE2_NOTEOL;
-    const int rc = pcre2_match(patterns_[entry], reinterpret_cast<PCRE2_SPTR>(text.data()), text.size(), from,
-                               options, scratch.data_, context_);
+    const auto subject = reinterpret_cast<PCRE2_SPTR>(text.data());
+    const int rc = jitted_[entry]
+                       ? pcre2_jit_match(patterns_[entry], subject, text.size(), from, options, scratch.data_, context_)
+                       : pcre2_match(patterns_[entry], subject, text.size(), from, options, scratch.data_, context_);
     if (rc == PCRE2_ERROR_NOMATCH) return RegexFind::None;
     if (rc < 0) return IsLimit(rc) ? RegexFind::Limit : RegexFind::None;
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(scratch.data_);

@@ -77,6 +77,7 @@ public:
 private:
     RegexTerms();
     std::vector<pcre2_real_code_8*> patterns_;
+    std::vector<bool> jitted_;  // compiled to machine code: matched without the interpreter's checks
     std::vector<std::string> literals_;
     pcre2_real_match_context_8* context_ = nullptr;
 };

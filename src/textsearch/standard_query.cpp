@@ -17,12 +17,12 @@ int NegatedKind(int kind) {
     }
 }
 
-MAP_TERM_POSITIONS NameTerms(const QueryContext& query, std::string_view name) {
+MAP_TERM_POSITIONS NameTerms(const QueryContext& query, std::string_view name, MAP_TERM_LENGTHS& lengths) {
     const std::string folded = query.matcher.ComparisonForm(name);
     MAP_TERM_POSITIONS terms;
     if (query.regexMode) {
-        CollectRegexNameHits(query, folded, terms);
-        ToCharacterPositions(terms, folded);
+        CollectRegexNameHits(query, folded, terms, lengths);
+        ToCharacterSpans(terms, lengths, folded);
         return terms;
     }
     for (const std::string& term : query.foldedTerms) {
@@ -65,15 +65,19 @@ int LineOrderHolds(const std::vector<std::string>& foldedTerms, const MAP_TERM_P
     return 1;
 }
 
-int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions) {
+int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions,
+              MAP_TERM_LENGTHS* lengths) {
     positions.clear();
+    if (lengths) lengths->clear();
     if (name.empty() || EqualsIgnoreCase(name, "noext") || !query.options) return 0;
-    MAP_TERM_POSITIONS terms = NameTerms(query, name);
+    MAP_TERM_LENGTHS found;
+    MAP_TERM_POSITIONS terms = NameTerms(query, name, found);
     const Options& o = *query.options;
     const int verdict = (o.On(Opt::BOOLRADIO1) || o.On(Opt::MICROBOOLR)) ? BooleanNameRule(query, terms)
                                                                          : StandardNameRule(query, terms);
     if (verdict == 0) return 0;
     positions = std::move(terms);
+    if (lengths) *lengths = std::move(found);
     return verdict < 0 ? NegatedKind(kind) : kind;
 }
 

@@ -42,7 +42,9 @@ int LineOrderHolds(const std::vector<std::string>& foldedTerms, const MAP_TERM_P
 // Matches a folder name (kind 1), a file name without extension (kind 2) or an
 // extension (kind 10) against the query. Returns the result kind (the negated
 // kinds 9, 8, 11 for a negated result) or 0 when the name is no result; the
-// accepted positions go to `positions`.
-int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions);
+// accepted positions go to `positions`, and when the terms are patterns the
+// length of each hit to `lengths`.
+int MatchName(const QueryContext& query, std::string_view name, int kind, MAP_TERM_POSITIONS& positions,
+              MAP_TERM_LENGTHS* lengths = nullptr);
 
 }  // namespace qf

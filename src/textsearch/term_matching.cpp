@@ -158,4 +158,21 @@ void ToCharacterPositions(MAP_TERM_POSITIONS& terms, std::string_view text) {
     }
 }
 
+void ToCharacterSpans(MAP_TERM_POSITIONS& terms, MAP_TERM_LENGTHS& lengths, std::string_view text) {
+    // Each length becomes the hit's end, counted like a position, then a length again.
+    for (auto& [term, ends] : lengths) {
+        const auto starts = terms.find(term);
+        if (starts == terms.end()) continue;
+        for (size_t i = 0; i < ends.size() && i < starts->second.size(); ++i) ends[i] += starts->second[i];
+    }
+    ToCharacterPositions(terms, text);
+    ToCharacterPositions(lengths, text);
+    for (auto& [term, ends] : lengths) {
+        const auto starts = terms.find(term);
+        if (starts == terms.end()) continue;
+        for (size_t i = 0; i < ends.size() && i < starts->second.size(); ++i)
+            ends[i] = std::max(0, ends[i] - starts->second[i]);
+    }
+}
+
 }  // namespace qf

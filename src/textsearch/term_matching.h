@@ -51,4 +51,8 @@ DEQUE_POSITIONS_IN_LINE CollectPositions(const TermMatcher& matcher, std::string
 // line's hits are kept as: the same in the folded and the stored line.
 void ToCharacterPositions(MAP_TERM_POSITIONS& terms, std::string_view text);
 
+// The same for hits with lengths of their own (bytes beside each position):
+// both become characters. A hit that runs past the text's end is cut there.
+void ToCharacterSpans(MAP_TERM_POSITIONS& terms, MAP_TERM_LENGTHS& lengths, std::string_view text);
+
 }  // namespace qf

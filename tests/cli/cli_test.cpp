@@ -79,7 +79,7 @@ TEST_F(CliTest, JsonLinesCarryFieldsAndHits) {
     const std::string first = r.out.substr(0, r.out.find('\n'));
     EXPECT_NE(first.find("\"fullLine\": \"alpha beta\""), std::string::npos);
     EXPECT_NE(first.find("\"resultKind\": 3"), std::string::npos);
-    EXPECT_NE(first.find("\"hits\": {\"alpha\": [0]}"), std::string::npos);
+    EXPECT_NE(first.find("\"hits\": {\"alpha\": [0]}, \"hit_lengths\": {\"alpha\": [5]}"), std::string::npos);
     const std::string second = r.out.substr(first.size() + 1);
     // Tabs are removed from line texts; positions refer to the line as read.
     EXPECT_NE(second.find("\"fullLine\": \"gamma alpha\""), std::string::npos);
@@ -264,6 +264,18 @@ TEST_F(CliTest, RegexTermsMatchPatternsAndABadOneIsRefused) {
     EXPECT_EQ(r.err, "Warning !    Msg no: 1040.: The term is not a valid regular expression : [unclosed\n"
                      "missing terminating ] for character class (at offset 9)\n\n"
                      "Action : Correct the term, or uncheck \"Terms are regular expressions\".\n");
+}
+
+// A pattern's hit is its match: the JSON gives its length and the preview
+// marks it whole.
+TEST_F(CliTest, RegexHitsCarryTheLengthOfTheirMatch) {
+    WriteFile(tree / "r/r.txt", "\xC3\xA9 allllpha and alpha\n");
+    auto r = RunCli(Args({"-e", "-q", "AL+PHA", "--format", "json", tree / "r"}));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("\"hits\": {\"al+pha\": [2, 15]}, \"hit_lengths\": {\"al+pha\": [8, 5]}"), std::string::npos)
+        << r.out;
+    r = RunCli(Args({"-e", "-q", "al+pha", "--preview", "1", tree / "r"}));
+    EXPECT_NE(r.out.find("[[allllpha]] and [[alpha]]"), std::string::npos) << r.out;
 }
 
 }  // namespace

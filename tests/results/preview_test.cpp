@@ -132,6 +132,28 @@ TEST(ResultPreview, FilesInOtherEncodingsAndHitsOfAnotherLength) {
     EXPECT_EQ(old.view.ranges[1].byteEnd, 11u);
 }
 
+// A pattern's hit is as long as its match, not as its pattern; a hit that
+// ran past a cut line's kept text ends at the line's end.
+TEST(ResultPreview, PatternHitsAreColouredOverTheirMatch) {
+    Previewer p;
+    const std::string line = "\xC3\xA9 allllpha and alpha";  // é allllpha and alpha
+    p.AddFile("r.txt", line + "\nxx\n", Lines({{1, line, {{"al+pha", {2, 15}}}, {{"al+pha", {8, 5}}}}}));
+    p.AddFile("cut.txt", "ab allll\n", Lines({{1, "ab allll", {{"al+", {3}}}, {{"al+", {40}}}}}));
+
+    const qf::PreviewResult preview = p.Preview(0, {"AL+PHA"});
+    ASSERT_EQ(preview.view.ranges.size(), 2u);
+    EXPECT_EQ(preview.view.text.substr(preview.view.ranges[0].byteBegin,
+                                       preview.view.ranges[0].byteEnd - preview.view.ranges[0].byteBegin),
+              "allllpha");
+    EXPECT_EQ(preview.view.ranges[0].charEnd, 10u);
+    EXPECT_EQ(preview.view.ranges[1].charBegin, 15u);
+    EXPECT_EQ(preview.view.ranges[1].charEnd, 20u);
+
+    const qf::PreviewResult cut = p.Preview(1, {"al+"});
+    ASSERT_EQ(cut.view.ranges.size(), 1u);
+    EXPECT_EQ(cut.view.ranges[0].charEnd, 8u);
+}
+
 TEST(ResultPreview, Utf8OffsetsCountEveryInvalidByteOnce) {
     // Overlong "/", a lone continuation byte, a cut three-byte sequence, a surrogate.
     const std::string text = "\xC0\xAF" "\x80" "\xE2\x82" "A" "\xED\xA0\x80" "B";

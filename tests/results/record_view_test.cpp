@@ -68,6 +68,20 @@ TEST(RecordView, HitsColourWholeCharactersWhateverTheirLengthInBytes) {
     EXPECT_EQ(t.text.substr(t.ranges[1].byteBegin, 8), "STRA\xE1\xBA\x9E" "E");
 }
 
+TEST(RecordView, PatternHitsAreColouredOverTheirMatch) {
+    Viewer v;
+    const std::string line = "x allllpha y";
+    qftest::WriteFile(v.dir / "d/r.txt", line + "\n");
+    qf::MakeRecords(v.results, Entry(v.dir / "d", "r.txt"), qf::kKindFileContent,
+                    Lines({{1, line, {{"al+pha", {2}}}, {{"al+pha", {8}}}}}));
+    qf::FinishSearchResults(v.results, v.view, nullptr);
+
+    const qf::RecordViewText t = v.View(0, {"al+pha"}).view;
+    ASSERT_EQ(t.ranges.size(), 2u);
+    for (const qf::ColorRange& r : t.ranges)
+        EXPECT_EQ(t.text.substr(r.byteBegin, r.byteEnd - r.byteBegin), "allllpha");
+}
+
 TEST(RecordView, FileCountsOfTheSecondOfThreeFilesEvenAfterASortBySize) {
     Viewer v;
     v.AddFile("d", "a.txt", "hit", "hit", 0);

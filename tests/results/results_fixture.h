@@ -19,6 +19,7 @@ struct HitSpec {
     uint32_t line;
     std::string text;
     std::vector<std::pair<std::string, std::vector<int32_t>>> terms;
+    std::vector<std::pair<std::string, std::vector<int32_t>>> lengths;  // of a pattern's hits
 };
 
 inline qf::MAP_LINES_WITH_HITS Lines(std::initializer_list<HitSpec> hits) {
@@ -28,6 +29,8 @@ inline qf::MAP_LINES_WITH_HITS Lines(std::initializer_list<HitSpec> hits) {
         line.sLineText = h.text;
         for (const auto& [term, positions] : h.terms)
             line.mapTermPositions[term] = qf::DEQUE_POSITIONS_IN_LINE(positions.begin(), positions.end());
+        for (const auto& [term, lengths] : h.lengths)
+            line.mapTermLengths[term] = qf::DEQUE_POSITIONS_IN_LINE(lengths.begin(), lengths.end());
         lines[h.line] = std::move(line);
     }
     return lines;

@@ -21,6 +21,11 @@ protected:
         const auto it = map.find(term);
         return it == map.end() ? std::vector<int32_t>{} : std::vector<int32_t>(it->second.begin(), it->second.end());
     }
+    std::vector<int32_t> Lengths(const qf::MAP_LINES_WITH_HITS& lines, uint32_t line, const std::string& term) {
+        const auto& map = lines.at(line).mapTermLengths;
+        const auto it = map.find(term);
+        return it == map.end() ? std::vector<int32_t>{} : std::vector<int32_t>(it->second.begin(), it->second.end());
+    }
 };
 
 TEST_F(RegexScan, AnchorsHoldAtTheLineAndClassesMatchCharacters) {
@@ -42,6 +47,18 @@ TEST_F(RegexScan, CaselessMatchingIsUnicodeAwareAndCaseCanBeExact) {
     EXPECT_EQ(Positions(lines, 3, "[a-z]+ß"), (std::vector<int32_t>{0}));
     options.SetInt(Opt::CASESENSIT, 1);
     EXPECT_EQ(Numbers(Scan("kein ÄRGERNIS\nvoll Ärger\nGROẞ\n")), (LineNos{2}));
+}
+
+// Lines and patterns are passed over by the literal each pattern requires,
+// in the comparison form: a character that folds to it still counts.
+TEST_F(RegexScan, ThePatternsOfALineAreTriedWhereTheirLiteralIs) {
+    terms = {"EINVAL[A-Z_]*", "kelvin\\d"};
+    auto lines = Scan("no einval_x here\n\xE2\x84\xAA" "ELVIN1 and EINVALS\nkelvin2\nnothing\n");  // K sign
+    EXPECT_EQ(Numbers(lines), (LineNos{1, 2, 3}));
+    EXPECT_EQ(lines.at(2).mapTermPositions.size(), 2u);
+    EXPECT_EQ(Lengths(lines, 2, "kelvin\\d"), (std::vector<int32_t>{7}));
+    options.SetInt(Opt::CASESENSIT, 1);
+    EXPECT_EQ(Numbers(Scan("einval\nEINVAL_A kelvin\nKELVIN3 kelvin4\n")), (LineNos{2, 3}));
 }
 
 TEST_F(RegexScan, WholeWordsLookAroundTheMatchAlsoAtTheLineEdges) {
@@ -81,6 +98,36 @@ TEST_F(RegexScan, LongLinesFindMatchesAcrossPiecesAndAnchorsAtTheLineEdges) {
     // Positions are kept within the kept text of the cut line.
     EXPECT_EQ(Positions(lines, 1, "needle-[0-9]+-end"), (std::vector<int32_t>{16000, 16100, 16200, 16300}));
     EXPECT_EQ(lines.at(2).mapTermPositions.size(), 1u);  // neither anchor holds there
+}
+
+// Each hit keeps its match's length in characters, in whole lines, in lines
+// read in pieces (cut at the kept text) and in names; literal hits keep none.
+TEST_F(RegexScan, HitsKeepTheLengthOfTheirMatchInCharacters) {
+    terms = {"\xC3\xA9+x", "al+pha"};  // é+x
+    auto lines = Scan("\xC3\xA9\xC3\xA9\xC3\xA9x allllpha alpha\n");
+    EXPECT_EQ(Positions(lines, 1, "al+pha"), (std::vector<int32_t>{5, 14}));
+    EXPECT_EQ(Lengths(lines, 1, "al+pha"), (std::vector<int32_t>{8, 5}));
+    EXPECT_EQ(Lengths(lines, 1, "\xC3\xA9+x"), (std::vector<int32_t>{4}));
+
+    lineCap = 16384;
+    terms = {"ne+dle", "kx+"};
+    lines = Scan("neeedle " + std::string(16360, 'a') + "k" + std::string(30000, 'x') + " end\n");
+    EXPECT_EQ(Lengths(lines, 1, "ne+dle"), (std::vector<int32_t>{7}));
+    // The match runs on far past the kept text: its length ends there.
+    EXPECT_EQ(Positions(lines, 1, "kx+"), (std::vector<int32_t>{16368}));
+    EXPECT_EQ(Lengths(lines, 1, "kx+"), (std::vector<int32_t>{16}));
+
+    options.SetInt(Opt::REGEXTERMS, 0);
+    terms = {"alpha"};
+    EXPECT_TRUE(Scan("alpha alpha\n").at(1).mapTermLengths.empty());
+
+    options.SetInt(Opt::REGEXTERMS, 1);
+    terms = {"^rep[0-9]+"};
+    const qf::QueryContext query = qf::MakeQueryContext(options, terms, nullptr);
+    qf::MAP_TERM_POSITIONS found;
+    qf::MAP_TERM_LENGTHS lengths;
+    ASSERT_NE(qf::MatchName(query, "REP123x", 2, found, &lengths), 0);
+    EXPECT_EQ(lengths["^rep[0-9]+"], (qf::DEQUE_POSITIONS_IN_LINE{6}));
 }
 
 TEST_F(RegexScan, WithTheOptionOffTermsAreLiteral) {
