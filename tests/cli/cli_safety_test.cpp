@@ -61,6 +61,7 @@ public:
         return -1;
     }
     std::string Out() const { return ReadFile(capture_ / "out"); }
+    std::string Err() const { return ReadFile(capture_ / "err"); }
 
 private:
     qftest::TempDir capture_;
@@ -123,7 +124,7 @@ TEST_F(CliSafetyTest, SecondSignalEndsAtOnceAndStillEndsTheConverter) {
     // Either may be taken first, by any thread; the second ends the program
     // before it prints anything.
     const int status = cli.Wait(20s);
-    EXPECT_TRUE(status == 128 + SIGINT || status == 128 + SIGTERM) << status;
+    EXPECT_TRUE(status == 128 + SIGINT || status == 128 + SIGTERM) << status << "\n" << cli.Err();
     EXPECT_EQ(cli.Out(), "");
     for (int i = 0; i < 100 && Alive(converter); ++i) std::this_thread::sleep_for(10ms);
     EXPECT_FALSE(Alive(converter));
