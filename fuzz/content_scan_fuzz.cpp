@@ -111,7 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     qf::BooleanQuery boolean;
     qf::RecordingMessages messages;
     std::atomic<int> stopRequest{0};
-    if (!qf::ValidateSearchStart(state, qf::FullQueryChecks(boolean, state.options), messages, stopRequest))
+    qf::RegexFault patternFault;
+    if (!qf::ValidateSearchStart(state, qf::FullQueryChecks(boolean, state.options, patternFault), messages,
+                                 stopRequest))
         return 0;
 
     const qf::QueryContext query = qf::MakeQueryContext(state.options, state.searchTerms, &boolean);
