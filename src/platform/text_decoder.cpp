@@ -1,6 +1,7 @@
 #include "platform/text_decoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -21,6 +22,12 @@ void MoveBytes(char* to, const char* from, size_t n) {
 
 
 constexpr size_t kRawBlock = 64 * 1024;
+constexpr size_t kAlign = 64;
+
+char* AlignUp(char* p) {
+    const auto at = reinterpret_cast<uintptr_t>(p);
+    return p + (kAlign - at % kAlign) % kAlign;
+}
 
 // How far from the start of p the bytes are well-formed UTF-8; cutShort:
 // what follows begins a sequence that p ends inside.
@@ -271,19 +278,24 @@ size_t TextDecoder::DecodeSome(char* to, size_t room) {
 }
 
 bool TextDecoder::Refill() {
+    // The bytes kept go just before a 64-byte boundary, so that the file is
+    // read into aligned memory: the kernel copies into it several times faster.
     const size_t kept = Pending();
-    if (pendingSize_ < kept + kRawBlock) {
-        const size_t size = kept + kRawBlock + kUtf8MaxBytes;
-        auto grown = std::make_unique_for_overwrite<char[]>(size);
-        CopyBytes(grown.get(), PendingData(), kept);
+    const size_t lead = (kAlign - kept % kAlign) % kAlign;
+    if (pendingSize_ < lead + kept + kRawBlock) {
+        const size_t size = kAlign + kept + kRawBlock + kUtf8MaxBytes;
+        auto grown = std::make_unique_for_overwrite<char[]>(size + kAlign);
+        char* aligned = AlignUp(grown.get());
+        CopyBytes(aligned + lead, PendingData(), kept);
         pending_ = std::move(grown);
+        pendingBase_ = aligned;
         pendingSize_ = size;
     } else {
-        MoveBytes(pending_.get(), PendingData(), kept);
+        MoveBytes(pendingBase_ + lead, PendingData(), kept);
     }
-    pendingBegin_ = 0;
-    pendingEnd_ = kept;
-    const size_t got = file_.Read(pending_.get() + kept, kRawBlock);
+    pendingBegin_ = lead;
+    pendingEnd_ = lead + kept;
+    const size_t got = file_.Read(pendingBase_ + pendingEnd_, kRawBlock);
     pendingEnd_ += got;
     if (got < kRawBlock) fileEnd_ = true;
     return got > 0;
@@ -293,9 +305,10 @@ void TextDecoder::Keep(const char* from, size_t n) {
     // Only called when nothing is pending: the bytes go first.
     if (pendingSize_ < n) {
         pendingSize_ = std::max(n, kRawBlock + kUtf8MaxBytes);
-        pending_ = std::make_unique_for_overwrite<char[]>(pendingSize_);
+        pending_ = std::make_unique_for_overwrite<char[]>(pendingSize_ + kAlign);
+        pendingBase_ = AlignUp(pending_.get());
     }
-    CopyBytes(pending_.get(), from, n);
+    CopyBytes(pendingBase_, from, n);
     pendingBegin_ = 0;
     pendingEnd_ = n;
 }

@@ -60,7 +60,7 @@ private:
     bool Refill();
     void Keep(const char* from, size_t n);
     size_t Pending() const { return pendingEnd_ - pendingBegin_; }
-    const char* PendingData() const { return pending_.get() + pendingBegin_; }
+    const char* PendingData() const { return pendingBase_ + pendingBegin_; }
     bool Utf8Mode() const { return encoding_ == TextEncoding::Utf8 || encoding_ == TextEncoding::Utf8WithMark; }
 
     ContentFile file_;
@@ -74,7 +74,8 @@ private:
     // Bytes read from the file and not given out yet: the rest of a sequence
     // cut by a read, or what comes after a byte that had to be decoded.
     std::unique_ptr<char[]> pending_;
-    size_t pendingSize_ = 0;  // allocated
+    char* pendingBase_ = nullptr;  // pending_'s first 64-byte boundary, where its bytes begin
+    size_t pendingSize_ = 0;       // bytes from pendingBase_
     size_t pendingBegin_ = 0;
     size_t pendingEnd_ = 0;
 };
