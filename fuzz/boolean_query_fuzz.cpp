@@ -4,6 +4,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,22 @@ qf::MAP_HITS FoundTerms(const std::vector<std::string>& terms, uint64_t chosen, 
     return found;
 }
 
+bool IsPhraseMark(const std::string& mark) {
+    if (mark.empty()) return false;
+    for (unsigned char c : mark)
+        if (c <= ' ' || c >= 0x7F || std::isalnum(c) || c == '(' || c == ')' || c == '.') return false;
+    return true;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
-    const std::string mark = in.ConsumeBool() ? "\"" : in.ConsumeRandomLengthString(2);
+    std::string mark = in.ConsumeBool() ? "\"" : in.ConsumeRandomLengthString(2);
+    // A phrase mark is punctuation other than brackets and points: the
+    // normal form spaces the brackets and writes the operators in capitals,
+    // so a mark of blanks, letters or those signs could not read it back.
+    if (!IsPhraseMark(mark)) mark = "\"";
     const bool caseSensitive = in.ConsumeBool();
     const uint64_t chosen = in.ConsumeIntegral<uint64_t>();
     const std::string text = in.ConsumeRemainingBytesAsString();

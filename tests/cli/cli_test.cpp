@@ -97,7 +97,7 @@ TEST_F(CliTest, FilesInOtherEncodingsGiveTheHitsOfUtf8Text) {
     const std::string line = "\"lineFromFirstHit\": \"\xC3\xA4rger and \xC3\x84RGER and \xC3\x84rger are one word";
     const std::string hits = "\"hits\": {\"\xC3\xA4rger\": [8, 18, 28]}";
     const size_t second = r.out.find('\n') + 1;
-    for (const std::string record : {r.out.substr(0, second), r.out.substr(second)}) {
+    for (const std::string& record : {r.out.substr(0, second), r.out.substr(second)}) {
         EXPECT_NE(record.find(line), std::string::npos) << record;
         EXPECT_NE(record.find(hits), std::string::npos) << record;
     }
