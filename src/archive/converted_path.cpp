@@ -7,25 +7,10 @@
 namespace qf {
 namespace {
 
-bool IsSeparator(char c) { return c == kPathSeparator || c == '\\'; }
-
 // The rest as relative parts, with "." dropped and ".." taking back one part.
 std::string NormalisedRest(std::string_view rest) {
-    std::vector<std::string_view> parts;
-    size_t start = 0;
-    while (start <= rest.size()) {
-        size_t end = start;
-        while (end < rest.size() && !IsSeparator(rest[end])) ++end;
-        const std::string_view part = rest.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
     std::string out;
-    for (std::string_view part : parts) out.append(1, kPathSeparator).append(part);
+    for (std::string_view part : ResolvedParts(rest, true)) out.append(1, kPathSeparator).append(part);
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "documents/package_relations.h"
 
+#include "platform/paths.h"
+
 namespace qf {
 namespace {
 
@@ -42,21 +44,8 @@ std::string RelationsPartOf(std::string_view sourcePart) {
 std::string ResolvePartName(std::string_view sourcePart, std::string_view target) {
     std::string path = !target.empty() && target.front() == '/' ? std::string(target.substr(1))
                                                                  : FolderOf(sourcePart) + std::string(target);
-    std::vector<std::string> parts;
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t end = path.find('/', start);
-        if (end == std::string::npos) end = path.size();
-        const std::string part = path.substr(start, end - start);
-        if (part == "..") {
-            if (!parts.empty()) parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        start = end + 1;
-    }
     std::string out;
-    for (const std::string& part : parts) out += (out.empty() ? "" : "/") + part;
+    for (std::string_view part : ResolvedParts(path, false)) out.append(out.empty() ? "" : "/").append(part);
     return out;
 }
 

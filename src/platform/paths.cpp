@@ -35,4 +35,21 @@ std::string ParentPath(std::string_view path) {
     return slash == 0 ? std::string(1, kPathSeparator) : trimmed.substr(0, slash);
 }
 
+std::vector<std::string_view> ResolvedParts(std::string_view path, bool backslash) {
+    std::vector<std::string_view> parts;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = start;
+        while (end < path.size() && path[end] != '/' && !(backslash && path[end] == '\\')) ++end;
+        const std::string_view part = path.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    return parts;
+}
+
 }  // namespace qf

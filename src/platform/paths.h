@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qf {
 
@@ -16,5 +17,10 @@ std::string TrimTrailingSeparators(std::string_view path);
 std::string BaseName(std::string_view path);
 // Everything before the last component ("/" for a top-level entry).
 std::string ParentPath(std::string_view path);
+
+// The parts of a relative path split at '/' (and '\\' when `backslash`),
+// with empty parts and "." dropped and ".." taking back one part, so that
+// the result never climbs above where it starts.
+std::vector<std::string_view> ResolvedParts(std::string_view path, bool backslash);
 
 }  // namespace qf

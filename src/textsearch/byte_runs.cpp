@@ -54,32 +54,31 @@ size_t LineFeedsInWords(const char* p, size_t& i, size_t n) {
 
 #ifdef QF_HAVE_SSE2
 
-size_t LowerBlocks(const char* in, char* out, size_t n) {
-    // A byte is upper case when byte - 'A' is below 26 unsigned; SSE2 compares
-    // signed, so both sides are shifted by 128.
+// Sixteen bytes with A-Z lowered. A byte is upper case when byte - 'A' is
+// below 26 unsigned; SSE2 compares signed, so both sides are shifted by 128.
+inline __m128i Lower16(__m128i x) {
     const __m128i shiftedA = _mm_set1_epi8(char('A' + 128));
     const __m128i letters = _mm_set1_epi8(char(26 - 128));
-    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(x, shiftedA), letters);
+    return _mm_or_si128(x, _mm_and_si128(upper, _mm_set1_epi8(0x20)));
+}
+
+size_t LowerBlocks(const char* in, char* out, size_t n) {
     size_t i = 0;
     for (; i + 16 <= n; i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
-        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(x, shiftedA), letters);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(x, _mm_and_si128(upper, caseBit)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), Lower16(x));
     }
     return i;
 }
 
 // The same, stopping before the first block that holds a byte above 0x7F.
 size_t LowerAsciiBlocks(const char* in, char* out, size_t n) {
-    const __m128i shiftedA = _mm_set1_epi8(char('A' + 128));
-    const __m128i letters = _mm_set1_epi8(char(26 - 128));
-    const __m128i caseBit = _mm_set1_epi8(0x20);
     size_t i = 0;
     for (; i + 16 <= n; i += 16) {
         const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
         if (_mm_movemask_epi8(x) != 0) break;
-        const __m128i upper = _mm_cmplt_epi8(_mm_sub_epi8(x, shiftedA), letters);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_or_si128(x, _mm_and_si128(upper, caseBit)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), Lower16(x));
     }
     return i;
 }
