@@ -1,6 +1,7 @@
 #include "textsearch/byte_runs.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "platform/case_fold.h"
 #include "platform/case_folding.h"
 #include "platform/utf8_text.h"
+#include "platform/wide_bytes.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -83,20 +85,46 @@ size_t LowerAsciiBlocks(const char* in, char* out, size_t n) {
     return i;
 }
 
+inline __m128i Load16(const char* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+
+// Line feeds counted sixty-four bytes a step into four sets of per-byte
+// counters, so that no step waits for the one before.
 size_t LineFeedBlocks(const char* p, size_t& i, size_t n) {
     const __m128i lf = _mm_set1_epi8('\n');
-    size_t count = 0;
-    while (i + 16 <= n) {
+    const __m128i zero = _mm_setzero_si128();
+    const auto count = [&](__m128i counters, size_t at) { return _mm_sub_epi8(counters, _mm_cmpeq_epi8(Load16(p + at), lf)); };
+    size_t total = 0;
+    while (i + 64 <= n) {
         // Per-byte counters may take 255 steps before they are summed.
-        __m128i counters = _mm_setzero_si128();
-        for (int step = 0; step < 255 && i + 16 <= n; ++step, i += 16) {
-            const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-            counters = _mm_sub_epi8(counters, _mm_cmpeq_epi8(x, lf));
+        __m128i c0 = zero, c1 = zero, c2 = zero, c3 = zero;
+        for (int step = 0; step < 255 && i + 64 <= n; ++step, i += 64) {
+            c0 = count(c0, i);
+            c1 = count(c1, i + 16);
+            c2 = count(c2, i + 32);
+            c3 = count(c3, i + 48);
         }
-        const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
-        count += size_t(_mm_cvtsi128_si32(sums)) + size_t(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+        const __m128i sums = _mm_add_epi64(_mm_add_epi64(_mm_sad_epu8(c0, zero), _mm_sad_epu8(c1, zero)),
+                                           _mm_add_epi64(_mm_sad_epu8(c2, zero), _mm_sad_epu8(c3, zero)));
+        total += size_t(_mm_cvtsi128_si32(sums)) + size_t(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
     }
-    return count;
+    return total;
+}
+
+// Where a byte whose lower-case form is `lower` (a letter) may be, sixty-four
+// bytes a step: the first such byte from p on, or null when none is before end.
+const char* FindLetterBlocks(const char*& p, const char* end, char lower) {
+    // Setting bit 5 makes an upper-case letter its lower-case form, and no
+    // other byte turns into a letter that was not one.
+    const __m128i want = _mm_set1_epi8(lower);
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const auto mask = [&](const char* at) {
+        return uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(Load16(at), caseBit), want))));
+    };
+    for (; end - p >= 64; p += 64) {
+        const uint64_t m = mask(p) | mask(p + 16) << 16 | mask(p + 32) << 32 | mask(p + 48) << 48;
+        if (m != 0) return p + std::countr_zero(m);
+    }
+    return nullptr;
 }
 
 #endif
@@ -124,10 +152,7 @@ void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector
     if (asciiOnly) {
         // Lowering A to Z leaves every byte above 0x7F as it is.
         LowerBytes(in, out, n);
-        const size_t from = changing.size();
-        FindSequence(in, n, "\xC5\xBF", base, changing);      // the long s
-        FindSequence(in, n, "\xE2\x84\xAA", base, changing);  // the Kelvin sign
-        std::sort(changing.begin() + std::ptrdiff_t(from), changing.end());
+        NoteAsciiFoldingChars(in, n, base, changing);
         return;
     }
     size_t i = 0;
@@ -151,8 +176,9 @@ void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector
 
 size_t LowerAsciiBytes(const char* in, char* out, size_t n) {
     size_t i = 0;
+    if (wide::Available()) i = wide::LowerAsciiSteps(in, out, n);
 #ifdef QF_HAVE_SSE2
-    i = LowerAsciiBlocks(in, out, n);
+    i += LowerAsciiBlocks(in + i, out + i, n - i);
 #endif
     for (; i + 8 <= n; i += 8) {
         uint64_t w;
@@ -168,9 +194,70 @@ size_t LowerAsciiBytes(const char* in, char* out, size_t n) {
     return n;
 }
 
+void NoteAsciiFoldingChars(const char* in, size_t n, size_t base, std::vector<size_t>& changing) {
+    const size_t from = changing.size();
+    FindSequence(in, n, "\xC5\xBF", base, changing);      // the long s
+    FindSequence(in, n, "\xE2\x84\xAA", base, changing);  // the Kelvin sign
+    std::sort(changing.begin() + std::ptrdiff_t(from), changing.end());
+}
+
+const char* FindByteAnyCase(const char* p, size_t n, char lower) {
+    if (lower < 'a' || lower > 'z') return static_cast<const char*>(std::memchr(p, lower, n));
+    const char* end = p + n;
+#ifdef QF_HAVE_SSE2
+    if (const char* found = FindLetterBlocks(p, end, lower)) return found;
+#endif
+    for (; p < end; ++p)
+        if (char(*p | 0x20) == lower) return p;
+    return nullptr;
+}
+
+namespace {
+
+bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
+
+bool Like(char c, char want, bool anyCase) { return anyCase && IsLowerLetter(want) ? char(c | 0x20) == want : c == want; }
+
+#ifdef QF_HAVE_SSE2
+// Sixteen bytes compared with a needle byte: a letter in either case by
+// setting bit 5 (which makes no other byte that letter), else as it is.
+struct ByteTest {
+    ByteTest(char byte, bool anyCase)
+        : want(_mm_set1_epi8(byte)), caseBit(_mm_set1_epi8(anyCase && IsLowerLetter(byte) ? 0x20 : 0)) {}
+    __m128i operator()(const char* p) const { return _mm_cmpeq_epi8(_mm_or_si128(Load16(p), caseBit), want); }
+    __m128i want;
+    __m128i caseBit;
+};
+#endif
+
+}  // namespace
+
+size_t FindBytePair(const char* text, size_t from, size_t last, NeedleByte a, NeedleByte b, bool anyCase) {
+    size_t s = from;
+    if (wide::Available()) {
+        const auto caseBit = [anyCase](char c) { return anyCase && IsLowerLetter(c) ? char(0x20) : char(0); };
+        s = wide::BytePairSteps(text, s, last, a.at, a.byte, caseBit(a.byte), b.at, b.byte, caseBit(b.byte));
+    }
+#ifdef QF_HAVE_SSE2
+    const ByteTest testA(a.byte, anyCase);
+    const ByteTest testB(b.byte, anyCase);
+    const auto mask = [&](size_t at) {
+        return uint32_t(_mm_movemask_epi8(_mm_and_si128(testA(text + at + a.at), testB(text + at + b.at))));
+    };
+    for (; s + 32 <= last + 1; s += 32) {
+        const uint32_t m = mask(s) | mask(s + 16) << 16;
+        if (m != 0) return s + size_t(std::countr_zero(m));
+    }
+#endif
+    for (; s <= last; ++s)
+        if (Like(text[s + a.at], a.byte, anyCase) && Like(text[s + b.at], b.byte, anyCase)) return s;
+    return last + 1;
+}
+
 size_t CountLineFeeds(const char* p, size_t n) {
     size_t i = 0;
     size_t count = 0;
+    if (wide::Available()) count += wide::LineFeedSteps(p, i, n);
 #ifdef QF_HAVE_SSE2
     count += LineFeedBlocks(p, i, n);
 #endif

@@ -24,6 +24,25 @@ size_t LowerAsciiBytes(const char* in, char* out, size_t n);
 void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector<size_t>& changing,
                    bool asciiOnly = false);
 
+// Notes the offsets (plus base) of the two characters beyond ASCII that fold
+// to ASCII letters (the long s and the Kelvin sign), as FoldUtf8Bytes does
+// with asciiOnly, without writing a folded copy.
+void NoteAsciiFoldingChars(const char* in, size_t n, size_t base, std::vector<size_t>& changing);
+
+// The first byte of p[0, n) whose lower-case form is `lower`, or null.
+const char* FindByteAnyCase(const char* p, size_t n, char lower);
+
+// A search for where two bytes of a needle stand at their distance: the
+// first start s in [from, last] with text[s + a.at] like a.byte and
+// text[s + b.at] like b.byte, or last + 1. Like: equal, or with anyCase the
+// same letter in either case (a.byte and b.byte in lower case). Whatever
+// start is returned, text holds last + the larger `at` + 1 bytes.
+struct NeedleByte {
+    size_t at;
+    char byte;
+};
+size_t FindBytePair(const char* text, size_t from, size_t last, NeedleByte a, NeedleByte b, bool anyCase);
+
 size_t CountLineFeeds(const char* p, size_t n);
 
 }  // namespace qf

@@ -11,7 +11,7 @@
 namespace qf {
 namespace {
 
-constexpr size_t kBlockSize = 256 * 1024;
+constexpr size_t kBlockSize = 64 * 1024;
 
 }  // namespace
 
@@ -40,8 +40,13 @@ LineReader::LineReader(ContentFile file, bool fold, ScanBuffers& buffers, size_t
 
 void LineReader::SetOverlap(size_t bytes) { overlap_ = std::min(bytes, cap_ / 2); }
 
+// Folds what Fill read; without a folded copy, only notes the characters
+// that make a line be folded on its own.
 void LineReader::FoldRange(size_t from, size_t to) {
-    if (fold_) FoldUtf8Bytes(buffer_.data() + from, folded_.data() + from, to - from, from, changing_, asciiNeedles_);
+    if (FoldsOnEmit())
+        NoteAsciiFoldingChars(buffer_.data() + from, to - from, from, changing_);
+    else if (fold_)
+        FoldUtf8Bytes(buffer_.data() + from, folded_.data() + from, to - from, from, changing_, asciiNeedles_);
 }
 
 // The buffer's bytes before offset are dropped: so are their characters.
@@ -62,7 +67,7 @@ bool LineReader::Fill() {
     if (eof_) return false;
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
-        if (fold_) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
+        if (fold_ && !FoldsOnEmit()) std::memmove(folded_.data(), folded_.data() + begin_, end_ - begin_);
         ForgetChangingBefore(begin_);
         end_ -= begin_;
         bufferStart_ += begin_;
@@ -84,7 +89,7 @@ bool LineReader::Fill() {
     size_t n = source_.ReadUnchecked(to, wanted);
     size_t ascii = 0;  // bytes found to be ASCII, and folded on the way
     if (source_.Unchecked()) {
-        ascii = fold_ ? LowerAsciiBytes(to, folded_.data() + end_, n) : FirstNonAscii(to, n);
+        ascii = fold_ && !FoldsOnEmit() ? LowerAsciiBytes(to, folded_.data() + end_, n) : FirstNonAscii(to, n);
         if (ascii < n) n = ascii + source_.Settle(to + ascii, n - ascii, wanted - ascii);
     }
     // The source tells the end without one more read that would find nothing.
@@ -96,6 +101,7 @@ bool LineReader::Fill() {
 }
 
 void LineReader::Emit(TextLine& line, size_t length, bool lineEnds) {
+    if (FoldsOnEmit()) LowerBytes(buffer_.data() + begin_, folded_.data() + begin_, length);
     line.text = std::string_view(buffer_.data() + begin_, length);
     line.folded = std::string_view(Folded() + begin_, length);
     line.offset = lineOffset_;
@@ -170,7 +176,8 @@ size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
         const size_t limit = hit == region ? region : std::min(region, hit - 1 + n);
         const size_t from = size_t(mark.clear - bufferStart_);
         if (!mark.found && from + n <= limit) {
-            const size_t p = needle.Find(folded.substr(0, limit), from);
+            const std::string_view text = folded.substr(0, limit);
+            const size_t p = FoldsOnEmit() ? needle.FindCaseless(text, from) : needle.Find(text, from);
             searched_ += (p == std::string_view::npos ? limit : p + n) - from;
             if (p != std::string_view::npos)
                 mark = {bufferStart_ + p, true};
@@ -188,7 +195,8 @@ size_t LineReader::SkipLinesWithout(SkipNeedles& needles, size_t maxLines) {
     const size_t region = CompleteEnd();
     if (region == begin_) return 0;
 
-    const std::string_view folded(Folded(), region);
+    // Read as it is, where lines are folded only when they are handed out.
+    const std::string_view folded(FoldsOnEmit() ? buffer_.data() : Folded(), region);
     // A line holding a character left unfolded is not skipped: a needle
     // could match its folded form.
     const size_t hit = std::min(NextNeedle(needles, folded), std::min(NextChanging(begin_), region));

@@ -114,6 +114,10 @@ private:
     size_t NextChanging(size_t from) const;
     size_t NextNeedle(SkipNeedles& needles, std::string_view folded);
     const char* Folded() const { return fold_ ? folded_.data() : buffer_.data(); }
+    // Only ASCII is looked for, in any case: the lines skipped are searched
+    // as they are, and only lines handed out are folded (ASCII letters
+    // lowered), which spares a folded copy of all the text.
+    bool FoldsOnEmit() const { return fold_ && asciiNeedles_; }
 
     ScanBuffers own_;
     TextDecoder source_;

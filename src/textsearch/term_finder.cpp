@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "platform/case_fold.h"
+#include "textsearch/byte_runs.h"
+
 namespace qf {
 namespace {
 
@@ -18,29 +21,53 @@ int Commonness(unsigned char c) {
     return 10;
 }
 
+bool EqualCaseless(const char* text, std::string_view lowerNeedle) {
+    for (size_t i = 0; i < lowerNeedle.size(); ++i)
+        if (AsciiLower(text[i]) != lowerNeedle[i]) return false;
+    return true;
+}
+
 }  // namespace
 
 TermFinder::TermFinder(std::string needle) : needle_(std::move(needle)) {
+    const auto rarer = [this](size_t a, size_t b) {
+        return Commonness(static_cast<unsigned char>(needle_[a])) < Commonness(static_cast<unsigned char>(needle_[b]));
+    };
     for (size_t i = 1; i < needle_.size(); ++i)
-        if (Commonness(static_cast<unsigned char>(needle_[i])) < Commonness(static_cast<unsigned char>(needle_[rare_])))
-            rare_ = i;
+        if (rarer(i, rare_)) rare_ = i;
+    // The second byte looked at: the rarest of the others, another byte
+    // value where there is one, so that the two together seldom match.
+    second_ = rare_ == 0 && needle_.size() > 1 ? 1 : 0;
+    const auto better = [&](size_t i) {
+        const bool differs = needle_[i] != needle_[rare_];
+        const bool secondDiffers = needle_[second_] != needle_[rare_];
+        return differs != secondDiffers ? differs : rarer(i, second_);
+    };
+    for (size_t i = 0; i < needle_.size(); ++i)
+        if (i != rare_ && better(i)) second_ = i;
 }
 
-size_t TermFinder::Find(std::string_view text, size_t from) const {
+size_t TermFinder::Find(std::string_view text, size_t from) const { return Search(text, from, false); }
+
+size_t TermFinder::FindCaseless(std::string_view text, size_t from) const { return Search(text, from, true); }
+
+size_t TermFinder::Search(std::string_view text, size_t from, bool anyCase) const {
     const size_t n = needle_.size();
     if (from > text.size() || n > text.size() - from) return n == 0 && from <= text.size() ? from : std::string_view::npos;
-    if (n <= 1) return text.find(needle_, from);
+    if (n == 0) return from;
     const char* data = text.data();
-    const char rareByte = needle_[rare_];
-    size_t at = from + rare_;                 // where the rare byte of a match at `from` would be
-    const size_t last = text.size() - n + rare_;  // the last such place
-    while (at <= last) {
-        const void* p = std::memchr(data + at, rareByte, last - at + 1);
-        if (!p) return std::string_view::npos;
-        const size_t start = size_t(static_cast<const char*>(p) - data) - rare_;
-        // The last byte first: a cheap refusal of most candidates.
-        if (data[start + n - 1] == needle_[n - 1] && std::memcmp(data + start, needle_.data(), n) == 0) return start;
-        at = start + rare_ + 1;
+    if (n == 1) {
+        const char* p = anyCase ? FindByteAnyCase(data + from, text.size() - from, needle_[0])
+                                : static_cast<const char*>(std::memchr(data + from, needle_[0], text.size() - from));
+        return p ? size_t(p - data) : std::string_view::npos;
+    }
+    const size_t last = text.size() - n;  // the last place a match may start
+    const NeedleByte a{rare_, needle_[rare_]};
+    const NeedleByte b{second_, needle_[second_]};
+    for (size_t s = from; s <= last; ++s) {
+        s = FindBytePair(data, s, last, a, b, anyCase);
+        if (s > last) break;
+        if (anyCase ? EqualCaseless(data + s, needle_) : std::memcmp(data + s, needle_.data(), n) == 0) return s;
     }
     return std::string_view::npos;
 }
