@@ -19,9 +19,17 @@ void WriteLine(std::FILE* out, const std::string& line) {
     std::fputc('\n', out);
 }
 
+// Printable ASCII without any of `special`: a field that needs no escaping
+// or quoting, as most are, is written as it is.
+bool Plain(std::string_view text, std::string_view special) {
+    for (char c : text)
+        if (c < 0x20 || c == 0x7F || special.find(c) != std::string_view::npos) return false;
+    return true;
+}
+
 // TSV cannot quote: backslashes and control characters (tabs, line ends,
 // terminal controls) are escaped, so that nothing is lost or misread.
-std::string TsvField(const std::string& text) {
+std::string TsvField(std::string_view text) {
     std::string out;
     for (char c : text) {
         if (c == '\\') out += "\\\\";
@@ -30,8 +38,13 @@ std::string TsvField(const std::string& text) {
     return EscapeControlChars(out);
 }
 
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+void AppendTsv(std::string& line, std::string_view text) {
+    if (Plain(text, "\\")) line += text;
+    else line += TsvField(text);
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return std::string(text);
     std::string out = "\"";
     for (char c : text) {
         if (c == '"') out += '"';
@@ -40,21 +53,29 @@ std::string CsvField(const std::string& text) {
     return out + "\"";
 }
 
-template <typename Escape>
-void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Escape escape) {
+void AppendCsv(std::string& line, std::string_view text) {
+    if (Plain(text, ",\"")) line += text;
+    else line += CsvField(text);
+}
+
+// append(line, text) adds a field's text, escaped or quoted as needed.
+template <typename Append>
+void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Append append) {
     std::string header;
     for (const RecordField& field : kRecordFields) {
         if (!header.empty()) header += separator;
         header += field.name;
     }
     WriteLine(out, header);
+    std::string line;
+    std::string number;
     for (const tagPrivStruct& record : list) {
-        std::string line;
+        line.clear();
         bool first = true;
         for (const RecordField& field : kRecordFields) {
             if (!first) line += separator;
             first = false;
-            line += escape(FieldText(record, field));
+            append(line, FieldText(record, field, number));
         }
         WriteLine(out, line);
     }
@@ -108,7 +129,8 @@ void PrintTable(std::FILE* out, const RESULT_LIST& list) {
     std::vector<std::vector<std::string>> rows;
     rows.reserve(list.size());
     for (const tagPrivStruct& r : list)
-        rows.push_back({r.resultNumber, r.typeCode, r.lineNumber, TsvField(r.fullPath), TsvField(r.lineFromFirstHit)});
+        rows.push_back({r.resultNumber, r.typeCode, std::string(Unpadded(r, &tagPrivStruct::lineNumber)),
+                        TsvField(r.fullPath), TsvField(Unpadded(r, &tagPrivStruct::lineFromFirstHit))});
     std::vector<size_t> width(header.size());
     for (size_t c = 0; c < header.size(); ++c) width[c] = header[c].size();
     for (const auto& row : rows)
@@ -125,16 +147,17 @@ void PrintTable(std::FILE* out, const RESULT_LIST& list) {
     for (const auto& row : rows) print(row);
 }
 
-void PrintTsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, '\t', TsvField); }
+void PrintTsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, '\t', AppendTsv); }
 
-void PrintCsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, ',', CsvField); }
+void PrintCsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, ',', AppendCsv); }
 
 void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsStore& store) {
+    std::string number;
     for (const tagPrivStruct& record : list) {
         std::string line = "{";
         for (const RecordField& field : kRecordFields) {
             line += JsonString(field.name) + ": ";
-            line += field.text ? JsonText(record.*field.text) : std::to_string(record.*field.number);
+            line += field.text ? JsonText(FieldText(record, field, number)) : std::to_string(record.*field.number);
             line += ", ";
         }
         const tagStructLineAndPositions* hitLine = FindHitLine(store, record);
@@ -145,23 +168,26 @@ void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsSt
 }
 
 void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results) {
-    // Column padding belongs to the window's sort keys, not to printed output.
-    RESULT_LIST list = results.CopyList();
-    for (tagPrivStruct& record : list) record = WithoutPadding(std::move(record));
+    // Column padding belongs to the window's sort keys, not to printed
+    // output: the printers take it off field by field.
     // CSV stays exact for the programs that read it, but not on a terminal,
     // where a name could drive the terminal.
     const bool terminalCsv = out == stdout && StdoutIsTerminal();
-    switch (format) {
-        case OutputFormat::Table: PrintTable(out, list); break;
-        case OutputFormat::Tsv: PrintTsv(out, list); break;
-        case OutputFormat::Csv:
-            if (terminalCsv)
-                PrintDelimited(out, list, ',', [](const std::string& text) { return CsvField(EscapeControlChars(text)); });
-            else
-                PrintCsv(out, list);
-            break;
-        case OutputFormat::Json: PrintJsonLines(out, list, results.CopyStore()); break;
-    }
+    results.Read([&](const RESULT_LIST& list, const FileResultsStore& store) {
+        switch (format) {
+            case OutputFormat::Table: PrintTable(out, list); break;
+            case OutputFormat::Tsv: PrintTsv(out, list); break;
+            case OutputFormat::Csv:
+                if (terminalCsv)
+                    PrintDelimited(out, list, ',', [](std::string& line, std::string_view text) {
+                        line += CsvField(EscapeControlChars(text));
+                    });
+                else
+                    PrintCsv(out, list);
+                break;
+            case OutputFormat::Json: PrintJsonLines(out, list, store); break;
+        }
+    });
     std::fflush(out);
 }
 

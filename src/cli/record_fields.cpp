@@ -1,5 +1,7 @@
 #include "cli/record_fields.h"
 
+#include "results/list_view_spacer.h"
+
 namespace qf::cli {
 
 #define QF_TEXT(f) RecordField{#f, &tagPrivStruct::f, nullptr}
@@ -23,8 +25,10 @@ const std::array<RecordField, 36> kRecordFields = {
 #undef QF_TEXT
 #undef QF_NUMBER
 
-std::string FieldText(const tagPrivStruct& record, const RecordField& field) {
-    return field.text ? record.*field.text : std::to_string(record.*field.number);
+std::string_view FieldText(const tagPrivStruct& record, const RecordField& field, std::string& number) {
+    if (field.text) return Unpadded(record, field.text);
+    number = std::to_string(record.*field.number);
+    return number;
 }
 
 }  // namespace qf::cli

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "results/result_record.h"
 
@@ -16,7 +17,8 @@ struct RecordField {
 
 extern const std::array<RecordField, 36> kRecordFields;
 
-// The field's value as text (numbers in decimal).
-std::string FieldText(const tagPrivStruct& record, const RecordField& field);
+// The field's value as text without its column padding (numbers in
+// decimal, written to `number`); it lives as long as record and number do.
+std::string_view FieldText(const tagPrivStruct& record, const RecordField& field, std::string& number);
 
 }  // namespace qf::cli

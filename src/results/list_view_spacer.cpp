@@ -38,22 +38,20 @@ void PadField(RESULT_LIST& list, Field field, bool left) {
     }
 }
 
-void TrimLeft(std::string& s) {
-    const size_t first = s.find_first_not_of(' ');
-    s.erase(0, first == std::string::npos ? s.size() : first);
-}
-
-void TrimRight(std::string& s) {
-    const size_t last = s.find_last_not_of(' ');
-    s.erase(last == std::string::npos ? 0 : last + 1);
-}
+bool Among(Field field, const auto& fields) { return std::find(fields.begin(), fields.end(), field) != fields.end(); }
 
 }  // namespace
 
-tagPrivStruct WithoutPadding(tagPrivStruct record) {
-    for (Field field : kLeftPadded) TrimLeft(record.*field);
-    for (Field field : kRightPadded) TrimRight(record.*field);
-    return record;
+std::string_view Unpadded(const tagPrivStruct& record, Field field) {
+    std::string_view value = record.*field;
+    if (Among(field, kLeftPadded)) {
+        const size_t first = value.find_first_not_of(' ');
+        value.remove_prefix(first == std::string_view::npos ? value.size() : first);
+    } else if (Among(field, kRightPadded)) {
+        const size_t last = value.find_last_not_of(' ');
+        value = value.substr(0, last == std::string_view::npos ? 0 : last + 1);
+    }
+    return value;
 }
 
 void ListViewSpacer(RESULT_LIST& list) {

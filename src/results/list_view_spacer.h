@@ -3,6 +3,9 @@
 // that a plain text comparison of two keys compares field by field and
 // numbers compare by value.
 
+#include <string>
+#include <string_view>
+
 #include "results/search_results.h"
 
 namespace qf {
@@ -12,8 +15,9 @@ namespace qf {
 // are in bytes, which is what the key comparison counts.
 void ListViewSpacer(RESULT_LIST& list);
 
-// The record with the padding taken off again, for output that is not a
-// column display (exports to other programs, JSON).
-tagPrivStruct WithoutPadding(tagPrivStruct record);
+// A field's value with the padding taken off again, for output that is not
+// a column display (exports to other programs, JSON). It lives as long as
+// the record does.
+std::string_view Unpadded(const tagPrivStruct& record, std::string tagPrivStruct::*field);
 
 }  // namespace qf

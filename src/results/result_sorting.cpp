@@ -42,19 +42,25 @@ void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
     }
 }
 
-// Rebuilds from a copy of the store and swaps the new list in, so that the
-// lock is held only for the copy and the swap: a window painting rows must
-// not wait for a whole sort. Returns false when the store is empty.
+// Rebuilds the list from the store and swaps the new list in. The lock is
+// held while the records are made (about what copying the store would
+// cost) and for the swap, not for the sort: a window painting rows must not
+// wait for a whole sort. Returns false when the store is empty.
 bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPerFile, int keyIndex,
                    bool descending, bool* knownKey) {
-    const FileResultsStore store = results.CopyStore();
-    if (store.empty()) {
+    RESULT_LIST list;
+    bool empty = true;
+    results.Read([&](const RESULT_LIST&, const FileResultsStore& store) {
+        empty = store.empty();
+        if (empty) return;
+        list = RebuildResultList(store, maxLinesPerFile);
+        view.folderCount = CountFolders(store);
+    });
+    if (empty) {
         results.ReplaceList({});
         view.folderFileCounts.clear();
         return false;
     }
-    RESULT_LIST list = RebuildResultList(store, maxLinesPerFile);
-    view.folderCount = CountFolders(store);
     ListViewSpacer(list);
     const bool sorted = SortResultList(list, keyIndex, descending);
     if (knownKey) *knownKey = sorted;
