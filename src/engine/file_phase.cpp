@@ -123,6 +123,7 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<tagSelectedFileFolderStruct> kept;
+    kept.reserve(context.listing.size());
     for (FolderEntry& listed : context.listing) {
         // Times and size are read only for names that match, and only when
         // needed before the file is read; a file that vanished since the
