@@ -3,10 +3,12 @@
 #include "results/result_kind.h"
 #include "results/result_store.h"
 
+#include <utility>
+
 namespace qf {
 
 MadeRecords MakeRecords(SearchResults& results, const tagSelectedFileFolderStruct& entry, int kind,
-                        const MAP_LINES_WITH_HITS& lines) {
+                        MAP_LINES_WITH_HITS lines) {
     MadeRecords made;
     if (kind == kKindTextFolder) return made;
 
@@ -32,7 +34,8 @@ MadeRecords MakeRecords(SearchResults& results, const tagSelectedFileFolderStruc
         FillWholeFile(record);
         append(std::move(record));
     }
-    results.AddFile(MakeFileEntry(entry, kind, IsLineKind(kind) ? lines : MAP_LINES_WITH_HITS{}));
+    if (!IsLineKind(kind)) lines.clear();
+    results.AddFile(MakeFileEntry(entry, kind, std::move(lines)));
     return made;
 }
 

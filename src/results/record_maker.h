@@ -17,8 +17,9 @@ struct MadeRecords {
 
 // Kinds 1, 2, 3, 10: one record per hit line in ascending line order; kinds
 // 4, 6, 7, 8, 9, 11: one whole-file record; kind 5: none. The file goes into
-// the store with its lines right after its records.
+// the store with its lines right after its records (lines are moved there:
+// a caller done with them hands them over).
 MadeRecords MakeRecords(SearchResults& results, const tagSelectedFileFolderStruct& entry, int kind,
-                        const MAP_LINES_WITH_HITS& lines);
+                        MAP_LINES_WITH_HITS lines);
 
 }  // namespace qf

@@ -45,31 +45,32 @@ void RestoreTimes(const ContentScanContext& context, const tagSelectedFileFolder
 // Makes the records of a found entry; false when the run's line limit is
 // reached first, which ends the run.
 bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, int kind,
-                 const MAP_LINES_WITH_HITS& lines) {
+                 MAP_LINES_WITH_HITS lines) {
     if (context.counters.nResultLines.load() + 1 > context.query.options->Int(Opt::SEARCHMAXL)) {
         context.bStopSearch = 1;
         return false;
     }
-    const MadeRecords made = MakeRecords(context.results, entry, kind, lines);
-    context.counters.nResultLines += int64_t(made.count);
-    context.counters.nResultFiles += 1;
     if (context.statistics) {
         CountResultMade(*context.statistics, kind, lines);
         CountFileFound(*context.statistics, kind);
     }
+    const MadeRecords made = MakeRecords(context.results, entry, kind, std::move(lines));
+    context.counters.nResultLines += int64_t(made.count);
+    context.counters.nResultFiles += 1;
     if (made.count > 0) context.observer.RowsAppended(made.firstRow, made.count);
     context.observer.CountersChanged();
     return true;
 }
 
 // A found file listed by name only gets the find data read with its content.
-bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, const FileReading& reading,
+// The reading's lines go to the store: the reading is done with them.
+bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct& entry, FileReading& reading,
                  int kind) {
-    if (!reading.withDetails) return RecordFound(context, entry, kind, reading.lines);
+    if (!reading.withDetails) return RecordFound(context, entry, kind, std::move(reading.lines));
     tagSelectedFileFolderStruct detailed = entry;
     detailed.findData = reading.details;
     detailed.findDataPending = false;
-    return RecordFound(context, detailed, kind, reading.lines);
+    return RecordFound(context, detailed, kind, std::move(reading.lines));
 }
 
 }  // namespace
