@@ -56,6 +56,8 @@ int Run(const qf::cli::CliOptions& cli) {
     if (const int signal = StopSignalReceived()) return 128 + signal;
 
     cli::ProgressObserver observer(writer, session.counters, progress);
+    // Results are printed when the run ends: no rows are shown on the way.
+    session.results.SetLiveRows(false);
     if (!StartSearch(session, observer, messages)) {
         writer.Line("quillfind-cli: the search could not be started");
         return kRefused;

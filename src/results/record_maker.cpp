@@ -11,6 +11,12 @@ MadeRecords MakeRecords(SearchResults& results, const tagSelectedFileFolderStruc
                         MAP_LINES_WITH_HITS lines) {
     MadeRecords made;
     if (kind == kKindTextFolder) return made;
+    if (!results.LiveRows()) {
+        made.count = IsLineKind(kind) ? lines.size() : 1;
+        if (!IsLineKind(kind)) lines.clear();
+        results.AddFile(MakeFileEntry(entry, kind, std::move(lines)));
+        return made;
+    }
 
     tagPrivStruct base;
     FillKindFields(base, kind, entry);

@@ -13,6 +13,8 @@ FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list) {
     size_t position = 0;
     for (tagPrivStruct& r : list) {
         r.resultNumber = std::to_string(++position);
+        // A row of the file of the row before was counted with that row.
+        const bool sameFile = !first && r.folderKey == previousFolder && r.fileKey == previousFile;
         if (first || r.folderKey != previousFolder) {
             r.newFolderMark = "New";
             r.newFileMark = "New";
@@ -26,7 +28,7 @@ FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list) {
         first = false;
         // Counted per folder key rather than per run of rows: after a sort by
         // size one folder's files are spread over many runs.
-        if (files.emplace(r.folderKey, r.fileKey).second) ++counts[r.folderKey];
+        if (!sameFile && files.emplace(r.folderKey, r.fileKey).second) ++counts[r.folderKey];
     }
     return counts;
 }

@@ -31,6 +31,13 @@ public:
     void ReplaceList(RESULT_LIST list);
     FileResultsStore CopyStore() const;
 
+    // Whether a run appends rows while it goes (the default). A front end
+    // that shows nothing before the run ends (the command line) turns this
+    // off: the list is made from the store when the run ends either way, so
+    // the rows made on the way would only be thrown away.
+    void SetLiveRows(bool live) { liveRows_ = live; }
+    bool LiveRows() const { return liveRows_; }
+
     // Runs f with the lock held, for readers that need list and store together.
     void WithLock(const std::function<void(RESULT_LIST&, FileResultsStore&)>& f);
     // The same for a reader that changes nothing and needs no copy.
@@ -40,6 +47,7 @@ private:
     void Number(tagPrivStruct& record);
 
     mutable std::mutex lock_;
+    bool liveRows_ = true;
     RESULT_LIST list_;
     FileResultsStore store_;
     int resultCounter_ = 0;
