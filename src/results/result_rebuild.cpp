@@ -1,6 +1,7 @@
 #include "results/result_rebuild.h"
 
 #include <set>
+#include <utility>
 
 #include "results/result_kind.h"
 
@@ -67,9 +68,11 @@ void AppendFileRecords(RESULT_LIST& list, const tagFileStrukt& file, int maxLine
         return;
     }
     int made = 0;
+    size_t left = file.lines.size();
     for (const auto& [number, line] : file.lines) {
         if (made++ >= maxLines) break;
-        tagPrivStruct record = base;
+        // The last line's record takes the base itself.
+        tagPrivStruct record = --left == 0 || made == maxLines ? std::move(base) : base;
         FillHitLine(record, number, line);
         numbering.Number(record);
         list.push_back(std::move(record));
