@@ -57,7 +57,7 @@ bool RecordFound(ContentScanContext& context, const tagSelectedFileFolderStruct&
     const MadeRecords made = MakeRecords(context.results, entry, kind, std::move(lines));
     context.counters.nResultLines += int64_t(made.count);
     context.counters.nResultFiles += 1;
-    if (made.count > 0) context.observer.RowsAppended(made.firstRow, made.count);
+    if (made.count > 0 && context.results.LiveRows()) context.observer.RowsAppended(made.firstRow, made.count);
     context.observer.CountersChanged();
     return true;
 }

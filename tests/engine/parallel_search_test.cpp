@@ -174,9 +174,11 @@ protected:
 
     // Runs the search that `setup` describes with `threads` reading threads
     // and writes down all it produced.
-    std::string Run(const std::function<void(qf::Options&)>& setup, int threads, size_t stopAtRows = 0) {
+    std::string Run(const std::function<void(qf::Options&)>& setup, int threads, size_t stopAtRows = 0,
+                    bool liveRows = true) {
         SetTreeTimes(root_->Path());
         qf::Session session(home_.Path());
+        session.results.SetLiveRows(liveRows);
         qf::Options& o = session.state.options;
         qftest::ContentSearch(session, {root_->Path()}, "alpha");
         o.SetInt(Opt::READTHREAD, threads);
@@ -262,6 +264,29 @@ TEST_F(ParallelSearchTest, DisplayLimitIsReachedAtTheSameLine) {
             o.SetInt(Opt::RESLINENUM, 9);
         });
         EXPECT_EQ(Count(limited, "|FIC|"), size_t(limit)) << limit;
+    }
+}
+
+TEST_F(ParallelSearchTest, RowsMadeOnlyWhenTheRunEndsGiveTheSameResults) {
+    // The command line makes no rows while the run goes: the list made at
+    // the end, the store, counters and statistics must be those of a run
+    // that made them, with a display limit reached inside a file.
+    const auto setup = [](qf::Options& o) {
+        o.SetText(Opt::FINDTEXTS1, "alpha omega");
+        o.Choose({Opt::CKALLWORDS, Opt::CKANYWORDS, Opt::NOTCONTAIN}, Opt::CKANYWORDS);
+        o.SetInt(Opt::SEARCHMAXL, 37);
+        o.SetInt(Opt::RESLINENUM, 9);
+    };
+    const auto withoutRowCount = [](std::string text) {
+        const size_t at = text.find("rows appended ");
+        return at == std::string::npos ? text : text.erase(at, text.find(',', at) - at);
+    };
+    for (int threads : {1, 2}) {
+        const std::string live = Run(setup, threads);
+        const std::string atEnd = Run(setup, threads, 0, false);
+        EXPECT_EQ(Count(atEnd, "|FIC|"), 37u);
+        EXPECT_NE(atEnd.find("rows appended 0,"), std::string::npos);
+        EXPECT_EQ(withoutRowCount(atEnd), withoutRowCount(live)) << threads << " threads";
     }
 }
 
