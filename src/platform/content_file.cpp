@@ -18,10 +18,6 @@ namespace {
 // (the check after opening then skips it) instead of waiting for a writer.
 constexpr int kReadFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
-// What one read asks for. The kernel copies a larger read past the
-// processor's caches, and every pass over the text then waits for memory.
-constexpr size_t kReadChunk = size_t(256) * 1024;
-
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // A link is looked through with a handle that opens nothing (no FIFO waits,
@@ -98,7 +94,7 @@ ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes, WIN32_
 size_t ContentFile::Read(char* to, size_t n) {
     size_t got = 0;
     while (got < n && left_ > 0 && fd_ >= 0) {
-        const size_t want = size_t(std::min<uint64_t>(std::min(n - got, kReadChunk), left_));
+        const size_t want = size_t(std::min<uint64_t>(n - got, left_));
         const ssize_t r = read(fd_, to + got, want);
         if (r < 0 && errno == EINTR) continue;
         if (r <= 0) {  // the end, or an error that ends the reading

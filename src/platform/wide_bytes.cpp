@@ -21,15 +21,13 @@ QF_AVX2 inline __m256i Load(const char* p) { return _mm256_loadu_si256(reinterpr
 
 QF_AVX2 inline uint32_t Mask(__m256i x) { return uint32_t(_mm256_movemask_epi8(x)); }
 
-}  // namespace
-
-namespace {
 bool DetectAvx2() {
     __builtin_cpu_init();  // may run before the run-time library's own start-up code
     return __builtin_cpu_supports("avx2");
 }
 const bool kProcessorHasAvx2 = DetectAvx2();
 std::atomic<bool> enabled{true};
+
 }  // namespace
 
 bool Available() { return kProcessorHasAvx2 && enabled.load(std::memory_order_relaxed); }

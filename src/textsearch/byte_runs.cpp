@@ -19,6 +19,13 @@
 namespace qf {
 namespace {
 
+// What is set in a text byte before it is compared with a needle byte:
+// bit 5 makes an upper-case letter its lower-case form, and no other byte
+// that letter, so a lower-case letter looked for in any case gets it.
+char CaseBit(char byte, bool anyCase) { return anyCase && byte >= 'a' && byte <= 'z' ? char(0x20) : char(0); }
+
+bool Like(char c, char want, bool anyCase) { return char(c | CaseBit(want, anyCase)) == want; }
+
 constexpr uint64_t kOnes = 0x0101010101010101ull;
 constexpr uint64_t kHigh = 0x8080808080808080ull;
 constexpr uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
@@ -110,22 +117,13 @@ size_t LineFeedBlocks(const char* p, size_t& i, size_t n) {
     return total;
 }
 
-// Where a byte whose lower-case form is `lower` (a letter) may be, sixty-four
-// bytes a step: the first such byte from p on, or null when none is before end.
-const char* FindLetterBlocks(const char*& p, const char* end, char lower) {
-    // Setting bit 5 makes an upper-case letter its lower-case form, and no
-    // other byte turns into a letter that was not one.
-    const __m128i want = _mm_set1_epi8(lower);
-    const __m128i caseBit = _mm_set1_epi8(0x20);
-    const auto mask = [&](const char* at) {
-        return uint64_t(uint32_t(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_or_si128(Load16(at), caseBit), want))));
-    };
-    for (; end - p >= 64; p += 64) {
-        const uint64_t m = mask(p) | mask(p + 16) << 16 | mask(p + 32) << 32 | mask(p + 48) << 48;
-        if (m != 0) return p + std::countr_zero(m);
-    }
-    return nullptr;
-}
+// Sixteen bytes compared with a needle byte, as Like does.
+struct ByteTest {
+    ByteTest(char byte, bool anyCase) : want(_mm_set1_epi8(byte)), caseBit(_mm_set1_epi8(CaseBit(byte, anyCase))) {}
+    __m128i operator()(const char* p) const { return _mm_cmpeq_epi8(_mm_or_si128(Load16(p), caseBit), want); }
+    __m128i want;
+    __m128i caseBit;
+};
 
 #endif
 
@@ -201,43 +199,11 @@ void NoteAsciiFoldingChars(const char* in, size_t n, size_t base, std::vector<si
     std::sort(changing.begin() + std::ptrdiff_t(from), changing.end());
 }
 
-const char* FindByteAnyCase(const char* p, size_t n, char lower) {
-    if (lower < 'a' || lower > 'z') return static_cast<const char*>(std::memchr(p, lower, n));
-    const char* end = p + n;
-#ifdef QF_HAVE_SSE2
-    if (const char* found = FindLetterBlocks(p, end, lower)) return found;
-#endif
-    for (; p < end; ++p)
-        if (char(*p | 0x20) == lower) return p;
-    return nullptr;
-}
-
-namespace {
-
-bool IsLowerLetter(char c) { return c >= 'a' && c <= 'z'; }
-
-bool Like(char c, char want, bool anyCase) { return anyCase && IsLowerLetter(want) ? char(c | 0x20) == want : c == want; }
-
-#ifdef QF_HAVE_SSE2
-// Sixteen bytes compared with a needle byte: a letter in either case by
-// setting bit 5 (which makes no other byte that letter), else as it is.
-struct ByteTest {
-    ByteTest(char byte, bool anyCase)
-        : want(_mm_set1_epi8(byte)), caseBit(_mm_set1_epi8(anyCase && IsLowerLetter(byte) ? 0x20 : 0)) {}
-    __m128i operator()(const char* p) const { return _mm_cmpeq_epi8(_mm_or_si128(Load16(p), caseBit), want); }
-    __m128i want;
-    __m128i caseBit;
-};
-#endif
-
-}  // namespace
-
 size_t FindBytePair(const char* text, size_t from, size_t last, NeedleByte a, NeedleByte b, bool anyCase) {
     size_t s = from;
-    if (wide::Available()) {
-        const auto caseBit = [anyCase](char c) { return anyCase && IsLowerLetter(c) ? char(0x20) : char(0); };
-        s = wide::BytePairSteps(text, s, last, a.at, a.byte, caseBit(a.byte), b.at, b.byte, caseBit(b.byte));
-    }
+    if (wide::Available())
+        s = wide::BytePairSteps(text, s, last, a.at, a.byte, CaseBit(a.byte, anyCase), b.at, b.byte,
+                                CaseBit(b.byte, anyCase));
 #ifdef QF_HAVE_SSE2
     const ByteTest testA(a.byte, anyCase);
     const ByteTest testB(b.byte, anyCase);

@@ -29,9 +29,6 @@ void FoldUtf8Bytes(const char* in, char* out, size_t n, size_t base, std::vector
 // with asciiOnly, without writing a folded copy.
 void NoteAsciiFoldingChars(const char* in, size_t n, size_t base, std::vector<size_t>& changing);
 
-// The first byte of p[0, n) whose lower-case form is `lower`, or null.
-const char* FindByteAnyCase(const char* p, size_t n, char lower);
-
 // A search for where two bytes of a needle stand at their distance: the
 // first start s in [from, last] with text[s + a.at] like a.byte and
 // text[s + b.at] like b.byte, or last + 1. Like: equal, or with anyCase the

@@ -56,12 +56,8 @@ size_t TermFinder::Search(std::string_view text, size_t from, bool anyCase) cons
     if (from > text.size() || n > text.size() - from) return n == 0 && from <= text.size() ? from : std::string_view::npos;
     if (n == 0) return from;
     const char* data = text.data();
-    if (n == 1) {
-        const char* p = anyCase ? FindByteAnyCase(data + from, text.size() - from, needle_[0])
-                                : static_cast<const char*>(std::memchr(data + from, needle_[0], text.size() - from));
-        return p ? size_t(p - data) : std::string_view::npos;
-    }
     const size_t last = text.size() - n;  // the last place a match may start
+    // A needle of one byte has it twice, at the same place.
     const NeedleByte a{rare_, needle_[rare_]};
     const NeedleByte b{second_, needle_[second_]};
     for (size_t s = from; s <= last; ++s) {
