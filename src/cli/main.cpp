@@ -1,6 +1,8 @@
 // quillfind-cli: runs one search to its end and prints the result records.
 
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "cli/after_search.h"
 #include "cli/apply_options.h"
@@ -25,7 +27,22 @@ constexpr int kFound = 0;
 constexpr int kNothingFound = 1;
 constexpr int kRefused = 2;
 
-int Run(const qf::cli::CliOptions& cli) {
+// A big search's results take a while to free one by one, and the process
+// ends right after: it leaves them to the system, except in builds that
+// check for leaks.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kFreeAtExit = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kFreeAtExit = true;
+#else
+constexpr bool kFreeAtExit = false;
+#endif
+#else
+constexpr bool kFreeAtExit = false;
+#endif
+
+int Run(const qf::cli::CliOptions& cli, std::optional<qf::Session>& kept) {
     using namespace qf;
     cli::StderrWriter writer(cli::StderrIsTerminal());
     const bool progress = cli.progress.value_or(writer.Terminal());
@@ -36,7 +53,7 @@ int Run(const qf::cli::CliOptions& cli) {
         writer.Line("quillfind-cli: cannot create the application home " + ResolveAppHome(cli.home));
         return kRefused;
     }
-    Session session(home);
+    Session& session = kept.emplace(home);
     const StopSignalRoute signals(session.bStopRequest);
     Options& options = session.state.options;
     if (!cli::ApplyCommandLine(cli, options, messages)) return kRefused;
@@ -80,5 +97,13 @@ int main(int argc, char** argv) {
     qf::cli::CliOptions cli;
     const int parsed = qf::cli::ParseCommandLine(argc, argv, cli);
     if (parsed >= 0) return parsed;
-    return Run(cli);
+    std::optional<qf::Session> session;
+    const int code = Run(cli, session);
+    if (kFreeAtExit || !session) return code;
+    if (session->worker.joinable()) {  // as the session's own end does
+        session->bStopRequest = 1;
+        session->worker.join();
+    }
+    std::fflush(nullptr);
+    std::_Exit(code);
 }

@@ -1,6 +1,7 @@
 #include "cli/output_formats.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "cli/json_text.h"
@@ -21,11 +22,20 @@ void WriteLine(std::FILE* out, const std::string& line) {
 
 // Printable ASCII without any of `special`: a field that needs no escaping
 // or quoting, as most are, is written as it is.
-bool Plain(std::string_view text, std::string_view special) {
-    for (char c : text)
-        if (c < 0x20 || c == 0x7F || special.find(c) != std::string_view::npos) return false;
-    return true;
-}
+class PlainBytes {
+public:
+    explicit PlainBytes(std::string_view special) {
+        for (int c = 0x20; c < 0x7F; ++c) plain_[size_t(c)] = special.find(char(c)) == std::string_view::npos;
+    }
+    bool Plain(std::string_view text) const {
+        for (char c : text)
+            if (!plain_[static_cast<unsigned char>(c)]) return false;
+        return true;
+    }
+
+private:
+    std::array<bool, 256> plain_{};
+};
 
 // TSV cannot quote: backslashes and control characters (tabs, line ends,
 // terminal controls) are escaped, so that nothing is lost or misread.
@@ -39,7 +49,8 @@ std::string TsvField(std::string_view text) {
 }
 
 void AppendTsv(std::string& line, std::string_view text) {
-    if (Plain(text, "\\")) line += text;
+    static const PlainBytes plain("\\");
+    if (plain.Plain(text)) line += text;
     else line += TsvField(text);
 }
 
@@ -54,7 +65,8 @@ std::string CsvField(std::string_view text) {
 }
 
 void AppendCsv(std::string& line, std::string_view text) {
-    if (Plain(text, ",\"")) line += text;
+    static const PlainBytes plain(",\"");
+    if (plain.Plain(text)) line += text;
     else line += CsvField(text);
 }
 

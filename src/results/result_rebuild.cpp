@@ -36,10 +36,23 @@ tagSelectedFileFolderStruct EntryOf(const tagFileStrukt& f) {
 class FolderNumbering {
 public:
     void Number(tagPrivStruct& r) {
-        auto [folder, newFolder] = folders_.try_emplace(r.folderKey, Folder{int(folders_.size()) + 1, {}});
-        auto [file, newFile] = folder->second.files.try_emplace(r.fileKey, int(folder->second.files.size()) + 1);
-        r.folderNumber = std::to_string(folder->second.number);
-        r.fileNumberInFolder = std::to_string(file->second);
+        // A file's rows come one after another: the maps are searched only
+        // when the folder or the file changes.
+        bool newFolder = false;
+        if (!folder_ || r.folderKey != folder_->first) {
+            auto [folder, added] = folders_.try_emplace(r.folderKey, Folder{int(folders_.size()) + 1, {}});
+            folder_ = &*folder;
+            file_ = nullptr;
+            newFolder = added;
+        }
+        bool newFile = false;
+        if (!file_ || r.fileKey != file_->first) {
+            auto [file, added] = folder_->second.files.try_emplace(r.fileKey, int(folder_->second.files.size()) + 1);
+            file_ = &*file;
+            newFile = added;
+        }
+        r.folderNumber = std::to_string(folder_->second.number);
+        r.fileNumberInFolder = std::to_string(file_->second);
         r.newFolderMark = newFolder ? "New" : "  ";
         r.newFileMark = newFile ? "New" : "  ";
         r.lineNumberCopy = r.lineNumber;
@@ -53,6 +66,8 @@ private:
         std::map<std::string, int> files;
     };
     std::map<std::string, Folder> folders_;
+    std::pair<const std::string, Folder>* folder_ = nullptr;  // the last record's
+    std::pair<const std::string, int>* file_ = nullptr;
     int results_ = 0;
 };
 

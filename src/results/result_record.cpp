@@ -12,8 +12,9 @@ namespace {
 std::string WithoutTabs(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char c : text)
-        if (c != '\t') out.push_back(c);
+    for (size_t tab; (tab = text.find('\t')) != std::string_view::npos; text.remove_prefix(tab + 1))
+        out.append(text.substr(0, tab));
+    out.append(text);
     return out;
 }
 
@@ -69,10 +70,13 @@ void FillHitLine(tagPrivStruct& record, uint32_t lineNumber, const tagStructLine
     record.lineNumber = std::to_string(lineNumber);
     record.lineNumberValue = int32_t(lineNumber);
     record.fullLine = WithoutTabs(line.sLineText);
-    // Hit positions count characters of the line.
+    // Hit positions count characters of the line. The text from the first
+    // hit on, without tabs, ends the line without tabs.
     const int32_t first = std::max<int32_t>(0, FirstHitPosition(line.mapTermPositions));
     const std::string_view text(line.sLineText);
-    const std::string fromHit = WithoutTabs(text.substr(Utf8ByteOfChar(text, size_t(first))));
+    const std::string_view rest = text.substr(Utf8ByteOfChar(text, size_t(first)));
+    const size_t restLength = rest.size() - size_t(std::count(rest.begin(), rest.end(), '\t'));
+    const std::string_view fromHit = std::string_view(record.fullLine).substr(record.fullLine.size() - restLength);
     record.lineFromFirstHit = CutCharacters(fromHit, kMaxFirstHitText);
 }
 
