@@ -50,6 +50,17 @@ int OpenThroughLink(const std::string& path) {
 #endif
 }
 
+// Opened by name in its folder's handle when there is one; a link at the
+// end of the path fails with ELOOP either way.
+int OpenNoFollow(const std::string& path, ReadFolder* folders) {
+    const size_t slash = path.rfind('/');
+    if (folders && slash != std::string::npos && slash > 0 && slash + 1 < path.size()) {
+        const int folder = folders->HandleOf(std::string_view(path).substr(0, slash));
+        if (folder >= 0) return openat(folder, path.c_str() + slash + 1, kReadFlags | O_NOFOLLOW);
+    }
+    return open(path.c_str(), kReadFlags | O_NOFOLLOW);
+}
+
 }  // namespace
 
 ContentFile::~ContentFile() { Close(); }
@@ -72,8 +83,9 @@ void ContentFile::Close() {
     fd_ = -1;
 }
 
-ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes, WIN32_FIND_DATAA* details) {
-    int fd = open(path.c_str(), kReadFlags | O_NOFOLLOW);
+ContentFile ContentFile::Open(const std::string& path, uint64_t maxBytes, WIN32_FIND_DATAA* details,
+                              ReadFolder* folders) {
+    int fd = OpenNoFollow(path, folders);
     if (fd < 0 && errno == ELOOP) fd = OpenThroughLink(path);
     if (fd < 0) return {};
     detail::EntryStat st;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/read_folder.h"
 #include "platform/win_types.h"
 
 namespace qf {
@@ -29,8 +30,9 @@ public:
     // read; errno then tells why, and is 0 for a file that is not regular.
     // With `details`, the opened file's attributes, times, size and name go
     // there (the same values a listing reports, read without a second lookup).
+    // With `folders`, the file is opened in its folder's handle kept there.
     static ContentFile Open(const std::string& path, uint64_t maxBytes = kMaxContentBytes,
-                            WIN32_FIND_DATAA* details = nullptr);
+                            WIN32_FIND_DATAA* details = nullptr, ReadFolder* folders = nullptr);
 
     bool IsOpen() const { return fd_ >= 0; }
 

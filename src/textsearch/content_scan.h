@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 
+#include "platform/read_folder.h"
 #include "results/hit_types.h"
 #include "results/run_counters.h"
 #include "results/search_observer.h"
@@ -26,6 +27,7 @@ struct ContentScanContext {
     std::function<void(const tagSelectedFileFolderStruct& entry, bool found)> fileExamined = {};
     SearchStatistics* statistics = nullptr;  // the statistics grid, when the run keeps one
     ScanBuffers buffers = {};                 // read buffers reused from file to file
+    ReadFolder folder;                        // the folder of the last file opened
     size_t lineCap = kLineCap;                // longer lines are read in pieces
     // Set when a file read ahead of its turn is no longer wanted: its scan
     // ends as on a stop request.

@@ -1,0 +1,46 @@
+#include "platform/read_folder.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <utility>
+
+namespace qf {
+namespace {
+
+#ifdef O_PATH
+constexpr int kFolderFlags = O_PATH | O_DIRECTORY | O_CLOEXEC;  // opens nothing but the name
+#else
+constexpr int kFolderFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+#endif
+
+}  // namespace
+
+ReadFolder::~ReadFolder() { Close(); }
+
+ReadFolder::ReadFolder(ReadFolder&& other) noexcept
+    : folder_(std::move(other.folder_)), fd_(std::exchange(other.fd_, -1)) {}
+
+ReadFolder& ReadFolder::operator=(ReadFolder&& other) noexcept {
+    if (this != &other) {
+        Close();
+        folder_ = std::move(other.folder_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+void ReadFolder::Close() {
+    if (fd_ >= 0) close(fd_);
+    fd_ = -1;
+}
+
+int ReadFolder::HandleOf(std::string_view folder) {
+    if (fd_ >= 0 && folder == folder_) return fd_;
+    Close();
+    folder_.assign(folder);
+    fd_ = open(folder_.c_str(), kFolderFlags);
+    return fd_;
+}
+
+}  // namespace qf
