@@ -86,11 +86,11 @@ void AppendFileRecords(RESULT_LIST& list, const tagFileStrukt& file, int maxLine
     size_t left = file.lines.size();
     for (const auto& [number, line] : file.lines) {
         if (made++ >= maxLines) break;
-        // The last line's record takes the base itself.
-        tagPrivStruct record = --left == 0 || made == maxLines ? std::move(base) : base;
+        // Made in its place in the list; the last line's record takes the base itself.
+        tagPrivStruct& record = --left == 0 || made == maxLines ? list.emplace_back(std::move(base))
+                                                                : list.emplace_back(base);
         FillHitLine(record, number, line);
         numbering.Number(record);
-        list.push_back(std::move(record));
     }
 }
 
