@@ -179,9 +179,18 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     context.fileRules = MakeFileTermRules(context.options, context.query.matcher, context.messages);
 }
 
+// READTHREAD: how many threads read files; 0 (or less) for one per core.
+int ReadingThreads(const Options& options) {
+    constexpr int64_t kMostThreads = 64;
+    const int64_t chosen = options.Int(Opt::READTHREAD);
+    if (chosen > 0) return int(std::min(chosen, kMostThreads));
+    const int64_t cores = std::thread::hardware_concurrency();
+    return int(std::clamp<int64_t>(cores, 1, kMostThreads));
+}
+
 void EndOfRun(RunContext& context) {
     Session& s = context.session;
-    FinishSearchResults(s.results, s.resultView, &context.observer);
+    FinishSearchResults(s.results, s.resultView, &context.observer, ReadingThreads(context.options));
     context.observer.ResultsRefreshed(s.results.Size());
     const SYSTEMTIME end = LocalNow();
     s.state.options.SetDate(Opt::SEARCHENDT, end);
@@ -195,15 +204,6 @@ void EndOfRun(RunContext& context) {
     if (context.options.On(Opt::SEARCHENDC))
         context.messages.Show(EndOfSearchMessage(context.maxLines, s.counters.nResultLines));
     if (context.archive) context.archive->WriteFinalLogs(context.startTime, end);
-}
-
-// READTHREAD: how many threads read files; 0 (or less) for one per core.
-int ReadingThreads(const Options& options) {
-    constexpr int64_t kMostThreads = 64;
-    const int64_t chosen = options.Int(Opt::READTHREAD);
-    if (chosen > 0) return int(std::min(chosen, kMostThreads));
-    const int64_t cores = std::thread::hardware_concurrency();
-    return int(std::clamp<int64_t>(cores, 1, kMostThreads));
 }
 
 }  // namespace

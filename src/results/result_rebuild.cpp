@@ -1,7 +1,11 @@
 #include "results/result_rebuild.h"
 
+#include <algorithm>
+#include <future>
 #include <set>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 #include "results/result_kind.h"
 
@@ -71,35 +75,100 @@ private:
     int results_ = 0;
 };
 
-void AppendFileRecords(RESULT_LIST& list, const tagFileStrukt& file, int maxLines, FolderNumbering& numbering) {
-    if (file.resultKind == kKindTextFolder) return;
+// How many records a file makes: none for a folder found by a text, one for
+// a whole-file result, one per hit line up to maxLines.
+size_t RecordCount(const tagFileStrukt& file, int maxLines) {
+    if (file.resultKind == kKindTextFolder) return 0;
+    if (!IsLineKind(file.resultKind)) return 1;
+    return std::min(file.lines.size(), size_t(std::max(maxLines, 0)));
+}
+
+// The `count` records of a file, made in their places from list[at] on.
+void FillFileRecords(RESULT_LIST& list, size_t at, const tagFileStrukt& file, size_t count) {
     tagPrivStruct base;
     FillKindFields(base, file.resultKind, EntryOf(file));
     FillFileData(base, file.findData);
     if (!IsLineKind(file.resultKind)) {
         FillWholeFile(base);
-        numbering.Number(base);
-        list.push_back(std::move(base));
+        list[at] = std::move(base);
         return;
     }
-    int made = 0;
-    size_t left = file.lines.size();
+    size_t made = 0;
     for (const auto& [number, line] : file.lines) {
-        if (made++ >= maxLines) break;
-        // Made in its place in the list; the last line's record takes the base itself.
-        tagPrivStruct& record = --left == 0 || made == maxLines ? list.emplace_back(std::move(base))
-                                                                : list.emplace_back(base);
+        if (made == count) break;
+        tagPrivStruct& record = list[at + made];
+        // The last record takes the base itself.
+        if (++made == count)
+            record = std::move(base);
+        else
+            record = base;
         FillHitLine(record, number, line);
-        numbering.Number(record);
     }
+}
+
+// The files that make records, each with where its records start.
+struct RecordPlan {
+    std::vector<const tagFileStrukt*> files;
+    std::vector<size_t> starts;
+    std::vector<size_t> counts;
+    size_t total = 0;
+};
+
+RecordPlan PlanRecords(const FileResultsStore& store, int maxLines) {
+    RecordPlan plan;
+    for (const auto& [path, file] : store) {
+        const size_t count = RecordCount(file, maxLines);
+        if (count == 0) continue;
+        plan.files.push_back(&file);
+        plan.starts.push_back(plan.total);
+        plan.counts.push_back(count);
+        plan.total += count;
+    }
+    return plan;
+}
+
+// Below this many records a list is made on the calling thread alone.
+constexpr size_t kRecordsPerThread = 512;
+
+// The plan's files cut into `parts` runs of about as many records each.
+std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t parts) {
+    std::vector<std::pair<size_t, size_t>> runs;
+    size_t begin = 0;
+    for (size_t part = 1; part <= parts; ++part) {
+        const size_t end =
+            part == parts ? plan.files.size()
+                          : size_t(std::lower_bound(plan.starts.begin(), plan.starts.end(), plan.total * part / parts) -
+                                   plan.starts.begin());
+        runs.emplace_back(begin, std::max(begin, end));
+        begin = std::max(begin, end);
+    }
+    return runs;
 }
 
 }  // namespace
 
-RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile) {
-    RESULT_LIST list;
+RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads) {
+    const RecordPlan plan = PlanRecords(store, maxLinesPerFile);
+    RESULT_LIST list(plan.total);
+    const size_t parts =
+        std::clamp<size_t>(plan.total / kRecordsPerThread, 1, size_t(std::clamp(threads, 1, kMostRebuildThreads)));
+    auto fill = [&](std::pair<size_t, size_t> run) {
+        for (size_t i = run.first; i < run.second; ++i) FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);
+    };
+    const auto runs = SplitPlan(plan, parts);
+    std::vector<std::future<void>> others;
+    for (size_t i = 1; i < runs.size(); ++i) {
+        try {
+            others.push_back(std::async(std::launch::async, fill, runs[i]));
+        } catch (const std::system_error&) {
+            fill(runs[i]);  // no thread to spare: made here
+        }
+    }
+    fill(runs.front());
+    for (std::future<void>& other : others) other.get();
+    // Numbers go in list order, as the rows are shown.
     FolderNumbering numbering;
-    for (const auto& [path, file] : store) AppendFileRecords(list, file, maxLinesPerFile, numbering);
+    for (tagPrivStruct& record : list) numbering.Number(record);
     return list;
 }
 

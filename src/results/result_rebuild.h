@@ -12,8 +12,10 @@ constexpr int kNoLineLimit = 1000000;
 // The store's files in order, each with its hit lines in ascending order, at
 // most maxLinesPerFile lines per file (a whole-file result is one record).
 // Each folder key gets one folder number and each file one number within its
-// folder, in order of first appearance.
-RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile);
+// folder, in order of first appearance. A long list is made by up to
+// `threads` threads (at most kMostRebuildThreads), with the same records.
+constexpr int kMostRebuildThreads = 8;
+RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads = 1);
 
 // Different folders among the store's files.
 int CountFolders(const FileResultsStore& store);

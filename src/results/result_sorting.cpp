@@ -47,13 +47,13 @@ void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
 // cost) and for the swap, not for the sort: a window painting rows must not
 // wait for a whole sort. Returns false when the store is empty.
 bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPerFile, int keyIndex,
-                   bool descending, bool* knownKey) {
+                   bool descending, bool* knownKey, int threads = 1) {
     RESULT_LIST list;
     bool empty = true;
     results.Read([&](const RESULT_LIST&, const FileResultsStore& store) {
         empty = store.empty();
         if (empty) return;
-        list = RebuildResultList(store, maxLinesPerFile);
+        list = RebuildResultList(store, maxLinesPerFile, threads);
         view.folderCount = CountFolders(store);
     });
     if (empty) {
@@ -103,9 +103,9 @@ bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending) {
 }
 
 size_t RebuildAndDefaultSort(SearchResults& results, ResultViewState& view, int maxLinesPerFile,
-                             SearchObserver* observer) {
+                             SearchObserver* observer, int threads) {
     if (observer) observer->StatusText("Sorting ...");
-    RebuildSorted(results, view, maxLinesPerFile, kDefaultSortKey, false, nullptr);
+    RebuildSorted(results, view, maxLinesPerFile, kDefaultSortKey, false, nullptr, threads);
     return results.Size();
 }
 

@@ -25,9 +25,9 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
 // Rebuilds the list from the store with at most maxLinesPerFile lines per
 // file (kNoLineLimit: all), pads, sorts by folder, file and line and
 // renumbers. Shows "Sorting ..." through the observer when one is given.
-// Returns the number of rows.
+// Returns the number of rows. `threads` may make the records.
 size_t RebuildAndDefaultSort(SearchResults& results, ResultViewState& view, int maxLinesPerFile,
-                             SearchObserver* observer);
+                             SearchObserver* observer, int threads = 1);
 
 struct SortRequest {
     int keyIndex = kDefaultSortKey;  // index of "Sort by: "

@@ -6,8 +6,9 @@
 
 namespace qf {
 
-size_t FinishSearchResults(SearchResults& results, ResultViewState& view, SearchObserver* observer) {
-    const size_t rows = RebuildAndDefaultSort(results, view, kNoLineLimit, observer);
+size_t FinishSearchResults(SearchResults& results, ResultViewState& view, SearchObserver* observer,
+                           int threads) {
+    const size_t rows = RebuildAndDefaultSort(results, view, kNoLineLimit, observer, threads);
     FillTypeLists(results, view);
     return rows;
 }

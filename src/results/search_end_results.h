@@ -9,7 +9,9 @@
 namespace qf {
 
 // Call on the worker at the run's end, before the window is refreshed.
-// Returns the number of rows.
-size_t FinishSearchResults(SearchResults& results, ResultViewState& view, SearchObserver* observer);
+// Returns the number of rows. The run's reading threads, now idle, may help
+// make the rows (`threads` in all).
+size_t FinishSearchResults(SearchResults& results, ResultViewState& view, SearchObserver* observer,
+                           int threads = 1);
 
 }  // namespace qf

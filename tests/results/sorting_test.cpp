@@ -176,6 +176,39 @@ TEST(ResultSorting, RebuildHonoursTheLineLimitAndKeepsWholeFileResults) {
     EXPECT_EQ(qf::RebuildResultList(store, qf::kNoLineLimit).size(), 4u);
 }
 
+// A long list is made by several threads, each from its own run of files;
+// the records and their numbers must be those one thread makes.
+TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
+    qf::SearchResults results;
+    for (int folder = 0; folder < 40; ++folder) {
+        const std::string path = "/tree/d" + std::to_string(folder % 7) + "/s" + std::to_string(folder);
+        for (int file = 0; file < 9; ++file) {
+            const std::string name = "f" + std::to_string(file) + ".txt";
+            if (file % 4 == 3) {
+                AddWholeFile(results, Entry(path, name, uint64_t(file)));
+                continue;
+            }
+            qf::MAP_LINES_WITH_HITS lines;
+            for (uint32_t n = 1; n <= uint32_t((folder * 7 + file * 3) % 23 + 1); ++n) {
+                lines[n].sLineText = "hit\ton line " + std::to_string(n) + " of " + name;
+                lines[n].mapTermPositions["hit"] = {0};
+            }
+            qf::MakeRecords(results, Entry(path, name), qf::kKindFileContent, lines);
+        }
+    }
+    const qf::FileResultsStore store = results.CopyStore();
+    for (int limit : {qf::kNoLineLimit, 5}) {
+        const qf::RESULT_LIST one = qf::RebuildResultList(store, limit, 1);
+        ASSERT_GE(one.size(), 1024u) << "too short to be split";
+        for (int threads : {2, 3, 8}) {
+            const qf::RESULT_LIST many = qf::RebuildResultList(store, limit, threads);
+            ASSERT_EQ(many.size(), one.size());
+            for (size_t i = 0; i < one.size(); ++i)
+                ASSERT_EQ(many[i], one[i]) << "record " << i << ", limit " << limit << ", " << threads << " threads";
+        }
+    }
+}
+
 TEST(ResultSorting, FinishingASearchSortsByFolderFileAndLineAndFillsTypes) {
     qf::SearchResults results;
     qf::ResultViewState view;
