@@ -16,6 +16,7 @@
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
+#include "platform/heap_steps.h"
 #include "platform/stop_signals.h"
 #include "settings/search_start.h"
 #include "settings/settings_file.h"
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
     qf::cli::CliOptions cli;
     const int parsed = qf::cli::ParseCommandLine(argc, argv, cli);
     if (parsed >= 0) return parsed;
+    qf::GrowHeapInLargeSteps();
     std::optional<qf::Session> session;
     const int code = Run(cli, session);
     if (kFreeAtExit || !session) return code;
