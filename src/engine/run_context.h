@@ -44,6 +44,7 @@ struct RunContext {
 
     std::deque<tagSelectedFileFolderStruct> selected;  // the selected-file list
     std::vector<FolderEntry> listing;                  // the current folder's entries
+    const FolderHandle* listedThrough = nullptr;       // and the handle they were listed through
 
     // The run's stop flag as the walk of the current folder sees it: the
     // folder's turn takes it over. `filesOverLimit` is the display-limit test

@@ -67,7 +67,8 @@ void MatchOwnName(RunContext& context, const _Folder_Struct& folder, const std::
 void MatchSubfolderNames(RunContext& context, const _Folder_Struct& folder) {
     for (FolderEntry& listed : context.listing) {
         // The times of a folder found by its name are read for its record.
-        if (listed.data.IsFolder() && listed.enterable && LoadEntryDetails(folder.sWorkingFolder, listed)) {
+        if (listed.data.IsFolder() && listed.enterable &&
+            LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough)) {
             context.observer.CurrentName(listed.data.cFileName);
             tagSelectedFileFolderStruct entry;
             entry.folderPath = folder.sWorkingFolder;
@@ -125,6 +126,7 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
 
     int listError = 0;
     const bool listed = handle.List(context.listing, &listError);
+    context.listedThrough = &handle;
     if (!listed && identified) ReportUnreadableFolder(context, folder.sWorkingFolder, listError);
     if (context.options.On(Opt::SUBFOLDERS)) {
         QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
@@ -144,6 +146,7 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
         }
         if (takesPart && !context.Stopping()) RunFilePhase(context, folder);
     }
+    context.listedThrough = nullptr;
     batch.selected = std::move(context.selected);
     context.selected.clear();
     batch.stopAfterWalk = context.walkStop;

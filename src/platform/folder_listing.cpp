@@ -95,11 +95,15 @@ bool ExamineEntry(int fd, const char* name, unsigned char type, FolderEntry& ent
 
 }  // namespace
 
-bool LoadEntryDetails(const std::string& folder, FolderEntry& entry) {
+bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle) {
     if (entry.detailed) return true;
-    const std::string path = folder == "/" ? "/" + entry.data.cFileName : folder + "/" + entry.data.cFileName;
     detail::EntryStat st;
-    if (!detail::StatEntry(AT_FDCWD, path.c_str(), st)) return false;
+    if (handle && handle->fd_ >= 0) {
+        if (!detail::StatEntry(handle->fd_, entry.data.cFileName.c_str(), st)) return false;
+    } else {
+        const std::string path = folder == "/" ? "/" + entry.data.cFileName : folder + "/" + entry.data.cFileName;
+        if (!detail::StatEntry(AT_FDCWD, path.c_str(), st)) return false;
+    }
     const bool wasFolder = entry.data.IsFolder();
     if (!detail::FillFindData(st, entry.data.cFileName, entry.data) || entry.data.IsFolder() != wasFolder)
         return false;
@@ -139,10 +143,11 @@ FolderHandle::~FolderHandle() {
 
 bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
     out.clear();
-    if (fd_ < 0) {
+    if (fd_ < 0 || listed_) {
         if (error) *error = openError_ != 0 ? openError_ : EBADF;
         return false;
     }
+    listed_ = true;
     errno = 0;
     const bool ok = ReadEntries(fd_, [&](const char* name, unsigned char type) {
         FolderEntry entry;
@@ -159,8 +164,6 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
         out.push_back(std::move(entry));
     });
     const int readError = errno;
-    close(fd_);
-    fd_ = -1;
     if (!ok) {
         if (error) *error = readError != 0 ? readError : EIO;
         out.clear();

@@ -37,12 +37,16 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
     const FolderId& Id() const { return id_; }
 
-    // Lists the folder as ListFolder does (once: the handle is then closed).
+    // Lists the folder as ListFolder does (once). The handle stays open
+    // until it is destroyed, for the details of the entries listed.
     bool List(std::vector<FolderEntry>& out, int* error = nullptr);
 
 private:
+    friend bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle);
+
     int fd_ = -1;
     int openError_ = 0;  // why the folder did not open
+    bool listed_ = false;
     FolderId id_;
 };
 
@@ -59,8 +63,9 @@ private:
 bool ListFolder(const std::string& folder, std::vector<FolderEntry>& out, int* error = nullptr);
 
 // Fills the times and size of a listed entry (once). False when the entry
-// vanished meanwhile or is no longer a regular file or folder.
-bool LoadEntryDetails(const std::string& folder, FolderEntry& entry);
+// vanished meanwhile or is no longer a regular file or folder. With the
+// handle `folder` was listed through, the entry is looked up in it by name.
+bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle = nullptr);
 
 // `*` any run, `?` one character, ASCII case-insensitive. "*.*" matches every
 // name; "name.*" also matches "name".
