@@ -129,7 +129,8 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
         // needed before the file is read; a file that vanished since the
         // listing is passed over.
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName) &&
-            (DetailsCanWait(context, listed.data.cFileName, mode) || LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough))) {
+            (DetailsCanWait(context, listed.data.cFileName, mode) ||
+             LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough))) {
             context.observer.CurrentName(listed.data.cFileName);
             SelectFile(context, folder, listed, pattern, mode, kept);
             if (restore) {

@@ -51,7 +51,8 @@ void ListViewSpacer(RESULT_LIST& list) {
     std::array<size_t, kRightPadded.size()> rightWidths{};
     for (tagPrivStruct& r : list) {
         std::erase(r.lineFromFirstHit, '\t');
-        for (size_t i = 0; i < kLeftPadded.size(); ++i) leftWidths[i] = std::max(leftWidths[i], (r.*kLeftPadded[i]).size());
+        for (size_t i = 0; i < kLeftPadded.size(); ++i)
+            leftWidths[i] = std::max(leftWidths[i], (r.*kLeftPadded[i]).size());
         for (size_t i = 0; i < kRightPadded.size(); ++i)
             rightWidths[i] = std::max(rightWidths[i], (r.*kRightPadded[i]).size());
     }

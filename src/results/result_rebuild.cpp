@@ -139,8 +139,8 @@ std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t 
             part == parts ? plan.files.size()
                           : size_t(std::lower_bound(plan.starts.begin(), plan.starts.end(), plan.total * part / parts) -
                                    plan.starts.begin());
-        runs.emplace_back(begin, std::max(begin, end));
-        begin = std::max(begin, end);
+        runs.emplace_back(begin, end);  // the starts rise, so each run ends where the next begins
+        begin = end;
     }
     return runs;
 }
@@ -153,7 +153,8 @@ RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile
     const size_t parts =
         std::clamp<size_t>(plan.total / kRecordsPerThread, 1, size_t(std::clamp(threads, 1, kMostRebuildThreads)));
     auto fill = [&](std::pair<size_t, size_t> run) {
-        for (size_t i = run.first; i < run.second; ++i) FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);
+        for (size_t i = run.first; i < run.second; ++i)
+            FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);
     };
     const auto runs = SplitPlan(plan, parts);
     std::vector<std::future<void>> others;

@@ -79,7 +79,8 @@ FileReading ReadFileContent(ContentScanContext& context, const std::string& path
     FileReading reading;
     reading.withDetails = withDetails;
     errno = 0;
-    ContentFile file = ContentFile::Open(path, kMaxContentBytes, withDetails ? &reading.details : nullptr, &context.folder);
+    ContentFile file =
+        ContentFile::Open(path, kMaxContentBytes, withDetails ? &reading.details : nullptr, &context.folder);
     const int openError = errno;
     if (withDetails && !ReadDetails(file, path, reading.details)) {
         reading.selectable = false;
