@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
+
+#include "platform/parallel_parts.h"
+#include "results/result_rebuild.h"
 
 namespace qf {
 namespace {
@@ -30,6 +34,20 @@ void Pad(std::string& value, size_t width, bool left) {
 
 bool Among(Field field, const auto& fields) { return std::find(fields.begin(), fields.end(), field) != fields.end(); }
 
+struct Widths {
+    std::array<size_t, kLeftPadded.size()> left{};
+    std::array<size_t, kRightPadded.size()> right{};
+
+    void Widen(const tagPrivStruct& r) {
+        for (size_t i = 0; i < left.size(); ++i) left[i] = std::max(left[i], (r.*kLeftPadded[i]).size());
+        for (size_t i = 0; i < right.size(); ++i) right[i] = std::max(right[i], (r.*kRightPadded[i]).size());
+    }
+    void Widen(const Widths& other) {
+        for (size_t i = 0; i < left.size(); ++i) left[i] = std::max(left[i], other.left[i]);
+        for (size_t i = 0; i < right.size(); ++i) right[i] = std::max(right[i], other.right[i]);
+    }
+};
+
 }  // namespace
 
 std::string_view Unpadded(const tagPrivStruct& record, Field field) {
@@ -45,21 +63,26 @@ std::string_view Unpadded(const tagPrivStruct& record, Field field) {
 }
 
 // Two passes over the list, not one per field: a long list does not fit
-// in the processor's caches.
-void ListViewSpacer(RESULT_LIST& list) {
-    std::array<size_t, kLeftPadded.size()> leftWidths{};
-    std::array<size_t, kRightPadded.size()> rightWidths{};
-    for (tagPrivStruct& r : list) {
-        std::erase(r.lineFromFirstHit, '\t');
-        for (size_t i = 0; i < kLeftPadded.size(); ++i)
-            leftWidths[i] = std::max(leftWidths[i], (r.*kLeftPadded[i]).size());
-        for (size_t i = 0; i < kRightPadded.size(); ++i)
-            rightWidths[i] = std::max(rightWidths[i], (r.*kRightPadded[i]).size());
-    }
-    for (tagPrivStruct& r : list) {
-        for (size_t i = 0; i < kLeftPadded.size(); ++i) Pad(r.*kLeftPadded[i], leftWidths[i], true);
-        for (size_t i = 0; i < kRightPadded.size(); ++i) Pad(r.*kRightPadded[i], rightWidths[i], false);
-    }
+// in the processor's caches. Each pass goes in parts side by side.
+void ListViewSpacer(RESULT_LIST& list, int threads) {
+    const size_t parts = PartsFor(list.size(), kRecordsPerThread, threads);
+    std::vector<Widths> partWidths(parts);
+    RunParts(parts, [&](size_t part) {
+        const auto [first, end] = PartRange(list.size(), parts, part);
+        for (size_t i = first; i < end; ++i) {
+            std::erase(list[i].lineFromFirstHit, '\t');
+            partWidths[part].Widen(list[i]);
+        }
+    });
+    Widths widths;
+    for (const Widths& w : partWidths) widths.Widen(w);
+    RunParts(parts, [&](size_t part) {
+        const auto [first, end] = PartRange(list.size(), parts, part);
+        for (size_t i = first; i < end; ++i) {
+            for (size_t f = 0; f < kLeftPadded.size(); ++f) Pad(list[i].*kLeftPadded[f], widths.left[f], true);
+            for (size_t f = 0; f < kRightPadded.size(); ++f) Pad(list[i].*kRightPadded[f], widths.right[f], false);
+        }
+    });
 }
 
 }  // namespace qf

@@ -13,7 +13,8 @@ namespace qf {
 // Numbers (folder, file, line numbers, size, spare) are padded on the left,
 // texts on the right; tabs are removed from lineFromFirstHit first. Widths
 // are in bytes, which is what the key comparison counts.
-void ListViewSpacer(RESULT_LIST& list);
+// A long list is padded by up to `threads` threads.
+void ListViewSpacer(RESULT_LIST& list, int threads = 1);
 
 // A field's value with the padding taken off again, for output that is not
 // a column display (exports to other programs, JSON). It lives as long as

@@ -1,12 +1,11 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
-#include <future>
 #include <set>
-#include <system_error>
 #include <utility>
 #include <vector>
 
+#include "platform/parallel_parts.h"
 #include "results/result_kind.h"
 
 namespace qf {
@@ -127,8 +126,6 @@ RecordPlan PlanRecords(const FileResultsStore& store, int maxLines) {
     return plan;
 }
 
-// Below this many records a list is made on the calling thread alone.
-constexpr size_t kRecordsPerThread = 512;
 
 // The plan's files cut into `parts` runs of about as many records each.
 std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t parts) {
@@ -150,23 +147,12 @@ std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t 
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads) {
     const RecordPlan plan = PlanRecords(store, maxLinesPerFile);
     RESULT_LIST list(plan.total);
-    const size_t parts =
-        std::clamp<size_t>(plan.total / kRecordsPerThread, 1, size_t(std::clamp(threads, 1, kMostRebuildThreads)));
-    auto fill = [&](std::pair<size_t, size_t> run) {
-        for (size_t i = run.first; i < run.second; ++i)
+    const auto runs =
+        SplitPlan(plan, PartsFor(plan.total, kRecordsPerThread, std::min(threads, kMostRebuildThreads)));
+    RunParts(runs.size(), [&](size_t part) {
+        for (size_t i = runs[part].first; i < runs[part].second; ++i)
             FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);
-    };
-    const auto runs = SplitPlan(plan, parts);
-    std::vector<std::future<void>> others;
-    for (size_t i = 1; i < runs.size(); ++i) {
-        try {
-            others.push_back(std::async(std::launch::async, fill, runs[i]));
-        } catch (const std::system_error&) {
-            fill(runs[i]);  // no thread to spare: made here
-        }
-    }
-    fill(runs.front());
-    for (std::future<void>& other : others) other.get();
+    });
     // Numbers go in list order, as the rows are shown.
     FolderNumbering numbering;
     for (tagPrivStruct& record : list) numbering.Number(record);

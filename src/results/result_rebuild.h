@@ -15,6 +15,8 @@ constexpr int kNoLineLimit = 1000000;
 // folder, in order of first appearance. A long list is made by up to
 // `threads` threads (at most kMostRebuildThreads), with the same records.
 constexpr int kMostRebuildThreads = 8;
+// Below this many records a thread makes them alone.
+constexpr size_t kRecordsPerThread = 512;
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads = 1);
 
 // Different folders among the store's files.

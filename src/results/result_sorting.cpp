@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/case_fold.h"
+#include "platform/parallel_parts.h"
 #include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
 #include "results/result_renumber.h"
@@ -61,8 +62,8 @@ bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPe
         view.folderFileCounts.clear();
         return false;
     }
-    ListViewSpacer(list);
-    const bool sorted = SortResultList(list, keyIndex, descending);
+    ListViewSpacer(list, threads);
+    const bool sorted = SortResultList(list, keyIndex, descending, threads);
     if (knownKey) *knownKey = sorted;
     view.folderFileCounts = RenumberResultList(list);
     results.ReplaceList(std::move(list));
@@ -72,21 +73,29 @@ bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPe
 }  // namespace
 
 void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStruct&, std::string&)>& appendKey,
-                   bool descending) {
-    // All keys in one buffer: one allocation instead of one per record.
-    std::string arena;
-    std::vector<size_t> ends;
-    ends.reserve(list.size());
-    for (const tagPrivStruct& r : list) {
-        const size_t begin = arena.size();
-        appendKey(r, arena);
-        for (size_t i = begin; i < arena.size(); ++i) arena[i] = AsciiLower(arena[i]);
-        ends.push_back(arena.size());
+                   bool descending, int threads) {
+    // The keys of a part in one buffer: one allocation instead of one per
+    // record. A long list's parts are keyed side by side.
+    const size_t parts = PartsFor(list.size(), kRecordsPerThread, threads);
+    std::vector<std::string> arenas(parts);
+    std::vector<size_t> ends(list.size());
+    RunParts(parts, [&](size_t part) {
+        const auto [first, end] = PartRange(list.size(), parts, part);
+        std::string& arena = arenas[part];
+        for (size_t r = first; r < end; ++r) {
+            const size_t begin = arena.size();
+            appendKey(list[r], arena);
+            for (size_t i = begin; i < arena.size(); ++i) arena[i] = AsciiLower(arena[i]);
+            ends[r] = arena.size();
+        }
+    });
+    std::vector<std::string_view> keys(list.size());
+    for (size_t part = 0; part < parts; ++part) {
+        const auto [first, end] = PartRange(list.size(), parts, part);
+        for (size_t r = first, begin = 0; r < end; begin = ends[r++])
+            keys[r] = std::string_view(arenas[part]).substr(begin, ends[r] - begin);
     }
-    auto key = [&](size_t i) {
-        const size_t begin = i == 0 ? 0 : ends[i - 1];
-        return std::string_view(arena).substr(begin, ends[i] - begin);
-    };
+    auto key = [&](size_t i) { return keys[i]; };
     std::vector<size_t> order(list.size());
     std::iota(order.begin(), order.end(), size_t(0));
     // Equal keys keep the rebuild's order, so repeated sorts show the same rows.
@@ -95,10 +104,10 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
     PermuteInPlace(list, std::move(order));
 }
 
-bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending) {
+bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending, int threads) {
     if (keyIndex < 0 || keyIndex >= kSortKeyCount) return false;
     SortListByKey(list, [keyIndex](const tagPrivStruct& r, std::string& out) { AppendSortKey(r, keyIndex, out); },
-                  descending);
+                  descending, threads);
     return true;
 }
 

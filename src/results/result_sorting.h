@@ -15,12 +15,13 @@
 namespace qf {
 
 // Sorts a padded list by the key; false (list untouched) for an unknown key.
-bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending);
+// A long list's keys are made by up to `threads` threads.
+bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending, int threads = 1);
 
 // Sorts by the lower-case key texts that appendKey writes; equal keys keep
-// their order.
+// their order. appendKey may be called on several threads at once.
 void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStruct&, std::string&)>& appendKey,
-                   bool descending);
+                   bool descending, int threads = 1);
 
 // Rebuilds the list from the store with at most maxLinesPerFile lines per
 // file (kNoLineLimit: all), pads, sorts by folder, file and line and

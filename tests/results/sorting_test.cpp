@@ -176,10 +176,9 @@ TEST(ResultSorting, RebuildHonoursTheLineLimitAndKeepsWholeFileResults) {
     EXPECT_EQ(qf::RebuildResultList(store, qf::kNoLineLimit).size(), 4u);
 }
 
-// A long list is made by several threads, each from its own run of files;
-// the records and their numbers must be those one thread makes.
-TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
-    qf::SearchResults results;
+// A long list is made, padded and keyed by several threads, each on its own
+// run of files or records; the list must be the one a single thread makes.
+void AddManyFiles(qf::SearchResults& results) {
     for (int folder = 0; folder < 40; ++folder) {
         const std::string path = "/tree/d" + std::to_string(folder % 7) + "/s" + std::to_string(folder);
         for (int file = 0; file < 9; ++file) {
@@ -196,6 +195,11 @@ TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
             qf::MakeRecords(results, Entry(path, name), qf::kKindFileContent, lines);
         }
     }
+}
+
+TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
+    qf::SearchResults results;
+    AddManyFiles(results);
     const qf::FileResultsStore store = results.CopyStore();
     for (int limit : {qf::kNoLineLimit, 5}) {
         const qf::RESULT_LIST one = qf::RebuildResultList(store, limit, 1);
@@ -207,6 +211,14 @@ TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
                 ASSERT_EQ(many[i], one[i]) << "record " << i << ", limit " << limit << ", " << threads << " threads";
         }
     }
+    qf::SearchResults byOne, byThree;
+    AddManyFiles(byOne);
+    AddManyFiles(byThree);
+    qf::ResultViewState viewOne, viewThree;
+    const size_t rows = qf::FinishSearchResults(byOne, viewOne, nullptr, 1);
+    ASSERT_EQ(qf::FinishSearchResults(byThree, viewThree, nullptr, 3), rows);
+    for (size_t i = 0; i < byOne.Size(); ++i) ASSERT_EQ(byThree.Row(i), byOne.Row(i)) << "row " << i;
+    EXPECT_EQ(viewThree.folderFileCounts, viewOne.folderFileCounts);
 }
 
 TEST(ResultSorting, FinishingASearchSortsByFolderFileAndLineAndFillsTypes) {

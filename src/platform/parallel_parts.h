@@ -1,0 +1,21 @@
+#pragma once
+// Work cut into parts that run side by side: part 0 on the calling thread,
+// each other part on a thread of its own (or on the calling thread when no
+// thread can be started). Returns when every part is done; an exception
+// thrown by a part is passed on.
+
+#include <cstddef>
+#include <functional>
+
+namespace qf {
+
+void RunParts(size_t parts, const std::function<void(size_t part)>& work);
+
+// How many parts `count` items make with at least `perPart` items a part,
+// and no more parts than `threads` (at least one).
+size_t PartsFor(size_t count, size_t perPart, int threads);
+
+// The items of part `part` of `parts` of `count` items: [first, second).
+std::pair<size_t, size_t> PartRange(size_t count, size_t parts, size_t part);
+
+}  // namespace qf
