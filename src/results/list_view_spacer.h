@@ -13,7 +13,7 @@ namespace qf {
 // Numbers (folder, file, line numbers, size, spare) are padded on the left,
 // texts on the right; tabs are removed from lineFromFirstHit first. Widths
 // are in bytes, which is what the key comparison counts.
-// A long list is padded by up to `threads` threads.
+// A long list is padded by up to `threads` threads (at most kMostRebuildThreads).
 void ListViewSpacer(RESULT_LIST& list, int threads = 1);
 
 // A field's value with the padding taken off again, for output that is not

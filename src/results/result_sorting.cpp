@@ -76,7 +76,7 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
                    bool descending, int threads) {
     // The keys of a part in one buffer: one allocation instead of one per
     // record. A long list's parts are keyed side by side.
-    const size_t parts = PartsFor(list.size(), kRecordsPerThread, threads);
+    const size_t parts = PartsFor(list.size(), kRecordsPerThread, std::min(threads, kMostRebuildThreads));
     std::vector<std::string> arenas(parts);
     std::vector<size_t> ends(list.size());
     RunParts(parts, [&](size_t part) {

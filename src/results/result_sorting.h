@@ -15,7 +15,7 @@
 namespace qf {
 
 // Sorts a padded list by the key; false (list untouched) for an unknown key.
-// A long list's keys are made by up to `threads` threads.
+// A long list's keys are made by up to `threads` threads (at most kMostRebuildThreads).
 bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending, int threads = 1);
 
 // Sorts by the lower-case key texts that appendKey writes; equal keys keep
