@@ -65,7 +65,7 @@ std::string_view Unpadded(const tagPrivStruct& record, Field field) {
 // Two passes over the list, not one per field: a long list does not fit
 // in the processor's caches. Each pass goes in parts side by side.
 void ListViewSpacer(RESULT_LIST& list, int threads) {
-    const size_t parts = PartsFor(list.size(), kRecordsPerThread, std::min(threads, kMostRebuildThreads));
+    const size_t parts = RecordParts(list.size(), threads);
     std::vector<Widths> partWidths(parts);
     RunParts(parts, [&](size_t part) {
         const auto [first, end] = PartRange(list.size(), parts, part);

@@ -144,11 +144,14 @@ std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t 
 
 }  // namespace
 
+size_t RecordParts(size_t records, int threads) {
+    return PartsFor(records, kRecordsPerThread, std::min(threads, kMostRebuildThreads));
+}
+
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads) {
     const RecordPlan plan = PlanRecords(store, maxLinesPerFile);
     RESULT_LIST list(plan.total);
-    const auto runs =
-        SplitPlan(plan, PartsFor(plan.total, kRecordsPerThread, std::min(threads, kMostRebuildThreads)));
+    const auto runs = SplitPlan(plan, RecordParts(plan.total, threads));
     RunParts(runs.size(), [&](size_t part) {
         for (size_t i = runs[part].first; i < runs[part].second; ++i)
             FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);

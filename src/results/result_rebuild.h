@@ -17,6 +17,9 @@ constexpr int kNoLineLimit = 1000000;
 constexpr int kMostRebuildThreads = 8;
 // Below this many records a thread makes them alone.
 constexpr size_t kRecordsPerThread = 512;
+// How many parts side by side a pass over `records` records takes: the
+// rebuild, the padding and the sort keys share this bound.
+size_t RecordParts(size_t records, int threads);
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads = 1);
 
 // Different folders among the store's files.

@@ -48,7 +48,7 @@ void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
 // cost) and for the swap, not for the sort: a window painting rows must not
 // wait for a whole sort. Returns false when the store is empty.
 bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPerFile, int keyIndex,
-                   bool descending, bool* knownKey, int threads = 1) {
+                   bool descending, bool* knownKey, int threads) {
     RESULT_LIST list;
     bool empty = true;
     results.Read([&](const RESULT_LIST&, const FileResultsStore& store) {
@@ -76,7 +76,7 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
                    bool descending, int threads) {
     // The keys of a part in one buffer: one allocation instead of one per
     // record. A long list's parts are keyed side by side.
-    const size_t parts = PartsFor(list.size(), kRecordsPerThread, std::min(threads, kMostRebuildThreads));
+    const size_t parts = RecordParts(list.size(), threads);
     std::vector<std::string> arenas(parts);
     std::vector<size_t> ends(list.size());
     RunParts(parts, [&](size_t part) {
@@ -95,12 +95,11 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
         for (size_t r = first, begin = 0; r < end; begin = ends[r++])
             keys[r] = std::string_view(arenas[part]).substr(begin, ends[r] - begin);
     }
-    auto key = [&](size_t i) { return keys[i]; };
     std::vector<size_t> order(list.size());
     std::iota(order.begin(), order.end(), size_t(0));
     // Equal keys keep the rebuild's order, so repeated sorts show the same rows.
     std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return descending ? key(b) < key(a) : key(a) < key(b); });
+                     [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; });
     PermuteInPlace(list, std::move(order));
 }
 
@@ -127,7 +126,7 @@ CommandOutcome SortCommand(SearchResults& results, ResultViewState& view, Option
 
     if (observer) observer->StatusText("Sorting ...");
     bool knownKey = true;
-    if (!RebuildSorted(results, view, kNoLineLimit, request.keyIndex, request.descending, &knownKey)) {
+    if (!RebuildSorted(results, view, kNoLineLimit, request.keyIndex, request.descending, &knownKey, 1)) {
         messages.Show(NoResultLinesMessage());
         return CommandOutcome::Refused;
     }
