@@ -37,6 +37,7 @@ struct ReadAhead::Reader {
 struct ReadAhead::Slot {
     enum class State { Queued, Reading, Done };
     std::string path;
+    SharedFolder folder;
     bool withDetails = false;
     State state = State::Queued;
     FileReading reading;
@@ -61,10 +62,11 @@ ReadAhead::~ReadAhead() {
     for (std::thread& helper : helpers_) helper.join();
 }
 
-uint64_t ReadAhead::Add(const tagSelectedFileFolderStruct& entry) {
+uint64_t ReadAhead::Add(const tagSelectedFileFolderStruct& entry, SharedFolder folder) {
     std::lock_guard lock(mutex_);
     Slot& slot = slots_.emplace_back();
     slot.path = entry.ReadPath();
+    slot.folder = std::move(folder);
     slot.withDetails = entry.findDataPending;
     return first_ + slots_.size() - 1;
 }
@@ -100,7 +102,9 @@ void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader) {
     slot.state = Slot::State::Reading;
     const std::string path = slot.path;
     const bool withDetails = slot.withDetails;
+    SharedFolder folder = std::move(slot.folder);
     lock.unlock();
+    reader.context.folder.Use(std::move(folder));
     FileReading reading =
         ReadFileContent(reader.context, path, std::numeric_limits<int64_t>::max(), withDetails);
     lock.lock();

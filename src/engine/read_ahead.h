@@ -14,6 +14,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/open_folder.h"
 #include "results/selected_file.h"
 #include "textsearch/content_scan.h"
 
@@ -30,7 +31,8 @@ public:
 
     // Queues the text of a selected file; tickets count from 0 in this order.
     // The helpers start on what was queued when Wake is called.
-    uint64_t Add(const tagSelectedFileFolderStruct& entry);
+    // `folder`, when given, is the open folder the file is opened in.
+    uint64_t Add(const tagSelectedFileFolderStruct& entry, SharedFolder folder = nullptr);
     void Wake();
     // True when the files of every ticket up to `ticket` have been read.
     bool ReadThrough(uint64_t ticket) const { return ticket < readBefore_.load(std::memory_order_acquire); }

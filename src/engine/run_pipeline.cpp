@@ -10,6 +10,10 @@ namespace {
 // then waits until the oldest ones have had it.
 constexpr size_t kMostWaitingFolders = 1024;
 constexpr size_t kMostWaitingEntries = 4096;
+// Waiting folders keep their open handles up to this number; the files of
+// the others are opened by their path. It keeps the run's open handles well
+// under the usual limit of 1024 for a process.
+constexpr size_t kMostWaitingHandles = 64;
 
 }  // namespace
 
@@ -52,13 +56,14 @@ void RunPipeline::Push(FolderBatch batch) {
     batch.shown = context_.effects.TakeHeld();
     if (ended_) return;
     batch.tickets.resize(batch.selected.size());
+    if (batch.openFolder && waitingHandles_ >= kMostWaitingHandles) batch.openFolder.reset();
     for (size_t i = 0; i < batch.selected.size(); ++i) {
         const tagSelectedFileFolderStruct& entry = batch.selected[i];
-        if (readAhead_ && entry.resultKind == kKindFileContent) batch.tickets[i] = readAhead_->Add(entry);
+        if (readAhead_ && entry.resultKind == kKindFileContent)
+            batch.tickets[i] = readAhead_->Add(entry, batch.openFolder);
     }
     if (readAhead_) readAhead_->Wake();
-    waitingEntries_ += batch.selected.size();
-    waiting_.push_back(std::move(batch));
+    Wait(std::move(batch));
     if (!readAhead_) {
         TakeTurnsUntil([this] { return waiting_.empty(); });
         return;
@@ -90,11 +95,23 @@ void RunPipeline::Finish() {
     readAhead_.reset();
 }
 
+void RunPipeline::Wait(FolderBatch batch) {
+    waitingEntries_ += batch.selected.size();
+    if (batch.openFolder) ++waitingHandles_;
+    waiting_.push_back(std::move(batch));
+}
+
+FolderBatch RunPipeline::Next() {
+    FolderBatch batch = std::move(waiting_.front());
+    waiting_.pop_front();
+    waitingEntries_ -= batch.selected.size();
+    if (batch.openFolder) --waitingHandles_;
+    return batch;
+}
+
 void RunPipeline::TakeTurnsUntil(const std::function<bool()>& enough) {
     while (!waiting_.empty() && !enough()) {
-        FolderBatch batch = std::move(waiting_.front());
-        waiting_.pop_front();
-        waitingEntries_ -= batch.selected.size();
+        FolderBatch batch = Next();
         TakeTurn(batch);
     }
 }
@@ -114,6 +131,7 @@ void RunPipeline::TakeTurn(FolderBatch& batch) {
 // The content phase: each selected entry in order, until the run stops.
 void RunPipeline::SearchContent(FolderBatch& batch) {
     Session& s = context_.session;
+    scan_.folder.Use(std::move(batch.openFolder));
     for (size_t i = 0; i < batch.selected.size(); ++i) {
         if (s.bStopRequest) s.bStopSearch = 1;
         if (s.bStopSearch) break;
@@ -132,6 +150,7 @@ void RunPipeline::End() {
     for (FolderBatch& batch : waiting_) batch.shown.clear();
     waiting_.clear();
     waitingEntries_ = 0;
+    waitingHandles_ = 0;
 }
 
 }  // namespace qf

@@ -29,6 +29,7 @@ struct FolderBatch {
     std::vector<std::function<void()>> shown;  // what the walk held back, in order
     std::deque<tagSelectedFileFolderStruct> selected;
     std::vector<std::optional<uint64_t>> tickets;  // per selected entry: its reading, when read ahead
+    SharedFolder openFolder;                       // the walk's handle, for its files to be opened in
     int stopAfterWalk = 0;                         // the run's stop flag when the walk of the folder ended
     // The folder's own times, set back after its turn.
     bool restoreTimes = false;
@@ -55,6 +56,8 @@ public:
 
 private:
     bool Safe() const;
+    void Wait(FolderBatch batch);
+    FolderBatch Next();
     void TakeTurn(FolderBatch& batch);
     void TakeTurnsUntil(const std::function<bool()>& enough);
     void SearchContent(FolderBatch& batch);
@@ -66,6 +69,7 @@ private:
     std::unique_ptr<ReadAhead> readAhead_;
     std::deque<FolderBatch> waiting_;
     size_t waitingEntries_ = 0;
+    size_t waitingHandles_ = 0;  // open folder handles the waiting folders hold
     bool ended_ = false;
 };
 

@@ -149,6 +149,8 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
     context.listedThrough = nullptr;
     batch.selected = std::move(context.selected);
     context.selected.clear();
+    // The files read in the folder's turn are opened in the handle it was listed through.
+    if (context.modes.content && !batch.selected.empty()) batch.openFolder = handle.Share();
     batch.stopAfterWalk = context.walkStop;
     return batch;
 }

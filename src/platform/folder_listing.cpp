@@ -127,19 +127,18 @@ FolderHandle::FolderHandle(const std::string& folder) {
         openError_ = errno;
         return;
     }
+    open_ = std::make_shared<const OpenFolder>(folder, fd_);
     struct stat st{};
     if (fstat(fd_, &st) != 0) {
         openError_ = errno;
-        close(fd_);
+        open_.reset();
         fd_ = -1;
         return;
     }
     id_ = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
 }
 
-FolderHandle::~FolderHandle() {
-    if (fd_ >= 0) close(fd_);
-}
+FolderHandle::~FolderHandle() = default;
 
 bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
     out.clear();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/open_folder.h"
 #include "platform/win_types.h"
 
 namespace qf {
@@ -41,10 +42,15 @@ public:
     // until it is destroyed, for the details of the entries listed.
     bool List(std::vector<FolderEntry>& out, int* error = nullptr);
 
+    // The open handle, for the files of the folder to be opened in after
+    // this is gone; nothing when the folder did not open.
+    SharedFolder Share() const { return open_; }
+
 private:
     friend bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle);
 
     int fd_ = -1;
+    SharedFolder open_;  // owns fd_
     int openError_ = 0;  // why the folder did not open
     bool listed_ = false;
     FolderId id_;

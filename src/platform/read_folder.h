@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/open_folder.h"
+
 namespace qf {
 
 class ReadFolder {
@@ -17,12 +19,16 @@ public:
 
     // A handle of `folder` to open names in, or -1 when it does not open.
     int HandleOf(std::string_view folder);
+    // The walk's handle of a folder whose files are read next, kept instead
+    // of opening the folder again.
+    void Use(SharedFolder folder);
 
 private:
     void Close();
 
     std::string folder_;
     int fd_ = -1;
+    SharedFolder shared_;  // owns fd_ when set
 };
 
 }  // namespace qf

@@ -4,6 +4,8 @@
 // process logs. The tree is generated from a fixed seed, so that files are
 // read ahead in every folder and every kind of result occurs.
 
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <functional>
 #include <regex>
@@ -364,6 +366,40 @@ TEST_F(ParallelSearchTest, StopDuringTheRunDropsWhatWasReadAhead) {
         EXPECT_GE(Count(stopped, "|FIC|"), rows);
         EXPECT_LT(Count(stopped, "|FIC|"), rows + 7);
     }
+}
+
+// Folders walked ahead of their turn may keep their open handles for their
+// files; a long run of folders must still stay far within the process's
+// limit of open files, and every file be read.
+TEST(ParallelSearchHandles, ManyFoldersAheadStayWithinTheOpenFileLimit) {
+    qftest::TempDir root;
+    qftest::TempDir home;
+    std::string text;
+    for (int line = 0; line < 3000; ++line) text += line == 1500 ? "the needle line\n" : "some filler text here\n";
+    constexpr int kFolders = 600;
+    for (int f = 0; f < kFolders; ++f) {
+        const std::string folder = root.Path() + "/f" + std::to_string(f);
+        qftest::MakeDirs(folder);
+        qftest::WriteFile(folder + "/a.txt", text);
+    }
+    // The first folder's file takes long to read: the walk runs far ahead meanwhile.
+    std::string big;
+    while (big.size() < (size_t(64) << 20)) big += text;
+    qftest::WriteFile(root.Path() + "/f0/a.txt", big);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+    rlimit low = old;
+    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, 100);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    qf::Session session(home.Path());
+    qftest::ContentSearch(session, {root.Path()}, "needle");
+    session.state.options.SetInt(Opt::READTHREAD, 2);
+    qf::RecordingMessages messages;
+    const qftest::RunOutcome outcome = qftest::RunSearch(session, messages, nullptr);
+    setrlimit(RLIMIT_NOFILE, &old);
+    ASSERT_TRUE(outcome.started);
+    EXPECT_EQ(session.statistics.unreadableFiles.load(), 0u);
+    EXPECT_EQ(session.counters.nResultFiles.load(), kFolders);
 }
 
 }  // namespace
