@@ -7,7 +7,7 @@
 namespace qf {
 namespace {
 
-constexpr size_t kFilesAheadPerThread = 64;
+constexpr size_t kFilesAheadPerThread = 512;
 // Hit lines read ahead and waiting beyond this are not added to, except by
 // the file whose turn is next.
 constexpr size_t kHeldBytes = size_t(64) << 20;
