@@ -45,6 +45,9 @@ private:
     bool SkipQuietLines();
     bool FinishLine();
     bool ReadLongLine(bool lookForStartTerm, LongLineFindings& found);
+    // What a long line's scan looks for besides the terms.
+    std::string StopTerm() const { return stop_.ByTerm() ? stop_.sStopTerm : std::string(); }
+    std::string StartTerm() const { return start_.byTerm ? start_.term : std::string(); }
     Step Examine();
     Step ExamineLong(LongLineFindings& found);
     Step Conclude(bool verdict, MAP_TERM_POSITIONS& terms, LongLineFindings* longLine);
@@ -78,7 +81,8 @@ private:
     bool regex_;
     RegexMatchData regexScratch_;
     MAP_TERM_LENGTHS lengths_;  // of the hits of the line in hand, when the terms are patterns
-    LongLineScan longLine_;
+    // Made for the file's first long line: most files have none.
+    std::optional<LongLineScan> longLine_;
     // The start line, when it was too long to hold: judged while the start term was looked for.
     std::optional<LongLineFindings> longStartLine_;
     bool canSkip_;
@@ -105,11 +109,9 @@ FileScan::FileScan(ContentScanContext& context, LineReader& in, int64_t linesLef
       stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
       finders_(query_.foldedTerms.begin(), query_.foldedTerms.end()),
       regex_(query_.regexMode),
-      longLine_(query_, finders_, comments_, stop_.ByTerm() ? stop_.sStopTerm : std::string(),
-                start_.byTerm ? start_.term : std::string(), in.LineCap()),
       // A line Boolean query can make a line without any term a hit line.
       canSkip_(mode_ != QueryMode::MicroBoolean) {
-    in_.SetOverlap(longLine_.Overlap());
+    in_.SetOverlap(LongLineScan::OverlapFor(query_, finders_, comments_, StopTerm(), StartTerm()));
     // Patterns are looked for through the literals they require, when each has one.
     std::vector<TermFinder> needles = finders_;
     if (regex_) {
@@ -195,13 +197,14 @@ bool FileScan::FinishLine() {
 // ends the scan inside it. Each piece is at most a line cap long, so a stop
 // is noticed after that much at the latest.
 bool FileScan::ReadLongLine(bool lookForStartTerm, LongLineFindings& found) {
-    longLine_.Begin(lookForStartTerm);
+    if (!longLine_) longLine_.emplace(query_, finders_, comments_, StopTerm(), StartTerm(), in_.LineCap());
+    longLine_->Begin(lookForStartTerm);
     for (;;) {
-        longLine_.Feed(line_, in_.Overlap());
+        longLine_->Feed(line_, in_.Overlap());
         if (line_.lineEnds) break;
         if (StopRequested() || !in_.Next(line_)) return false;
     }
-    found = longLine_.Finish();
+    found = longLine_->Finish();
     return true;
 }
 

@@ -16,26 +16,36 @@ LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFind
       comments_(comments),
       keep_(keep),
       givenOrder_(query.options && query.options->On(Opt::ALLINONECH) && query.options->On(Opt::INGIVORDER)) {
-    size_t longest = std::max(stopTerm.size(), startTerm.size());
     for (size_t i = 0; i < finders_.size(); ++i) {
         const std::string& term = finders_[i].Needle();
-        longest = std::max(longest, term.size());
         size_t same = 0;
         while (same < i && finders_[same].Needle() != term) ++same;
         stateOf_.push_back(same == i ? states_.size() : std::string_view::npos);
         if (same == i) states_.emplace_back();
     }
-    if (comments_.Decides()) {
-        for (const std::string& comment : comments_.strings) {
-            commentStrings_.push_back({comment, !comment.empty()});
-            longest = std::max(longest, comment.size());
-        }
-    }
-    if (query_.regexMode) longest = std::max(longest, kRegexOverlap);
+    if (comments_.Decides())
+        for (const std::string& comment : comments_.strings) commentStrings_.push_back({comment, !comment.empty()});
     stop_.needle = stopTerm;
     start_.needle = startTerm;
-    longest_ = longest;
-    overlap_ = longest + kContextBefore + kContextAfter - 1;
+    longest_ = LongestNeedle(query, finders, comments, stopTerm, startTerm);
+    overlap_ = OverlapFor(query, finders, comments, stopTerm, startTerm);
+}
+
+size_t LongLineScan::LongestNeedle(const QueryContext& query, const std::vector<TermFinder>& finders,
+                                   const CommentRule& comments, const std::string& stopTerm,
+                                   const std::string& startTerm) {
+    size_t longest = std::max(stopTerm.size(), startTerm.size());
+    for (const TermFinder& finder : finders) longest = std::max(longest, finder.Needle().size());
+    if (comments.Decides())
+        for (const std::string& comment : comments.strings) longest = std::max(longest, comment.size());
+    if (query.regexMode) longest = std::max(longest, kRegexOverlap);
+    return longest;
+}
+
+size_t LongLineScan::OverlapFor(const QueryContext& query, const std::vector<TermFinder>& finders,
+                                const CommentRule& comments, const std::string& stopTerm,
+                                const std::string& startTerm) {
+    return LongestNeedle(query, finders, comments, stopTerm, startTerm) + kContextBefore + kContextAfter - 1;
 }
 
 void LongLineScan::Begin(bool lookForStartTerm) {

@@ -52,6 +52,9 @@ public:
     // What each piece must repeat of the one before: the longest needle and
     // what the whole-word test looks at around it.
     size_t Overlap() const { return overlap_; }
+    // The same, known before a scan is made (most files have no long line).
+    static size_t OverlapFor(const QueryContext& query, const std::vector<TermFinder>& finders,
+                             const CommentRule& comments, const std::string& stopTerm, const std::string& startTerm);
 
     void Begin(bool lookForStartTerm);
     // The pieces of the line in order; overlap: what the reader repeats.
@@ -75,6 +78,9 @@ private:
         int64_t at = -1;
     };
 
+    static size_t LongestNeedle(const QueryContext& query, const std::vector<TermFinder>& finders,
+                                const CommentRule& comments, const std::string& stopTerm,
+                                const std::string& startTerm);
     void CollectTerm(size_t entry, const TextLine& piece, uint64_t settled);
     void CollectPattern(size_t entry, const TextLine& piece, uint64_t settled);
     void Look(FirstOccurrence& what, const TextLine& piece, uint64_t settled) const;

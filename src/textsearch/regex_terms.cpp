@@ -71,7 +71,7 @@ char PlainCharacter(std::string_view p, size_t i, size_t& width) {
 
 }  // namespace
 
-RegexMatchData::RegexMatchData() : data_(pcre2_match_data_create(1, nullptr)) {}
+RegexMatchData::RegexMatchData() = default;
 RegexMatchData::~RegexMatchData() { pcre2_match_data_free(data_); }
 RegexMatchData::RegexMatchData(RegexMatchData&& other) noexcept : data_(std::exchange(other.data_, nullptr)) {}
 RegexMatchData& RegexMatchData::operator=(RegexMatchData&& other) noexcept {
@@ -118,6 +118,9 @@ std::shared_ptr<const RegexTerms> RegexTerms::Compile(const std::vector<std::str
 RegexFind RegexTerms::Find(size_t entry, std::string_view text, size_t from, RegexMatchData& scratch, size_t& start,
                            size_t& length, bool notStart, bool notEnd) const {
     if (from > text.size()) return RegexFind::None;
+    // Made at the first match: most scans hold one and never match a pattern.
+    if (!scratch.data_) scratch.data_ = pcre2_match_data_create(1, nullptr);
+    if (!scratch.data_) return RegexFind::None;
     uint32_t options = 0;
     if (notStart) options |= PCRE2_NOTBOL;
     if (notEnd) options |= PCRE2_NOTEOL;
