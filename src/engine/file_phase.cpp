@@ -22,6 +22,24 @@ bool ConvertsAnyDocument(const Options& o, const std::string& extension) {
     return ConvertsDocument(extension) || (o.On(Opt::CONVOFFICE) && IsOfficeDocumentType(CharLowerA(extension)));
 }
 
+// A listed file's extension and whether its type is binary, found once a file.
+struct FileType {
+    std::string extension;
+    bool binary = false;
+};
+
+FileType TypeOf(const Options& options, std::string_view name) {
+    FileType type{ExtensionOfName(name)};
+    type.binary = IsBinaryType(options, type.extension);
+    return type;
+}
+
+// A kept file, and whether its type is binary (as converted, when it was).
+struct KeptFile {
+    tagSelectedFileFolderStruct entry;
+    bool binary = false;
+};
+
 tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
                                       std::string extension) {
     tagSelectedFileFolderStruct entry;
@@ -49,14 +67,13 @@ void MatchFileNames(RunContext& context, const tagSelectedFileFolderStruct& entr
 
 // Name or type rule, date and size rules, conversion, name terms and unzip
 // for one listed file; kept files go to `kept`.
-void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
-                const std::string& pattern, ListingMode mode, std::vector<tagSelectedFileFolderStruct>& kept) {
+void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed, FileType type,
+                const std::string& pattern, ListingMode mode, std::vector<KeptFile>& kept) {
     const Options& o = context.options;
-    std::string extension = ExtensionOfName(listed.data.cFileName);
-    if (!NameOrTypeRulePasses(o, pattern, extension)) return;
+    if (!NameOrTypeRulePasses(o, pattern, type.extension)) return;
     // An archive is counted as met when it is unzipped, never as an examined file.
-    if (!IsZipExtension(extension)) {
-        context.Show([&s = context.session, modes = context.modes, extension, binary = IsBinaryType(o, extension)] {
+    if (!IsZipExtension(type.extension)) {
+        context.Show([&s = context.session, modes = context.modes, extension = type.extension, binary = type.binary] {
             ++s.counters.nFilesExamined;
             CountFileExamined(s.statistics, modes, extension, binary);
         });
@@ -65,7 +82,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     // which its reading applies.
     if (listed.detailed && !FilePasses(o, listed.data, context.now)) return;
 
-    tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, std::move(extension));
+    tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, type.extension);
     if (context.modes.content && context.archive) {
         // A converter's logs and counters cannot wait: earlier folders have their turn first.
         if (ConvertsAnyDocument(o, entry.extension) && !context.Settle()) return;
@@ -83,15 +100,16 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     }
     if (context.modes.byFileName || context.modes.content) {
         entry.resultKind = context.modes.byFileName ? kKindFile : kKindFileContent;
-        kept.push_back(std::move(entry));
+        const bool binary = entry.extension == type.extension ? type.binary : IsBinaryType(o, entry.extension);
+        kept.push_back({std::move(entry), binary});
     }
 }
 
 // The listing's kept files join the selected-file list; binary types are
 // kept out of the content phase and counted.
-void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& kept) {
-    for (tagSelectedFileFolderStruct& entry : kept) {
-        if (entry.resultKind == kKindFileContent && IsBinaryType(context.options, entry.extension)) {
+void AppendKept(RunContext& context, std::vector<KeptFile>& kept) {
+    for (auto& [entry, binary] : kept) {
+        if (entry.resultKind == kKindFileContent && binary) {
             context.Show([&s = context.session] {
                 ++s.counters.nBinarySkipped;
                 CountBinarySkipped(s.statistics);
@@ -106,10 +124,9 @@ void AppendKept(RunContext& context, std::vector<tagSelectedFileFolderStruct>& k
 // needs them: a content search without name searches, date, time and size
 // rules or restoring of times, of a file that is neither converted,
 // unzipped nor kept out as binary (those depend on the size bound at once).
-bool DetailsCanWait(const RunContext& context, const std::string& name, ListingMode mode) {
+bool DetailsCanWait(const RunContext& context, const FileType& type, ListingMode mode) {
     if (!context.detailsCanWait || mode != ListingMode::Normal) return false;
-    const std::string extension = ExtensionOfName(name);
-    return !IsBinaryType(context.options, extension) && !ConvertsDocument(extension) && !IsZipExtension(extension);
+    return !type.binary && !ConvertsDocument(type.extension) && !IsZipExtension(type.extension);
 }
 
 }  // namespace
@@ -122,20 +139,22 @@ bool DetailsCanWaitInRun(const Options& options, const SearchModes& modes) {
 void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const std::string& pattern, ListingMode mode) {
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
-    std::vector<tagSelectedFileFolderStruct> kept;
+    std::vector<KeptFile> kept;
     kept.reserve(context.listing.size());
     for (FolderEntry& listed : context.listing) {
         // Times and size are read only for names that match, and only when
         // needed before the file is read; a file that vanished since the
         // listing is passed over.
-        if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName) &&
-            (DetailsCanWait(context, listed.data.cFileName, mode) ||
-             LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough))) {
-            context.observer.CurrentName(listed.data.cFileName);
-            SelectFile(context, folder, listed, pattern, mode, kept);
-            if (restore) {
-                RestoreFileTimes(JoinPath(folder.sWorkingFolder, listed.data.cFileName),
-                                 listed.data.ftLastAccessTime, listed.data.ftLastWriteTime);
+        if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
+            FileType type = TypeOf(context.options, listed.data.cFileName);
+            if (DetailsCanWait(context, type, mode) ||
+                LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough)) {
+                context.observer.CurrentName(listed.data.cFileName);
+                SelectFile(context, folder, listed, std::move(type), pattern, mode, kept);
+                if (restore) {
+                    RestoreFileTimes(JoinPath(folder.sWorkingFolder, listed.data.cFileName),
+                                     listed.data.ftLastAccessTime, listed.data.ftLastWriteTime);
+                }
             }
         }
         if (context.PollStop()) break;
