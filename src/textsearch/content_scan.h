@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 #include "platform/read_folder.h"
 #include "results/hit_types.h"
@@ -15,6 +16,8 @@
 #include "textsearch/query_context.h"
 
 namespace qf {
+
+struct ScanSetup;
 
 struct ContentScanContext {
     const QueryContext& query;
@@ -29,6 +32,9 @@ struct ContentScanContext {
     ScanBuffers buffers = {};                 // read buffers reused from file to file
     ReadFolder folder;                        // the folder of the last file opened
     size_t lineCap = kLineCap;                // longer lines are read in pieces
+    // What the scans take from the query, made at the first file: the
+    // query does not change while the context lives.
+    std::shared_ptr<const ScanSetup> scanSetup = nullptr;
     // Set when a file read ahead of its turn is no longer wanted: its scan
     // ends as on a stop request.
     const std::atomic<bool>* abandon = nullptr;

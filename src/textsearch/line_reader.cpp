@@ -22,7 +22,10 @@ void ScanBuffers::ReleaseIfGrown() {
 }
 
 SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
-    : finders_(std::move(finders)), marks_(finders_.size()) {}
+    : SkipNeedles(std::make_shared<const std::vector<TermFinder>>(std::move(finders))) {}
+
+SkipNeedles::SkipNeedles(std::shared_ptr<const std::vector<TermFinder>> finders)
+    : finders_(std::move(finders)), marks_(finders_ ? finders_->size() : 0) {}
 
 LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)
     : LineReader(std::move(file), fold, own_, lineCap) {}
@@ -167,8 +170,8 @@ size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
     const size_t region = folded.size();
     const uint64_t start = bufferStart_ + begin_;
     size_t hit = region;
-    for (size_t i = 0; i < needles.finders_.size(); ++i) {
-        const TermFinder& needle = needles.finders_[i];
+    for (size_t i = 0; i < needles.marks_.size(); ++i) {
+        const TermFinder& needle = (*needles.finders_)[i];
         SkipNeedles::Mark& mark = needles.marks_[i];
         if (mark.clear < start) mark = {start, false};  // passed by the lines read since
         const size_t n = needle.Needle().size();

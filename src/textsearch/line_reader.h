@@ -7,6 +7,7 @@
 // that no line makes the buffers grow past the cap.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,8 @@ class SkipNeedles {
 public:
     SkipNeedles() = default;
     explicit SkipNeedles(std::vector<TermFinder> finders);
+    // Needles shared with other readers; the marks are this set's own.
+    explicit SkipNeedles(std::shared_ptr<const std::vector<TermFinder>> finders);
 
 private:
     friend class LineReader;
@@ -62,7 +65,7 @@ private:
         uint64_t clear = 0;
         bool found = false;
     };
-    std::vector<TermFinder> finders_;
+    std::shared_ptr<const std::vector<TermFinder>> finders_;
     std::vector<Mark> marks_;
 };
 

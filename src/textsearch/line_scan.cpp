@@ -14,26 +14,16 @@
 #include "textsearch/micro_boolean.h"
 #include "textsearch/regex_hits.h"
 #include "textsearch/scan_conditions.h"
+#include "textsearch/scan_setup.h"
 #include "textsearch/standard_query.h"
 
 namespace qf {
 namespace {
 
-bool IsAscii(std::string_view s) { return FirstNonAscii(s.data(), s.size()) == s.size(); }
-
-// Whether everything the comparison form of a line is searched for is ASCII.
-bool AllAscii(const std::vector<TermFinder>& terms, std::string_view stopTerm, std::string_view startTerm,
-              const std::vector<std::string>& comments) {
-    for (const TermFinder& term : terms)
-        if (!IsAscii(term.Needle())) return false;
-    for (const std::string& comment : comments)
-        if (!IsAscii(comment)) return false;
-    return IsAscii(stopTerm) && IsAscii(startTerm);
-}
-
 class FileScan {
 public:
-    FileScan(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out);
+    FileScan(ContentScanContext& context, const ScanSetup& setup, LineReader& in, int64_t linesLeft,
+             FileReading& out);
     void Run();
 
 private:
@@ -69,14 +59,14 @@ private:
     bool givenOrder_;
     int64_t perFileLimit_;
     int64_t linesLeft_;  // result lines the run may still take
-    CommentRule comments_;
+    const CommentRule& comments_;
     StartCondition start_;
     ConditionToStop stop_;
     // Lines holding none of these cannot be hit lines nor hold the stop term.
     SkipNeedles needles_;
     SkipNeedles startNeedle_;
     SkipNeedles noNeedles_;
-    std::vector<TermFinder> finders_;  // one per entry of the term list
+    const std::vector<TermFinder>& finders_;  // one per entry of the term list
     // Terms that are regular expressions: this scan's own match space.
     bool regex_;
     RegexMatchData regexScratch_;
@@ -93,37 +83,28 @@ private:
     int64_t startPos_ = -1;
 };
 
-FileScan::FileScan(ContentScanContext& context, LineReader& in, int64_t linesLeft, FileReading& out)
+FileScan::FileScan(ContentScanContext& context, const ScanSetup& setup, LineReader& in, int64_t linesLeft,
+                   FileReading& out)
     : context_(context),
       in_(in),
       out_(out),
       lines_(out.lines),
       query_(context.query),
-      mode_(ModeOf(*query_.options)),
-      allInOne_(query_.options->On(Opt::ALLINONECH)),
-      givenOrder_(query_.options->On(Opt::INGIVORDER)),
-      perFileLimit_(query_.options->Int(Opt::RESLINENUM)),
+      mode_(setup.mode),
+      allInOne_(setup.allInOne),
+      givenOrder_(setup.givenOrder),
+      perFileLimit_(setup.perFileLimit),
       linesLeft_(linesLeft),
-      comments_(CommentRule::FromOptions(*query_.options)),
-      start_(StartCondition::FromOptions(*query_.options, query_.matcher)),
-      stop_(ConditionToStop::FromOptions(*query_.options, query_.matcher)),
-      finders_(query_.foldedTerms.begin(), query_.foldedTerms.end()),
-      regex_(query_.regexMode),
-      // A line Boolean query can make a line without any term a hit line.
-      canSkip_(mode_ != QueryMode::MicroBoolean) {
-    in_.SetOverlap(LongLineScan::OverlapFor(query_, finders_, comments_, StopTerm(), StartTerm()));
-    // Patterns are looked for through the literals they require, when each has one.
-    std::vector<TermFinder> needles = finders_;
-    if (regex_) {
-        const std::vector<std::string> literals = RegexSkipLiterals(query_);
-        needles.clear();
-        for (const std::string& literal : literals) needles.emplace_back(literal);
-        canSkip_ = canSkip_ && !literals.empty();
-    }
-    in_.SetAsciiNeedles(AllAscii(needles, stop_.sStopTerm, start_.term, comments_.strings));
-    if (stop_.ByTerm()) needles.emplace_back(stop_.sStopTerm);
-    needles_ = SkipNeedles(std::move(needles));
-    startNeedle_ = SkipNeedles({TermFinder(start_.term)});
+      comments_(setup.comments),
+      start_(setup.start),
+      stop_(setup.stop),
+      needles_(setup.skipFinders),
+      startNeedle_(setup.startFinders),
+      finders_(setup.finders),
+      regex_(setup.regex),
+      canSkip_(setup.canSkip) {
+    in_.SetOverlap(setup.overlap);
+    in_.SetAsciiNeedles(setup.asciiNeedles);
 }
 
 void FileScan::Run() {
@@ -332,7 +313,8 @@ void ScanLines(ContentScanContext& context, LineReader& in, int64_t linesLeft, F
     out.dropStartLine = false;
     out.givenUpLines.clear();
     if (!context.query.options) return;
-    FileScan scan(context, in, linesLeft, out);
+    if (!context.scanSetup) context.scanSetup = MakeScanSetup(context.query);
+    FileScan scan(context, *context.scanSetup, in, linesLeft, out);
     scan.Run();
 }
 
