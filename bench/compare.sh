@@ -56,13 +56,16 @@ QF=("$CLI" --home "$WORK/home" --no-progress --format tsv --set SEARCHENDC=0 --s
 have() { command -v "$1" >/dev/null 2>&1; }
 
 # Best of RUNS: prints "wall cpu peak_kib" of the fastest run. Output goes to a
-# file, as some tools take a shortcut when it goes to /dev/null.
+# file, as some tools take a shortcut when it goes to /dev/null. The wall time
+# is taken to the microsecond around the run (time -v gives hundredths only).
 measure() {
-    local best="" line wall cpu peak
+    local best="" line wall cpu peak start end
     "$@" >"$WORK/out" 2>/dev/null || true
     for _ in $(seq "$RUNS"); do
+        start=$(date +%s%N)
         /usr/bin/time -v -o "$WORK/time" "$@" >"$WORK/out" 2>/dev/null || true
-        wall=$(awk -F': ' '/Elapsed/ {n = split($2, p, ":"); s = 0; for (i = 1; i <= n; i++) s = s * 60 + p[i]; print s}' "$WORK/time")
+        end=$(date +%s%N)
+        wall=$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.4f", (b - a) / 1e9}')
         cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {print s}' "$WORK/time")
         peak=$(awk -F': ' '/Maximum resident/ {print $2}' "$WORK/time")
         line="$wall $cpu $peak"
@@ -96,7 +99,7 @@ compare() {
             1) ratio=$(awk -v a="$q1" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
             n) ratio=$(awk -v a="$qn" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
         esac
-        printf '%-34s %9.3f %9.2f %10.1f %10s\n' "$label" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$ratio"
+        printf '%-34s %9.4f %9.2f %10.1f %10s\n' "$label" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$ratio"
     done
 }
 

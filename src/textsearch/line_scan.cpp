@@ -6,7 +6,6 @@
 #include <limits>
 #include <optional>
 
-#include "platform/utf8_text.h"
 #include "textsearch/comment_rule.h"
 #include "textsearch/content_scan.h"
 #include "textsearch/file_rule.h"

@@ -28,7 +28,7 @@ LongLineScan::LongLineScan(const QueryContext& query, const std::vector<TermFind
     stop_.needle = stopTerm;
     start_.needle = startTerm;
     longest_ = LongestNeedle(query, finders, comments, stopTerm, startTerm);
-    overlap_ = OverlapFor(query, finders, comments, stopTerm, startTerm);
+    overlap_ = longest_ + kContextBefore + kContextAfter - 1;
 }
 
 size_t LongLineScan::LongestNeedle(const QueryContext& query, const std::vector<TermFinder>& finders,
