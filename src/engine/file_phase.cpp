@@ -40,9 +40,8 @@ struct KeptFile {
     bool binary = false;
 };
 
-tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed,
-                                      std::string extension) {
-    tagSelectedFileFolderStruct entry;
+void FillEntry(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed, std::string extension,
+               tagSelectedFileFolderStruct& entry) {
     entry.folderPath = folder.sWorkingFolder;
     entry.fileName = listed.data.cFileName;
     entry.extension = std::move(extension);
@@ -50,7 +49,6 @@ tagSelectedFileFolderStruct MakeEntry(RunContext& context, const _Folder_Struct&
     entry.findData = listed.data;
     entry.findDataPending = !listed.detailed;
     if (folder.IsArchiveFolder() && context.archive) context.archive->FillColumns(folder, entry);
-    return entry;
 }
 
 // Name hits of the file name and extension, appended at once.
@@ -82,27 +80,29 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     // which its reading applies.
     if (listed.detailed && !FilePasses(o, listed.data, context.now)) return;
 
-    tagSelectedFileFolderStruct entry = MakeEntry(context, folder, listed, type.extension);
+    // Made in its place among the kept files (room for every listed file
+    // is reserved), and taken back when the file is not kept after all.
+    tagSelectedFileFolderStruct& entry = kept.emplace_back().entry;
+    const auto drop = [&kept] { kept.pop_back(); };
+    FillEntry(context, folder, listed, type.extension, entry);
     if (context.modes.content && context.archive) {
         // A converter's logs and counters cannot wait: earlier folders have their turn first.
-        if (ConvertsAnyDocument(o, entry.extension) && !context.Settle()) return;
+        if (ConvertsAnyDocument(o, entry.extension) && !context.Settle()) return drop();
         context.archive->Convert(entry);
         context.observer.StatusText(kSelecting);
     }
-    if (!FileTermRulesPass(context.fileRules, context.query.matcher, entry.fileName, entry.extension)) return;
+    if (!FileTermRulesPass(context.fileRules, context.query.matcher, entry.fileName, entry.extension)) return drop();
 
     MatchFileNames(context, entry);
     if (mode == ListingMode::Zip && o.On(Opt::CONVZIPCHK) && IsZipExtension(entry.extension) &&
         ArchiveSteps::MatchesZipName(o, entry.fileName) && context.archive) {
-        if (!context.Settle()) return;
+        if (!context.Settle()) return drop();
         context.archive->Unzip(entry);
         context.observer.StatusText(kSelecting);
     }
-    if (context.modes.byFileName || context.modes.content) {
-        entry.resultKind = context.modes.byFileName ? kKindFile : kKindFileContent;
-        const bool binary = entry.extension == type.extension ? type.binary : IsBinaryType(o, entry.extension);
-        kept.push_back({std::move(entry), binary});
-    }
+    if (!context.modes.byFileName && !context.modes.content) return drop();
+    entry.resultKind = context.modes.byFileName ? kKindFile : kKindFileContent;
+    kept.back().binary = entry.extension == type.extension ? type.binary : IsBinaryType(o, entry.extension);
 }
 
 // The listing's kept files join the selected-file list; binary types are
