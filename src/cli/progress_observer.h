@@ -18,6 +18,7 @@ public:
     ProgressObserver(StderrWriter& writer, const RunCounters& counters, bool enabled)
         : writer_(writer), counters_(counters), enabled_(enabled) {}
 
+    bool FollowsProgress() const override { return enabled_; }
     void StatusText(const std::string& text) override;
     void CurrentName(const std::string& name) override;
     void CountersChanged() override { Show(false); }

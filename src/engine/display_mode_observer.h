@@ -11,6 +11,7 @@ class DisplayModeObserver : public SearchObserver {
 public:
     DisplayModeObserver(SearchObserver& target, bool oneByOne) : target_(target), oneByOne_(oneByOne) {}
 
+    bool FollowsProgress() const override { return target_.FollowsProgress(); }
     void StatusText(const std::string& text) override { target_.StatusText(text); }
     void CurrentName(const std::string& name) override { target_.CurrentName(name); }
     void CurrentFolder(const std::string& path) override { target_.CurrentFolder(path); }

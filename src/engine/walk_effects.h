@@ -38,16 +38,19 @@ private:
 // The observer the walk reports to: each call is an effect of the walk.
 class WalkObserver : public SearchObserver {
 public:
-    WalkObserver(WalkEffects& effects, SearchObserver& target) : effects_(effects), target_(target) {}
+    WalkObserver(WalkEffects& effects, SearchObserver& target)
+        : effects_(effects), target_(target), follows_(target.FollowsProgress()) {}
 
+    bool FollowsProgress() const override { return follows_; }
+    // Told for every file met: nothing is kept for a target that shows none.
     void StatusText(const std::string& text) override {
-        effects_.Do([&target = target_, text] { target.StatusText(text); });
+        if (follows_) effects_.Do([&target = target_, text] { target.StatusText(text); });
     }
     void CurrentName(const std::string& name) override {
-        effects_.Do([&target = target_, name] { target.CurrentName(name); });
+        if (follows_) effects_.Do([&target = target_, name] { target.CurrentName(name); });
     }
     void CurrentFolder(const std::string& path) override {
-        effects_.Do([&target = target_, path] { target.CurrentFolder(path); });
+        if (follows_) effects_.Do([&target = target_, path] { target.CurrentFolder(path); });
     }
     void Unreadable(const std::string& path, const std::string& reason) override {
         effects_.Do([&target = target_, path, reason] { target.Unreadable(path, reason); });
@@ -65,6 +68,7 @@ public:
 private:
     WalkEffects& effects_;
     SearchObserver& target_;
+    const bool follows_;
 };
 
 }  // namespace qf

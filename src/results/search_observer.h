@@ -11,6 +11,9 @@ namespace qf {
 class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
+    // Whether the status texts, names and folders the walk meets are shown:
+    // an observer that shows none of them is not told them by the walk.
+    virtual bool FollowsProgress() const { return true; }
     virtual void StatusText(const std::string& /*text*/) {}     // "Searching ...", "Selecting ..."
     virtual void CurrentName(const std::string& /*name*/) {}    // each file or folder as it is met
     virtual void CurrentFolder(const std::string& /*path*/) {}  // each folder as its turn comes
