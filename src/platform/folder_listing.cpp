@@ -98,8 +98,8 @@ bool ExamineEntry(int fd, const char* name, unsigned char type, FolderEntry& ent
 bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle) {
     if (entry.detailed) return true;
     detail::EntryStat st;
-    if (handle && handle->fd_ >= 0) {
-        if (!detail::StatEntry(handle->fd_, entry.data.cFileName.c_str(), st)) return false;
+    if (handle && handle->IsOpen()) {
+        if (!detail::StatEntry(handle->Fd(), entry.data.cFileName.c_str(), st)) return false;
     } else {
         const std::string path = folder == "/" ? "/" + entry.data.cFileName : folder + "/" + entry.data.cFileName;
         if (!detail::StatEntry(AT_FDCWD, path.c_str(), st)) return false;
@@ -122,17 +122,16 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
 }
 
 FolderHandle::FolderHandle(const std::string& folder) {
-    fd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd_ < 0) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
         openError_ = errno;
         return;
     }
-    open_ = std::make_shared<const OpenFolder>(folder, fd_);
+    open_ = std::make_shared<const OpenFolder>(folder, fd);
     struct stat st{};
-    if (fstat(fd_, &st) != 0) {
+    if (fstat(fd, &st) != 0) {
         openError_ = errno;
         open_.reset();
-        fd_ = -1;
         return;
     }
     id_ = {uint64_t(st.st_dev), uint64_t(st.st_ino)};
@@ -142,13 +141,14 @@ FolderHandle::~FolderHandle() = default;
 
 bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
     out.clear();
-    if (fd_ < 0 || listed_) {
+    if (!IsOpen() || listed_) {
         if (error) *error = openError_ != 0 ? openError_ : EBADF;
         return false;
     }
     listed_ = true;
     errno = 0;
-    const bool ok = ReadEntries(fd_, [&](const char* name, unsigned char type) {
+    const int fd = Fd();
+    const bool ok = ReadEntries(fd, [&](const char* name, unsigned char type) {
         FolderEntry entry;
         if (type == DT_REG) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
@@ -156,8 +156,8 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
         } else if (type == DT_DIR) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
             entry.data.cFileName = name;
-            entry.enterable = faccessat(fd_, name, X_OK, 0) == 0;
-        } else if (!ExamineEntry(fd_, name, type, entry)) {
+            entry.enterable = faccessat(fd, name, X_OK, 0) == 0;
+        } else if (!ExamineEntry(fd, name, type, entry)) {
             return;
         }
         out.push_back(std::move(entry));

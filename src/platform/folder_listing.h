@@ -35,7 +35,7 @@ public:
     FolderHandle(const FolderHandle&) = delete;
     FolderHandle& operator=(const FolderHandle&) = delete;
 
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return open_ != nullptr; }
     const FolderId& Id() const { return id_; }
 
     // Lists the folder as ListFolder does (once). The handle stays open
@@ -49,8 +49,9 @@ public:
 private:
     friend bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle);
 
-    int fd_ = -1;
-    SharedFolder open_;  // owns fd_
+    int Fd() const { return open_ ? open_->Fd() : -1; }
+
+    SharedFolder open_;  // the folder's handle, when it opened
     int openError_ = 0;  // why the folder did not open
     bool listed_ = false;
     FolderId id_;
