@@ -1,11 +1,9 @@
 #include "cli/record_fields.h"
 
-#include "results/list_view_spacer.h"
-
 namespace qf::cli {
 
-#define QF_TEXT(f) RecordField{#f, &tagPrivStruct::f, nullptr}
-#define QF_NUMBER(f) RecordField{#f, nullptr, &tagPrivStruct::f}
+#define QF_TEXT(f) RecordField{#f, &tagPrivStruct::f, nullptr, PaddingOf(&tagPrivStruct::f)}
+#define QF_NUMBER(f) RecordField{#f, nullptr, &tagPrivStruct::f, Padding::None}
 
 const std::array<RecordField, 36> kRecordFields = {
     QF_TEXT(readOrderMark),     QF_TEXT(folderNumber),      QF_TEXT(fileNumberInFolder),
@@ -26,7 +24,7 @@ const std::array<RecordField, 36> kRecordFields = {
 #undef QF_NUMBER
 
 std::string_view FieldText(const tagPrivStruct& record, const RecordField& field, std::string& number) {
-    if (field.text) return Unpadded(record, field.text);
+    if (field.text) return Unpadded(record.*field.text, field.padding);
     number = std::to_string(record.*field.number);
     return number;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "results/list_view_spacer.h"
 #include "results/result_record.h"
 
 namespace qf::cli {
@@ -13,6 +14,7 @@ struct RecordField {
     const char* name;
     std::string tagPrivStruct::*text;  // null for the two numbers
     int32_t tagPrivStruct::*number;
+    Padding padding = Padding::None;  // of the text
 };
 
 extern const std::array<RecordField, 36> kRecordFields;

@@ -50,16 +50,25 @@ struct Widths {
 
 }  // namespace
 
-std::string_view Unpadded(const tagPrivStruct& record, Field field) {
-    std::string_view value = record.*field;
-    if (Among(field, kLeftPadded)) {
+Padding PaddingOf(Field field) {
+    if (Among(field, kLeftPadded)) return Padding::Left;
+    if (Among(field, kRightPadded)) return Padding::Right;
+    return Padding::None;
+}
+
+std::string_view Unpadded(std::string_view value, Padding padding) {
+    if (padding == Padding::Left) {
         const size_t first = value.find_first_not_of(' ');
         value.remove_prefix(first == std::string_view::npos ? value.size() : first);
-    } else if (Among(field, kRightPadded)) {
+    } else if (padding == Padding::Right) {
         const size_t last = value.find_last_not_of(' ');
         value = value.substr(0, last == std::string_view::npos ? 0 : last + 1);
     }
     return value;
+}
+
+std::string_view Unpadded(const tagPrivStruct& record, Field field) {
+    return Unpadded(record.*field, PaddingOf(field));
 }
 
 // Two passes over the list, not one per field: a long list does not fit

@@ -21,4 +21,10 @@ void ListViewSpacer(RESULT_LIST& list, int threads = 1);
 // the record does.
 std::string_view Unpadded(const tagPrivStruct& record, std::string tagPrivStruct::*field);
 
+// The same in two steps, for output that takes many records' fields: which
+// side a field is padded on is found once.
+enum class Padding { None, Left, Right };
+Padding PaddingOf(std::string tagPrivStruct::*field);
+std::string_view Unpadded(std::string_view value, Padding padding);
+
 }  // namespace qf

@@ -97,9 +97,11 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
     }
     std::vector<size_t> order(list.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    // Equal keys keep the rebuild's order, so repeated sorts show the same rows.
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; });
+    const auto before = [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; };
+    // Equal keys keep the rebuild's order, so repeated sorts show the same
+    // rows. The rebuild's order is often the sorted one already.
+    if (std::is_sorted(order.begin(), order.end(), before)) return;
+    std::stable_sort(order.begin(), order.end(), before);
     PermuteInPlace(list, std::move(order));
 }
 
