@@ -45,6 +45,8 @@ public:
     size_t ReadAt(uint64_t offset, char* to, size_t n) const;
     // Where Read goes on.
     uint64_t Position() const { return limit_ - left_; }
+    // What Read may still give.
+    uint64_t Left() const { return left_; }
 
 private:
     ContentFile(int fd, uint64_t limit) : fd_(fd), limit_(limit), left_(limit) {}

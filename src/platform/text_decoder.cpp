@@ -134,8 +134,8 @@ Decoded DecodeUtf16(const char* in, size_t n, bool bigEndian, bool final, char* 
 
 }  // namespace
 
-TextDecoder::TextDecoder(ContentFile file, uint64_t utf8CheckBytes)
-    : file_(std::move(file)), checkBytes_(utf8CheckBytes), fileEnd_(!file_.IsOpen()) {}
+TextDecoder::TextDecoder(ContentFile file, uint64_t utf8CheckBytes, size_t keptCheckBytes)
+    : file_(std::move(file)), checkBytes_(utf8CheckBytes), keptCheckBytes_(keptCheckBytes), fileEnd_(!file_.IsOpen()) {}
 
 size_t TextDecoder::Read(char* to, size_t n) {
     const size_t got = ReadUnchecked(to, n);
@@ -155,7 +155,7 @@ size_t TextDecoder::ReadUnchecked(char* to, size_t n) {
     CopyBytes(to, PendingData(), got);
     pendingBegin_ = pendingEnd_ = 0;
     if (!fileEnd_) {
-        const size_t r = file_.Read(to + got, n - got);
+        const size_t r = ReadFile(to + got, n - got);
         if (r < n - got) fileEnd_ = true;
         got += r;
     }
@@ -175,7 +175,7 @@ size_t TextDecoder::Settle(char* from, size_t n, size_t room) {
         Keep(from, n);
         return DecodePending(from, room);
     }
-    if (file_.Position() <= checkedTo_) {
+    if (Position() <= checkedTo_) {
         // Checked when the file was taken as UTF-8: only a sequence that
         // this read cut waits for the next one.
         const size_t whole = CompleteUtf8Length(std::string_view(from, n));
@@ -224,13 +224,16 @@ void TextDecoder::Decide(const char* from, size_t n) {
 // Whether the file is valid UTF-8 from where Read goes on, up to the check
 // bound; carried: the start of a sequence that the block read so far cut.
 bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
-    checkedTo_ = file_.Position() - carriedBytes;
+    checkedTo_ = Position() - carriedBytes;
     if (fileEnd_) return carriedBytes == 0;
-    const auto ahead = std::make_unique_for_overwrite<char[]>(kRawBlock + kUtf8MaxBytes);
-    CopyBytes(ahead.get(), carried, carriedBytes);
-    size_t kept = carriedBytes;
-    uint64_t offset = file_.Position();
+    uint64_t offset = Position();
     uint64_t left = checkBytes_;
+    bool valid = true;
+    if (ValidKept(carried, carriedBytes, offset, left, valid)) return valid;
+    // Past what is kept, the file is read here and again as Read goes on.
+    const auto ahead = std::make_unique_for_overwrite<char[]>(kRawBlock + kUtf8MaxBytes);
+    size_t kept = offset - checkedTo_;  // the sequence that the kept part ends inside
+    CopyBytes(ahead.get(), ahead_ ? ahead_.get() + aheadEnd_ - kept : carried, kept);
     while (left > 0) {
         const size_t want = size_t(std::min<uint64_t>(kRawBlock, left));
         const size_t got = file_.ReadAt(offset, ahead.get() + kept, want);
@@ -245,6 +248,42 @@ bool TextDecoder::ValidAhead(const char* carried, size_t carriedBytes) {
         if (end) return true;
     }
     return true;
+}
+
+// Reads and checks the first part ahead, after the carried bytes, and keeps
+// it for ReadFile. Returns true when that settles the check (`valid` then
+// says how); offset, left and checkedTo_ move on past what it checked.
+bool TextDecoder::ValidKept(const char* carried, size_t carriedBytes, uint64_t& offset, uint64_t& left, bool& valid) {
+    const size_t keep = size_t(std::min<uint64_t>({keptCheckBytes_, left, file_.Left()}));
+    if (keep == 0) return false;
+    ahead_ = std::make_unique_for_overwrite<char[]>(carriedBytes + keep);
+    CopyBytes(ahead_.get(), carried, carriedBytes);
+    const size_t got = file_.Read(ahead_.get() + carriedBytes, keep);
+    aheadBegin_ = carriedBytes;  // the carried bytes were given out already
+    aheadEnd_ = carriedBytes + got;
+    offset += got;
+    left -= got;
+    const bool end = file_.Left() == 0;
+    const Utf8Run run = ValidUtf8Run(ahead_.get(), aheadEnd_);
+    if (run.valid < aheadEnd_ && (!run.cutShort || end)) {
+        valid = false;
+        return true;
+    }
+    checkedTo_ = offset - (aheadEnd_ - run.valid);
+    valid = true;
+    return end || left == 0;
+}
+
+// Reads on in the file, from what the check kept first.
+size_t TextDecoder::ReadFile(char* to, size_t n) {
+    const size_t kept = std::min(n, AheadLeft());
+    CopyBytes(to, ahead_.get() + aheadBegin_, kept);
+    aheadBegin_ += kept;
+    if (ahead_ && AheadLeft() == 0) {
+        ahead_.reset();
+        aheadBegin_ = aheadEnd_ = 0;
+    }
+    return kept + (kept < n ? file_.Read(to + kept, n - kept) : 0);
 }
 
 size_t TextDecoder::DecodePending(char* to, size_t n) {
@@ -295,7 +334,7 @@ bool TextDecoder::Refill() {
     }
     pendingBegin_ = lead;
     pendingEnd_ = lead + kept;
-    const size_t got = file_.Read(pendingBase_ + pendingEnd_, kRawBlock);
+    const size_t got = ReadFile(pendingBase_ + pendingEnd_, kRawBlock);
     pendingEnd_ += got;
     if (got < kRawBlock) fileEnd_ = true;
     return got > 0;

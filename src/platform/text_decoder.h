@@ -22,10 +22,14 @@ enum class TextEncoding { Utf8, Utf8WithMark, Utf16Le, Utf16Be, Windows1252 };
 // its Windows-1252 character on its own (so is one in a file marked UTF-8).
 // Checking reads that part of the file twice, so it is bounded.
 constexpr uint64_t kUtf8CheckBytes = uint64_t(16) << 20;
+// The first part of what the check reads is kept and given out from memory
+// as the file is read on; only the rest is read twice.
+constexpr size_t kKeptCheckBytes = size_t(1) << 20;
 
 class TextDecoder {
 public:
-    explicit TextDecoder(ContentFile file, uint64_t utf8CheckBytes = kUtf8CheckBytes);
+    explicit TextDecoder(ContentFile file, uint64_t utf8CheckBytes = kUtf8CheckBytes,
+                         size_t keptCheckBytes = kKeptCheckBytes);
     TextDecoder(const TextDecoder&) = delete;
     TextDecoder& operator=(const TextDecoder&) = delete;
 
@@ -55,6 +59,11 @@ private:
     size_t TakeMark(char* to, size_t got);
     void Decide(const char* from, size_t n);
     bool ValidAhead(const char* carried, size_t carriedBytes);
+    bool ValidKept(const char* carried, size_t carriedBytes, uint64_t& offset, uint64_t& left, bool& valid);
+    size_t ReadFile(char* to, size_t n);
+    size_t AheadLeft() const { return aheadEnd_ - aheadBegin_; }
+    // Where the text given out goes on in the file.
+    uint64_t Position() const { return file_.Position() - AheadLeft(); }
     size_t DecodePending(char* to, size_t n);
     size_t DecodeSome(char* to, size_t room);
     bool Refill();
@@ -65,6 +74,7 @@ private:
 
     ContentFile file_;
     uint64_t checkBytes_;
+    size_t keptCheckBytes_;
     TextEncoding encoding_ = TextEncoding::Utf8;
     bool started_ = false;  // the mark has been looked for
     bool decided_ = false;  // UTF-8 or not is settled
@@ -78,6 +88,10 @@ private:
     size_t pendingSize_ = 0;       // bytes from pendingBase_
     size_t pendingBegin_ = 0;
     size_t pendingEnd_ = 0;
+    // What the check read past the bytes given out, kept for ReadFile.
+    std::unique_ptr<char[]> ahead_;
+    size_t aheadBegin_ = 0;
+    size_t aheadEnd_ = 0;
 };
 
 }  // namespace qf

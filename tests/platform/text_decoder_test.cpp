@@ -18,8 +18,9 @@ struct Decoded {
     bool wholeCharacters = true;  // no read ended inside a character
 };
 
-Decoded Decode(const std::string& path, size_t chunk = 256 * 1024, uint64_t check = qf::kUtf8CheckBytes) {
-    qf::TextDecoder decoder(qf::ContentFile::Open(path), check);
+Decoded Decode(const std::string& path, size_t chunk = 256 * 1024, uint64_t check = qf::kUtf8CheckBytes,
+               size_t kept = qf::kKeptCheckBytes) {
+    qf::TextDecoder decoder(qf::ContentFile::Open(path), check, kept);
     Decoded out;
     std::string buffer(chunk, '\0');
     for (size_t n; (n = decoder.Read(buffer.data(), buffer.size())) > 0;) {
@@ -140,4 +141,34 @@ TEST(TextDecoder, OneByteThatIsNotUtf8MakesTheWholeFileWindows1252) {
     // A sequence that the end of the file cuts is not UTF-8 either.
     qftest::WriteFile(dir / "cut", "ab\xC3\xA9\xE2\x82");
     EXPECT_EQ(Decode(dir / "cut").text, "ab\xC3\x83\xC2\xA9\xC3\xA2\xE2\x80\x9A");
+}
+
+// What the check reads ahead is kept, up to a bound, and given out again from
+// memory; the rest is read twice. Wherever the bound cuts the file (inside a
+// character, before or after a stray byte, at the check's bound or the
+// file's end), the text is the one that reading everything twice gives.
+TEST(TextDecoder, WhatTheCheckKeptReadsAsTheFileDoes) {
+    qftest::TempDir dir;
+    std::string valid;
+    for (int i = 0; valid.size() < 20000; ++i) valid += "x\xE2\x82\xAC\xC3\xA9\xF0\x9F\x98\x80 " + std::to_string(i) + "\n";
+    const std::string files[] = {valid, valid + "fianc\xE9\n", valid.substr(0, 9000) + "\xE9" + valid,
+                                 valid + "\xE2\x82"};
+    for (size_t f = 0; f < std::size(files); ++f) {
+        const std::string path = dir / ("f" + std::to_string(f));
+        qftest::WriteFile(path, files[f]);
+        for (const size_t chunk : {size_t(5), size_t(4096)}) {
+            for (const uint64_t check : {uint64_t(12000), qf::kUtf8CheckBytes}) {
+                const Decoded twice = Decode(path, chunk, check, 0);
+                ASSERT_TRUE(IsValidUtf8(twice.text));
+                for (const size_t kept : {size_t(1), size_t(3), size_t(4097), size_t(11999), size_t(1) << 20}) {
+                    const Decoded once = Decode(path, chunk, check, kept);
+                    EXPECT_EQ(once.text, twice.text) << path << " " << chunk << " " << check << " " << kept;
+                    EXPECT_EQ(once.encoding, twice.encoding) << path << " " << chunk << " " << check << " " << kept;
+                    EXPECT_TRUE(once.wholeCharacters);
+                }
+            }
+        }
+    }
+    EXPECT_EQ(Decode(dir / "f0").text, valid);
+    EXPECT_EQ(Decode(dir / "f1").encoding, qf::TextEncoding::Windows1252);
 }
