@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "cli/json_text.h"
@@ -20,20 +22,39 @@ void WriteLine(std::FILE* out, const std::string& line) {
     std::fputc('\n', out);
 }
 
-// Printable ASCII without any of `special`: a field that needs no escaping
-// or quoting, as most are, is written as it is.
+// Printable ASCII without any of `special` (one or two bytes): a field that
+// needs no escaping or quoting, as most are, is written as it is. Eight
+// bytes are tested at a time.
 class PlainBytes {
 public:
-    explicit PlainBytes(std::string_view special) {
+    explicit PlainBytes(std::string_view special)
+        : special_{kOnes * static_cast<unsigned char>(special.front()),
+                   kOnes * static_cast<unsigned char>(special.back())} {
         for (int c = 0x20; c < 0x7F; ++c) plain_[size_t(c)] = special.find(char(c)) == std::string_view::npos;
     }
     bool Plain(std::string_view text) const {
-        for (char c : text)
-            if (!plain_[static_cast<unsigned char>(c)]) return false;
+        size_t i = 0;
+        for (; i + 8 <= text.size(); i += 8) {
+            uint64_t word;
+            std::memcpy(&word, text.data() + i, 8);
+            if (!PlainWord(word)) return false;
+        }
+        for (; i < text.size(); ++i)
+            if (!plain_[static_cast<unsigned char>(text[i])]) return false;
         return true;
     }
 
 private:
+    static constexpr uint64_t kOnes = 0x0101010101010101ULL;
+    static constexpr uint64_t kHighs = 0x8080808080808080ULL;
+    static bool HasZeroByte(uint64_t w) { return ((w - kOnes) & ~w & kHighs) != 0; }
+    bool PlainWord(uint64_t w) const {
+        const bool control = ((w - kOnes * 0x20) & ~w & kHighs) != 0;  // a byte below 0x20
+        const bool beyond = (((w + kOnes) | w) & kHighs) != 0;          // a byte of 0x7F or above
+        return !control && !beyond && !HasZeroByte(w ^ special_[0]) && !HasZeroByte(w ^ special_[1]);
+    }
+
+    std::array<uint64_t, 2> special_;
     std::array<bool, 256> plain_{};
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "platform/parallel_parts.h"
@@ -48,6 +50,15 @@ struct Widths {
     }
 };
 
+// Padding runs long (a line text is padded to 200 bytes): it is stepped
+// over eight spaces at a time.
+bool EightSpaces(const char* p) {
+    constexpr uint64_t kSpaces = 0x2020202020202020ULL;
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    return word == kSpaces;
+}
+
 }  // namespace
 
 Padding PaddingOf(Field field) {
@@ -58,11 +69,15 @@ Padding PaddingOf(Field field) {
 
 std::string_view Unpadded(std::string_view value, Padding padding) {
     if (padding == Padding::Left) {
-        const size_t first = value.find_first_not_of(' ');
-        value.remove_prefix(first == std::string_view::npos ? value.size() : first);
+        size_t first = 0;
+        while (first + 8 <= value.size() && EightSpaces(value.data() + first)) first += 8;
+        while (first < value.size() && value[first] == ' ') ++first;
+        value.remove_prefix(first);
     } else if (padding == Padding::Right) {
-        const size_t last = value.find_last_not_of(' ');
-        value = value.substr(0, last == std::string_view::npos ? 0 : last + 1);
+        size_t end = value.size();
+        while (end >= 8 && EightSpaces(value.data() + end - 8)) end -= 8;
+        while (end > 0 && value[end - 1] == ' ') --end;
+        value = value.substr(0, end);
     }
     return value;
 }

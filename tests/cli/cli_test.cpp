@@ -126,13 +126,19 @@ TEST_F(CliTest, NonUtf8NamesBecomeBase64AndOddNamesSurvive) {
 // show them escaped, JSON keeps them exactly (in its own escapes).
 TEST_F(CliTest, ControlCharactersAreEscapedExceptInJson) {
     WriteFile(tree / "evil\x1b[2J\nname.txt", "alpha\rforged\x1b]0;title\x07\n");
+    WriteFile(tree / "slashes.txt", "forged in C:\\dir\\sub as \"such\", too\n");
     for (const char* format : {"table", "tsv"}) {
         const auto r = RunCli(Args({"-q", "forged", "--format", format, tree.Path()}));
         ASSERT_EQ(r.exitCode, 0) << r.err;
         EXPECT_EQ(r.out.find('\x1b'), std::string::npos) << format;
         EXPECT_NE(r.out.find("evil\\x1B[2J\\nname.txt"), std::string::npos) << r.out;
         EXPECT_NE(r.out.find("forged\\x1B]0;title\\x07"), std::string::npos) << r.out;
+        if (std::string(format) == "tsv") {
+            EXPECT_NE(r.out.find("C:\\\\dir\\\\sub as"), std::string::npos) << r.out;
+        }
     }
+    const auto csv = RunCli(Args({"-q", "forged", "--format", "csv", tree.Path()}));
+    EXPECT_NE(csv.out.find(",\"forged in C:\\dir\\sub as \"\"such\"\", too\","), std::string::npos) << csv.out;
     const auto r = RunCli(Args({"-q", "forged", "--format", "json", tree.Path()}));
     EXPECT_NE(r.out.find("\"fileName\": \"evil\\u001b[2J\\nname.txt\""), std::string::npos) << r.out;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/user_messages.h"
+#include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
 #include "results/result_sort_keys.h"
 #include "results/result_sorting.h"
@@ -246,3 +247,22 @@ TEST(ResultSorting, KeyCaptionsAndIndexes) {
 }
 
 }  // namespace
+
+// The padding comes off again exactly, whatever the lengths of a field's
+// value and of its padding, on either side.
+TEST(ResultSorting, PaddingComesOffAsItWentOn) {
+    qf::RESULT_LIST list(40);
+    for (size_t i = 0; i < list.size(); ++i) {
+        list[i].lineFromFirstHit = std::string(i, 'x') + (i > 2 ? " y" : "");
+        list[i].size = std::to_string(i * i * 977);
+    }
+    const qf::RESULT_LIST before = list;
+    qf::ListViewSpacer(list);
+    for (size_t i = 0; i < list.size(); ++i) {
+        ASSERT_EQ(list[i].lineFromFirstHit.size(), list.back().lineFromFirstHit.size());
+        EXPECT_EQ(qf::Unpadded(list[i], &qf::tagPrivStruct::lineFromFirstHit), before[i].lineFromFirstHit);
+        EXPECT_EQ(qf::Unpadded(list[i], &qf::tagPrivStruct::size), before[i].size);
+    }
+    EXPECT_EQ(qf::Unpadded(std::string(17, ' '), qf::Padding::Right), "");
+    EXPECT_EQ(qf::Unpadded(std::string(17, ' '), qf::Padding::Left), "");
+}
