@@ -43,6 +43,31 @@ void PermuteInPlace(RESULT_LIST& list, std::vector<size_t> order) {
     }
 }
 
+// A stable sort that finds the runs already in order first and merges them
+// pairwise: the rebuild's order is mostly the sorted one, with a few runs
+// out of place, so this takes far fewer comparisons than sorting from
+// scratch. False when `order` was in order already.
+template <typename Before>
+bool MergeRuns(std::vector<size_t>& order, Before before) {
+    std::vector<size_t> bounds = {0};
+    for (size_t i = 1; i < order.size(); ++i)
+        if (before(order[i], order[i - 1])) bounds.push_back(i);
+    if (bounds.size() == 1) return false;
+    bounds.push_back(order.size());
+    while (bounds.size() > 2) {
+        std::vector<size_t> merged = {0};
+        for (size_t k = 0; k + 1 < bounds.size(); k += 2) {
+            const size_t end = k + 2 < bounds.size() ? bounds[k + 2] : bounds[k + 1];
+            if (k + 2 < bounds.size())
+                std::inplace_merge(order.begin() + long(bounds[k]), order.begin() + long(bounds[k + 1]),
+                                   order.begin() + long(end), before);
+            merged.push_back(end);
+        }
+        bounds = std::move(merged);
+    }
+    return true;
+}
+
 // Rebuilds the list from the store and swaps the new list in. The lock is
 // held while the records are made (about what copying the store would
 // cost) and for the swap, not for the sort: a window painting rows must not
@@ -97,11 +122,9 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
     }
     std::vector<size_t> order(list.size());
     std::iota(order.begin(), order.end(), size_t(0));
-    const auto before = [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; };
-    // Equal keys keep the rebuild's order, so repeated sorts show the same
-    // rows. The rebuild's order is often the sorted one already.
-    if (std::is_sorted(order.begin(), order.end(), before)) return;
-    std::stable_sort(order.begin(), order.end(), before);
+    // Equal keys keep the rebuild's order, so repeated sorts show the same rows.
+    if (!MergeRuns(order, [&](size_t a, size_t b) { return descending ? keys[b] < keys[a] : keys[a] < keys[b]; }))
+        return;
     PermuteInPlace(list, std::move(order));
 }
 

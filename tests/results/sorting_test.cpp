@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "platform/user_messages.h"
 #include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
@@ -265,4 +268,31 @@ TEST(ResultSorting, PaddingComesOffAsItWentOn) {
     }
     EXPECT_EQ(qf::Unpadded(std::string(17, ' '), qf::Padding::Right), "");
     EXPECT_EQ(qf::Unpadded(std::string(17, ' '), qf::Padding::Left), "");
+}
+
+// Keys in runs already in order, runs out of place and many equal keys: the
+// rows come out as a stable sort of their keys puts them, both ways.
+TEST(ResultSorting, AnyOrderOfKeysSortsStably) {
+    std::mt19937 random(7);
+    for (const size_t runLength : {size_t(1), size_t(5), size_t(200)}) {
+        qf::RESULT_LIST list(900);
+        std::vector<std::pair<std::string, std::string>> expected;
+        for (size_t i = 0; i < list.size(); ++i) {
+            const int base = int(random() % 40);
+            list[i].fileKey = std::to_string(10 + (i % runLength == 0 ? base : base + int(i % runLength) / 3));
+            list[i].resultNumber = std::to_string(i);
+            expected.emplace_back(list[i].fileKey, list[i].resultNumber);
+        }
+        for (const bool descending : {false, true}) {
+            qf::RESULT_LIST sorted = list;
+            qf::SortListByKey(
+                sorted, [](const qf::tagPrivStruct& r, std::string& out) { out += r.fileKey; }, descending, 1);
+            auto want = expected;
+            std::stable_sort(want.begin(), want.end(), [&](const auto& a, const auto& b) {
+                return descending ? b.first < a.first : a.first < b.first;
+            });
+            for (size_t i = 0; i < want.size(); ++i)
+                ASSERT_EQ(sorted[i].resultNumber, want[i].second) << "row " << i << ", runs of " << runLength;
+        }
+    }
 }
