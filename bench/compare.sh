@@ -49,7 +49,9 @@ BIG_BYTES=$(stat -c %s "$BIG" 2>/dev/null || echo 0)
 mkdir -p "$WORK/home"
 
 # quillfind reads every file but those of binary types; Word and PDF documents
-# are left out by the type rule, since no peer converts them.
+# are left out by the type rule, since no peer converts them. It follows
+# symbolic links to files and folders, so every peer is told to follow them
+# too (-L, -R): all read the same files.
 QF=("$CLI" --home "$WORK/home" --no-progress --format tsv --set SEARCHENDC=0 --set SEARCHENDB=0
     --set MATCHFILTY=1 --set EXCFILETPS=1 --set EXCFILEMAP=pdf --set EXCFILEMAP=doc)
 
@@ -103,8 +105,8 @@ compare() {
     done
 }
 
-FILES=$(find "$TREE" -type f | wc -l)
-BYTES=$(du -sb "$TREE" | cut -f1)
+FILES=$(find -L "$TREE" -type f 2>/dev/null | wc -l)
+BYTES=$(du -sbL "$TREE" | cut -f1)
 echo "quillfind-cli: $CLI"
 echo "tree: $TREE  ($FILES files, $BYTES bytes)   big file: $BIG ($BIG_BYTES bytes)   runs: $RUNS"
 echo "machine: $(nproc) cores; $(uptime)"
@@ -119,31 +121,31 @@ for term in "$COMMON" "$ABSENT"; do
     compare "tree, term \"$term\" (any case, part words)" \
         "quillfind-cli --threads 1|q1|$q --threads 1 -q $term $T" \
         "quillfind-cli|qn|$q -q $term $T" \
-        "rg -j1 -uu -i -F|1|rg -j1 -uu -i -F $term $T" \
-        "grep -r -I -i -F|1|grep -r -I -i -F $term $T" \
-        "ugrep -J1 -r -I -i -F|1|ugrep -J1 -r -I -i -F $term $T" \
-        "rg -uu -i -F|n|rg -uu -i -F $term $T" \
-        "ugrep -r -I -i -F|n|ugrep -r -I -i -F $term $T"
+        "rg -j1 -L -uu -i -F|1|rg -j1 -L -uu -i -F $term $T" \
+        "grep -R -I -i -F|1|grep -R -I -i -F $term $T" \
+        "ugrep -J1 -R -I -i -F|1|ugrep -J1 -R -I -i -F $term $T" \
+        "rg -L -uu -i -F|n|rg -L -uu -i -F $term $T" \
+        "ugrep -R -I -i -F|n|ugrep -R -I -i -F $term $T"
 done
 
 wanted word && compare "tree, term \"$WORD\" (case sensitive, whole word)" \
     "quillfind-cli --threads 1|q1|$q --threads 1 -c -w -q $WORD $T" \
     "quillfind-cli|qn|$q -c -w -q $WORD $T" \
-    "rg -j1 -uu -s -w -F|1|rg -j1 -uu -s -w -F $WORD $T" \
-    "grep -r -I -w -F|1|grep -r -I -w -F $WORD $T" \
-    "ugrep -J1 -r -I -w -F|1|ugrep -J1 -r -I -w -F $WORD $T" \
-    "rg -uu -s -w -F|n|rg -uu -s -w -F $WORD $T" \
-    "ugrep -r -I -w -F|n|ugrep -r -I -w -F $WORD $T"
+    "rg -j1 -L -uu -s -w -F|1|rg -j1 -L -uu -s -w -F $WORD $T" \
+    "grep -R -I -w -F|1|grep -R -I -w -F $WORD $T" \
+    "ugrep -J1 -R -I -w -F|1|ugrep -J1 -R -I -w -F $WORD $T" \
+    "rg -L -uu -s -w -F|n|rg -L -uu -s -w -F $WORD $T" \
+    "ugrep -R -I -w -F|n|ugrep -R -I -w -F $WORD $T"
 
 R=$(printf %q "$REGEX")
 wanted regex && compare "tree, regular expression \"$REGEX\" (any case)" \
     "quillfind-cli -e --threads 1|q1|$q --threads 1 -e -q $R $T" \
     "quillfind-cli -e|qn|$q -e -q $R $T" \
-    "rg -j1 -uu -i|1|rg -j1 -uu -i -e $R $T" \
-    "grep -r -I -i -E|1|grep -r -I -i -E -e $R $T" \
-    "ugrep -J1 -r -I -i -E|1|ugrep -J1 -r -I -i -E -e $R $T" \
-    "rg -uu -i|n|rg -uu -i -e $R $T" \
-    "ugrep -r -I -i -E|n|ugrep -r -I -i -E -e $R $T"
+    "rg -j1 -L -uu -i|1|rg -j1 -L -uu -i -e $R $T" \
+    "grep -R -I -i -E|1|grep -R -I -i -E -e $R $T" \
+    "ugrep -J1 -R -I -i -E|1|ugrep -J1 -R -I -i -E -e $R $T" \
+    "rg -L -uu -i|n|rg -L -uu -i -e $R $T" \
+    "ugrep -R -I -i -E|n|ugrep -R -I -i -E -e $R $T"
 
 if wanted big; then
 compare "one file of $BIG_BYTES bytes, term \"$ABSENT\" (any case)" \
@@ -161,9 +163,9 @@ fi
 wanted names && compare "walk by name, pattern \"$PATTERN\"" \
     "quillfind-cli --threads 1|q1|$q --threads 1 --by-name -f '$PATTERN' $T" \
     "quillfind-cli|qn|$q --by-name -f '$PATTERN' $T" \
-    "find -name|1|find $T -name '$PATTERN'" \
-    "fdfind -j1 -u -g|1|fdfind -j1 -u -g '$PATTERN' $T" \
-    "fdfind -u -g|n|fdfind -u -g '$PATTERN' $T"
+    "find -L -name|1|find -L $T -name '$PATTERN'" \
+    "fdfind -j1 -u -L -g|1|fdfind -j1 -u -L -g '$PATTERN' $T" \
+    "fdfind -u -L -g|n|fdfind -u -L -g '$PATTERN' $T"
 
 echo
 echo "load at the end: $(uptime)"
