@@ -105,8 +105,8 @@ compare() {
     done
 }
 
-FILES=$(find -L "$TREE" -type f 2>/dev/null | wc -l)
-BYTES=$(du -sbL "$TREE" | cut -f1)
+FILES=$( (find -L "$TREE" -type f 2>/dev/null || true) | wc -l)
+BYTES=$( (du -sbL "$TREE" 2>/dev/null || true) | cut -f1)
 echo "quillfind-cli: $CLI"
 echo "tree: $TREE  ($FILES files, $BYTES bytes)   big file: $BIG ($BIG_BYTES bytes)   runs: $RUNS"
 echo "machine: $(nproc) cores; $(uptime)"

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
+#include <vector>
 #include <map>
 #include <string>
 
@@ -13,7 +13,9 @@ namespace qf {
 // Ascending 0-based offsets of one term's accepted hits in one line, counted
 // in characters of the line as stored (UTF-8; a byte that begins no sequence
 // is one character).
-using DEQUE_POSITIONS_IN_LINE = std::deque<int32_t>;
+// A vector: most lines hold a term once or a few times, and a deque would
+// make a block of 512 bytes for the first.
+using DEQUE_POSITIONS_IN_LINE = std::vector<int32_t>;
 // Term (comparison form) to its positions; only terms accepted in the line.
 using MAP_TERM_POSITIONS = std::map<std::string, DEQUE_POSITIONS_IN_LINE>;
 // Term to the lengths of its hits, one beside each position, in characters.
