@@ -28,6 +28,49 @@ bool NameLess(const std::string& a, const std::string& b) {
     return a < b;
 }
 
+// The first eight letters of a name, lowered, as one number that orders as
+// they do; a shorter name is filled with zero bytes, which no name holds.
+uint64_t LowerPrefix(const std::string& name) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 8; ++i) {
+        const auto c = i < name.size() ? static_cast<unsigned char>(AsciiLower(name[i])) : 0;
+        prefix = prefix << 8 | c;
+    }
+    return prefix;
+}
+
+// Sorts the entries with NameLess. Most names of a folder differ within
+// their first eight letters: those are compared as one number, and only
+// names that share them are compared letter by letter. The entries are then
+// moved once each into their places.
+void SortByName(std::vector<FolderEntry>& entries) {
+    struct Key {
+        uint64_t prefix;
+        size_t index;
+    };
+    std::vector<Key> keys(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) keys[i] = {LowerPrefix(entries[i].data.cFileName), i};
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return NameLess(entries[a.index].data.cFileName, entries[b.index].data.cFileName);
+    });
+    // keys[i].index is the entry that goes to place i; each cycle of that
+    // mapping is followed with one entry held aside.
+    for (size_t start = 0; start < keys.size(); ++start) {
+        if (keys[start].index == start) continue;
+        FolderEntry held = std::move(entries[start]);
+        size_t at = start;
+        while (keys[at].index != start) {
+            const size_t from = keys[at].index;
+            entries[at] = std::move(entries[from]);
+            keys[at].index = at;
+            at = from;
+        }
+        entries[at] = std::move(held);
+        keys[at].index = at;
+    }
+}
+
 bool SameLetter(char a, char b) { return AsciiLower(a) == AsciiLower(b); }
 
 // Plain `*`/`?` matching. Only the last star is ever backtracked to, which is
@@ -168,8 +211,7 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
         out.clear();
         return false;
     }
-    std::sort(out.begin(), out.end(),
-              [](const FolderEntry& a, const FolderEntry& b) { return NameLess(a.data.cFileName, b.data.cFileName); });
+    SortByName(out);
     return true;
 }
 

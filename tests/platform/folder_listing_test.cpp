@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,43 @@ TEST(PlatformFolderListing, SortsWithoutCaseTiesByBytes) {
     ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
     // '_' sorts before letters because letters compare in lower case.
     EXPECT_EQ(Names(entries), (std::vector<std::string>{"_under", "A.txt", "a.txt", "b.txt", "C", "Sub"}));
+}
+
+// Many names that share their first letters, are prefixes of each other or
+// differ only in case or in bytes above ASCII: the listing is in the order
+// the rule gives, and each entry keeps its own details.
+TEST(PlatformFolderListing, LongSharedPrefixesSortAsTheRuleSays) {
+    qftest::TempDir dir;
+    std::mt19937 random(11);
+    const std::string pieces[] = {"a", "A", "b", "_", ".", "\xC3\xA9", "report", "Report2", "9"};
+    std::set<std::string> names;
+    while (names.size() < 150) {
+        std::string name;
+        for (size_t n = 1 + random() % 5; n > 0; --n) name += pieces[random() % std::size(pieces)];
+        if (name != "." && name != "..") names.insert(name);
+    }
+    for (const std::string& name : names) {
+        if (name.size() % 3 == 0)
+            qftest::MakeDirs(dir / name);
+        else
+            qftest::WriteFile(dir / name, "x");
+    }
+    std::vector<std::string> expected(names.begin(), names.end());
+    // Letters compare in lower case, bytes as unsigned; a prefix comes first;
+    // names equal but for case go by their bytes.
+    const auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+    std::sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+        const auto less = [&](unsigned char x, unsigned char y) { return lower(x) < lower(y); };
+        const auto ua = reinterpret_cast<const unsigned char*>(a.data());
+        const auto ub = reinterpret_cast<const unsigned char*>(b.data());
+        if (std::lexicographical_compare(ua, ua + a.size(), ub, ub + b.size(), less)) return true;
+        if (std::lexicographical_compare(ub, ub + b.size(), ua, ua + a.size(), less)) return false;
+        return a < b;
+    });
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(qf::ListFolder(dir.Path(), entries));
+    EXPECT_EQ(Names(entries), expected);
+    for (const qf::FolderEntry& e : entries) EXPECT_EQ(e.data.IsFolder(), e.data.cFileName.size() % 3 == 0) << e.data.cFileName;
 }
 
 TEST(PlatformFolderListing, FollowsLinksAndSkipsSpecialEntries) {
