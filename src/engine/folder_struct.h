@@ -10,11 +10,20 @@
 
 namespace qf {
 
+// How deep below a starting folder the walk keeps folders open for their
+// subfolders to be opened in: the open handles are at most this many, one
+// for each folder of the path walked, whatever the tree.
+constexpr int kMostOpenAncestors = 16;
+
 // The folders from a starting folder down to one queued folder, innermost
-// first; a folder met again on this chain is a link loop.
+// first; a folder met again on this chain is a link loop. Down to
+// kMostOpenAncestors, each keeps its handle while its subfolders wait, so
+// that they are opened by name in it rather than by their whole path.
 struct FolderAncestry {
     FolderId id;
     std::shared_ptr<const FolderAncestry> parent;
+    int depth = 0;        // 0 for a starting folder
+    SharedFolder opened;  // none below kMostOpenAncestors
 };
 
 struct _Folder_Struct {

@@ -27,7 +27,9 @@ bool IdentifyFolder(_Folder_Struct& folder, const FolderHandle& handle, bool& re
         return false;
     refused = folder.above && (OnAncestry(folder.above, id) || CrossesPseudoFileSystem(folder, id));
     if (refused) return false;
-    folder.ancestry = std::make_shared<const FolderAncestry>(FolderAncestry{id, folder.above});
+    const int depth = folder.above ? folder.above->depth + 1 : 0;
+    folder.ancestry = std::make_shared<const FolderAncestry>(
+        FolderAncestry{id, folder.above, depth, depth < kMostOpenAncestors ? handle.Share() : nullptr});
     return true;
 }
 

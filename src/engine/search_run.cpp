@@ -102,7 +102,7 @@ void ReportClosedSubfolders(RunContext& context, const _Folder_Struct& folder) {
 FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     FolderBatch batch;
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return batch;
-    FolderHandle handle(folder.sWorkingFolder);
+    FolderHandle handle(folder.sWorkingFolder, folder.above ? folder.above->opened.get() : nullptr);
     bool refused = false;
     const bool identified = IdentifyFolder(folder, handle, refused);
     if (refused) return batch;

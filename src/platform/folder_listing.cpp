@@ -11,6 +11,7 @@
 
 #include "platform/case_fold.h"
 #include "platform/entry_stat.h"
+#include "platform/paths.h"
 
 namespace qf {
 namespace {
@@ -164,8 +165,9 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
     return false;
 }
 
-FolderHandle::FolderHandle(const std::string& folder) {
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within) {
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    const int fd = within ? openat(within->Fd(), BaseName(folder).c_str(), kFlags) : open(folder.c_str(), kFlags);
     if (fd < 0) {
         openError_ = errno;
         return;

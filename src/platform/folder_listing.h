@@ -30,7 +30,9 @@ struct FolderEntry {
 // been in (a link loop) without reading it again.
 class FolderHandle {
 public:
-    explicit FolderHandle(const std::string& folder);
+    // With `within`, the handle of the folder's parent, the folder is opened
+    // by its name in it.
+    explicit FolderHandle(const std::string& folder, const OpenFolder* within = nullptr);
     ~FolderHandle();
     FolderHandle(const FolderHandle&) = delete;
     FolderHandle& operator=(const FolderHandle&) = delete;

@@ -402,4 +402,33 @@ TEST(ParallelSearchHandles, ManyFoldersAheadStayWithinTheOpenFileLimit) {
     EXPECT_EQ(session.counters.nResultFiles.load(), kFolders);
 }
 
+// The walk keeps a folder open while its subfolders wait, to open them in
+// it; down a tree far deeper than the limit of open files allows, every
+// folder is still opened and read.
+TEST(ParallelSearchHandles, ADeepTreeKeepsFewFoldersOpen) {
+    qftest::TempDir root;
+    qftest::TempDir home;
+    constexpr int kDepth = 300;
+    std::string folder = root.Path();
+    for (int level = 0; level < kDepth; ++level) {
+        folder += "/d";
+        qftest::MakeDirs(folder);
+        qftest::WriteFile(folder + "/a.txt", "the needle line\n");
+    }
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
+    rlimit low = old;
+    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, 50);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
+    qf::Session session(home.Path());
+    qftest::ContentSearch(session, {root.Path()}, "needle");
+    session.state.options.SetInt(Opt::READTHREAD, 1);
+    qf::RecordingMessages messages;
+    const qftest::RunOutcome outcome = qftest::RunSearch(session, messages, nullptr);
+    setrlimit(RLIMIT_NOFILE, &old);
+    ASSERT_TRUE(outcome.started);
+    EXPECT_EQ(session.statistics.unreadableFolders.load(), 0u);
+    EXPECT_EQ(session.counters.nResultFiles.load(), kDepth);
+}
+
 }  // namespace
