@@ -19,8 +19,9 @@ void GrowHeapInLargeSteps();
 // memory that asks for them, the program runs itself again at once with the
 // C library told to ask for them (through GLIBC_TUNABLES), which takes a
 // twentieth of the faults for about a millisecond. Returns only when it does
-// not run again: huge pages are always or never given, the setting is made
-// already (by the user or the first run), or the program cannot be run again.
+// not run again: this is the second run, huge pages are always or never
+// given, the user chose already, the program runs with raised privileges, or
+// it cannot be run again.
 void RunAgainWithHugeHeapPages(char** argv);
 
 // The tunables text `tunables` with huge heap pages asked for, or nothing
