@@ -2,37 +2,50 @@
 
 namespace qf {
 
-std::string TrimTrailingSeparators(std::string_view path) {
+namespace {
+
+// The path without the separators it ends in; the root keeps its one. The
+// functions below make their text from it with one allocation at most, as
+// the walk calls them for every file.
+std::string_view WithoutTrailingSeparators(std::string_view path) {
     size_t end = path.size();
     while (end > 1 && path[end - 1] == kPathSeparator) --end;
-    return std::string(path.substr(0, end));
+    return path.substr(0, end);
 }
+
+}  // namespace
+
+std::string TrimTrailingSeparators(std::string_view path) { return std::string(WithoutTrailingSeparators(path)); }
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
     while (!name.empty() && name.front() == kPathSeparator) name.remove_prefix(1);
-    std::string out = TrimTrailingSeparators(folder);
-    if (name.empty()) return out;
-    if (out.empty()) return std::string(name);
-    if (out.back() != kPathSeparator) out += kPathSeparator;  // the root already ends in one
+    folder = WithoutTrailingSeparators(folder);
+    if (name.empty()) return std::string(folder);
+    if (folder.empty()) return std::string(name);
+    const bool separated = folder.back() == kPathSeparator;  // the root already ends in one
+    std::string out;
+    out.reserve(folder.size() + 1 + name.size());
+    out += folder;
+    if (!separated) out += kPathSeparator;
     out += name;
     return out;
 }
 
 std::string BaseName(std::string_view path) {
-    std::string trimmed = TrimTrailingSeparators(path);
+    const std::string_view trimmed = WithoutTrailingSeparators(path);
     if (trimmed == "/") return {};
-    size_t slash = trimmed.rfind(kPathSeparator);
-    return slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
+    const size_t slash = trimmed.rfind(kPathSeparator);
+    return std::string(slash == std::string_view::npos ? trimmed : trimmed.substr(slash + 1));
 }
 
 std::string ParentPath(std::string_view path) {
-    std::string trimmed = TrimTrailingSeparators(path);
-    if (trimmed == "/") return trimmed;
+    const std::string_view trimmed = WithoutTrailingSeparators(path);
+    if (trimmed == "/") return std::string(trimmed);
     size_t slash = trimmed.rfind(kPathSeparator);
-    if (slash == std::string::npos) return {};
+    if (slash == std::string_view::npos) return {};
     // "/a//b" has the parent "/a", and "/a" has the root.
     while (slash > 0 && trimmed[slash - 1] == kPathSeparator) --slash;
-    return slash == 0 ? std::string(1, kPathSeparator) : trimmed.substr(0, slash);
+    return slash == 0 ? std::string(1, kPathSeparator) : std::string(trimmed.substr(0, slash));
 }
 
 std::vector<std::string_view> ResolvedParts(std::string_view path, bool backslash) {
