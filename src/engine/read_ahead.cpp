@@ -100,7 +100,7 @@ void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader) {
     Slot& slot = slots_[next_ - first_];  // stays in place: a slot is taken out only when done
     ++next_;
     slot.state = Slot::State::Reading;
-    const std::string path = slot.path;
+    const std::string path = std::move(slot.path);  // the slot needs it no more
     const bool withDetails = slot.withDetails;
     SharedFolder folder = std::move(slot.folder);
     lock.unlock();
