@@ -10,10 +10,15 @@ namespace {
 // link to elsewhere) is not walked when either of the two is a pseudo file
 // system: the walk neither wanders from the user's folders into /proc or
 // /sys, nor out of a chosen one through links such as /proc/<pid>/root,
-// which lead back to the whole tree once per process.
-bool CrossesPseudoFileSystem(const _Folder_Struct& folder, const FolderId& id) {
+// which lead back to the whole tree once per process. Each of the two is
+// asked through its open handle where there is one: a path such as
+// /proc/self/fd/6 may lead elsewhere by the time it is asked again.
+bool CrossesPseudoFileSystem(const _Folder_Struct& folder, const FolderHandle& handle, const FolderId& id) {
     if (!folder.above || id.device == folder.above->id.device) return false;
-    return IsPseudoFileSystem(folder.sWorkingFolder) || IsPseudoFileSystem(ParentPath(folder.sWorkingFolder));
+    const SharedFolder own = handle.Share();
+    if (own ? IsPseudoFileSystem(own->Fd()) : IsPseudoFileSystem(folder.sWorkingFolder)) return true;
+    const SharedFolder& parent = folder.above->opened;
+    return parent ? IsPseudoFileSystem(parent->Fd()) : IsPseudoFileSystem(ParentPath(folder.sWorkingFolder));
 }
 
 }  // namespace
@@ -25,7 +30,7 @@ bool IdentifyFolder(_Folder_Struct& folder, const FolderHandle& handle, bool& re
         id = handle.Id();
     else if (!GetFolderId(folder.sWorkingFolder, id))
         return false;
-    refused = folder.above && (OnAncestry(folder.above, id) || CrossesPseudoFileSystem(folder, id));
+    refused = folder.above && (OnAncestry(folder.above, id) || CrossesPseudoFileSystem(folder, handle, id));
     if (refused) return false;
     const int depth = folder.above ? folder.above->depth + 1 : 0;
     folder.ancestry = std::make_shared<const FolderAncestry>(

@@ -24,13 +24,21 @@ constexpr std::array<uint64_t, 11> kPseudoTypes = {
     0xde5e81e4,  // efivarfs
 };
 
+bool IsPseudoType(const struct statfs& fs) {
+    const auto type = uint64_t(static_cast<uint32_t>(fs.f_type));
+    return std::find(kPseudoTypes.begin(), kPseudoTypes.end(), type) != kPseudoTypes.end();
+}
+
 }  // namespace
 
 bool IsPseudoFileSystem(const std::string& path) {
     struct statfs fs{};
-    if (statfs(path.c_str(), &fs) != 0) return false;
-    const auto type = uint64_t(static_cast<uint32_t>(fs.f_type));
-    return std::find(kPseudoTypes.begin(), kPseudoTypes.end(), type) != kPseudoTypes.end();
+    return statfs(path.c_str(), &fs) == 0 && IsPseudoType(fs);
+}
+
+bool IsPseudoFileSystem(int fd) {
+    struct statfs fs{};
+    return fstatfs(fd, &fs) == 0 && IsPseudoType(fs);
 }
 
 }  // namespace qf

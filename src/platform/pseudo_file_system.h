@@ -11,5 +11,7 @@ namespace qf {
 // files of devtmpfs cannot be told from an ordinary tmpfs this way; they are
 // never files to read, and the listing leaves them out.
 bool IsPseudoFileSystem(const std::string& path);
+// The same for an open handle.
+bool IsPseudoFileSystem(int fd);
 
 }  // namespace qf
