@@ -368,12 +368,37 @@ TEST_F(ParallelSearchTest, StopDuringTheRunDropsWhatWasReadAhead) {
     }
 }
 
+// A search for "needle" under `root` on `threads` threads, with the
+// process's limit of open files lowered to `openFiles` meanwhile.
+struct LimitedRun {
+    bool started = false;
+    uint64_t unreadableFiles = 0;
+    uint64_t unreadableFolders = 0;
+    int64_t resultFiles = 0;
+};
+
+LimitedRun SearchWithOpenFileLimit(const std::string& root, rlim_t openFiles, int threads) {
+    qftest::TempDir home;
+    rlimit old{};
+    if (getrlimit(RLIMIT_NOFILE, &old) != 0) return {};
+    rlimit low = old;
+    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, openFiles);
+    if (setrlimit(RLIMIT_NOFILE, &low) != 0) return {};
+    qf::Session session(home.Path());
+    qftest::ContentSearch(session, {root}, "needle");
+    session.state.options.SetInt(Opt::READTHREAD, threads);
+    qf::RecordingMessages messages;
+    const qftest::RunOutcome outcome = qftest::RunSearch(session, messages, nullptr);
+    setrlimit(RLIMIT_NOFILE, &old);
+    return {outcome.started, session.statistics.unreadableFiles.load(), session.statistics.unreadableFolders.load(),
+            session.counters.nResultFiles.load()};
+}
+
 // Folders walked ahead of their turn may keep their open handles for their
 // files; a long run of folders must still stay far within the process's
 // limit of open files, and every file be read.
 TEST(ParallelSearchHandles, ManyFoldersAheadStayWithinTheOpenFileLimit) {
     qftest::TempDir root;
-    qftest::TempDir home;
     std::string text;
     for (int line = 0; line < 3000; ++line) text += line == 1500 ? "the needle line\n" : "some filler text here\n";
     constexpr int kFolders = 600;
@@ -386,20 +411,10 @@ TEST(ParallelSearchHandles, ManyFoldersAheadStayWithinTheOpenFileLimit) {
     std::string big;
     while (big.size() < (size_t(64) << 20)) big += text;
     qftest::WriteFile(root.Path() + "/f0/a.txt", big);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
-    rlimit low = old;
-    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, 100);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-    qf::Session session(home.Path());
-    qftest::ContentSearch(session, {root.Path()}, "needle");
-    session.state.options.SetInt(Opt::READTHREAD, 2);
-    qf::RecordingMessages messages;
-    const qftest::RunOutcome outcome = qftest::RunSearch(session, messages, nullptr);
-    setrlimit(RLIMIT_NOFILE, &old);
-    ASSERT_TRUE(outcome.started);
-    EXPECT_EQ(session.statistics.unreadableFiles.load(), 0u);
-    EXPECT_EQ(session.counters.nResultFiles.load(), kFolders);
+    const LimitedRun run = SearchWithOpenFileLimit(root.Path(), 100, 2);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.unreadableFiles, 0u);
+    EXPECT_EQ(run.resultFiles, kFolders);
 }
 
 // The walk keeps a folder open while its subfolders wait, to open them in
@@ -407,7 +422,6 @@ TEST(ParallelSearchHandles, ManyFoldersAheadStayWithinTheOpenFileLimit) {
 // folder is still opened and read.
 TEST(ParallelSearchHandles, ADeepTreeKeepsFewFoldersOpen) {
     qftest::TempDir root;
-    qftest::TempDir home;
     constexpr int kDepth = 300;
     std::string folder = root.Path();
     for (int level = 0; level < kDepth; ++level) {
@@ -415,20 +429,10 @@ TEST(ParallelSearchHandles, ADeepTreeKeepsFewFoldersOpen) {
         qftest::MakeDirs(folder);
         qftest::WriteFile(folder + "/a.txt", "the needle line\n");
     }
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &old), 0);
-    rlimit low = old;
-    low.rlim_cur = std::min<rlim_t>(old.rlim_cur, 50);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &low), 0);
-    qf::Session session(home.Path());
-    qftest::ContentSearch(session, {root.Path()}, "needle");
-    session.state.options.SetInt(Opt::READTHREAD, 1);
-    qf::RecordingMessages messages;
-    const qftest::RunOutcome outcome = qftest::RunSearch(session, messages, nullptr);
-    setrlimit(RLIMIT_NOFILE, &old);
-    ASSERT_TRUE(outcome.started);
-    EXPECT_EQ(session.statistics.unreadableFolders.load(), 0u);
-    EXPECT_EQ(session.counters.nResultFiles.load(), kDepth);
+    const LimitedRun run = SearchWithOpenFileLimit(root.Path(), 50, 1);
+    ASSERT_TRUE(run.started);
+    EXPECT_EQ(run.unreadableFolders, 0u);
+    EXPECT_EQ(run.resultFiles, kDepth);
 }
 
 }  // namespace
