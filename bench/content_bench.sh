@@ -40,13 +40,14 @@ QF="$CLI --home $HOME_DIR --no-progress -q $TERM_TEXT --set SEARCHENDC=0 --set S
 # other tools read no documents, so this is the like-for-like reading speed.
 QF_TEXT="$QF --set MATCHFILTY=1 --set EXCFILETPS=1 --set EXCFILEMAP=pdf --set EXCFILEMAP=doc"
 $QF >/dev/null 2>&1 || true
-grep -rIF "$TERM_TEXT" "$TREE" >/dev/null 2>&1 || true
+grep -RIF "$TERM_TEXT" "$TREE" >/dev/null 2>&1 || true
 
 T_QF=$(best_of $QF)
 T_QF_TEXT=$(best_of $QF_TEXT)
-T_GREP=$(best_of grep -rIiF "$TERM_TEXT" "$TREE")
+# The program follows links to files and folders, so the peers are told to as well.
+T_GREP=$(best_of grep -RIiF "$TERM_TEXT" "$TREE")
 if command -v rg >/dev/null 2>&1; then
-    T_RG=$(best_of rg -j1 -uu -i -F "$TERM_TEXT" "$TREE")
+    T_RG=$(best_of rg -j1 -L -uu -i -F "$TERM_TEXT" "$TREE")
 else
     T_RG=""
 fi
@@ -54,8 +55,8 @@ FOUND=$($QF 2>/dev/null | tail -n +2 | wc -l)
 echo "quillfind found $FOUND line(s)"
 printf 'quillfind-cli      %8.3f s   (Word and PDF documents converted and searched too)\n' "$T_QF"
 printf 'quillfind-cli      %8.3f s   (documents left out by the type rule)\n' "$T_QF_TEXT"
-printf 'grep -rIiF         %8.3f s\n' "$T_GREP"
-[ -n "$T_RG" ] && printf 'rg -j1 -uu -i -F   %8.3f s\n' "$T_RG"
+printf 'grep -RIiF         %8.3f s\n' "$T_GREP"
+[ -n "$T_RG" ] && printf 'rg -j1 -L -uu -i -F %7.3f s\n' "$T_RG"
 printf 'ratio quillfind/grep  %6.2f  (without documents %.2f)\n' "$(echo "$T_QF / $T_GREP" | bc -l)" \
     "$(echo "$T_QF_TEXT / $T_GREP" | bc -l)"
 [ -n "$T_RG" ] && printf 'ratio quillfind/rg    %6.2f  (without documents %.2f)\n' "$(echo "$T_QF / $T_RG" | bc -l)" \

@@ -29,16 +29,17 @@ find "$TREE" -name "$PATTERN" >/dev/null 2>&1
 "$CLI" --home "$HOME_DIR" --no-progress --by-name -f "$PATTERN" --max-lines 10000 "$TREE" >/dev/null 2>&1 || true
 
 T_QF=$(best_of "$CLI" --home "$HOME_DIR" --no-progress --by-name -f "$PATTERN" --max-lines 10000 "$TREE")
-T_FIND=$(best_of find "$TREE" -name "$PATTERN")
+# The program follows links to folders, so the peers are told to as well.
+T_FIND=$(best_of find -L "$TREE" -name "$PATTERN")
 if command -v fdfind >/dev/null 2>&1; then
-    T_FD=$(best_of fdfind -j1 -uu -g "$PATTERN" "$TREE")
+    T_FD=$(best_of fdfind -j1 -uu -L -g "$PATTERN" "$TREE")
 else
     T_FD=""
 fi
 
 printf 'quillfind-cli  %8.3f s\n' "$T_QF"
-printf 'find           %8.3f s\n' "$T_FIND"
-[ -n "$T_FD" ] && printf 'fdfind -j1     %8.3f s\n' "$T_FD"
+printf 'find -L        %8.3f s\n' "$T_FIND"
+[ -n "$T_FD" ] && printf 'fdfind -j1 -L  %8.3f s\n' "$T_FD"
 printf 'ratio quillfind/find  %6.2f (target <= 1.50)\n' "$(echo "$T_QF / $T_FIND" | bc -l)"
 [ -n "$T_FD" ] && printf 'ratio quillfind/fd    %6.2f\n' "$(echo "$T_QF / $T_FD" | bc -l)"
 exit 0
