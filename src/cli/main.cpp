@@ -83,7 +83,7 @@ int Run(const qf::cli::CliOptions& cli, std::optional<qf::Session>& kept) {
     WaitForSearch(session);
     if (const uint64_t cut = session.statistics.lineLimitFiles.load()) writer.Line(LineLimitNote(cut));
     if (!cli::ArrangeResults(cli, session, messages)) return kRefused;
-    cli::PrintResults(stdout, cli.format, session.results);
+    cli::PrintResults(stdout, cli.format, session.results, ReadingThreads(options));
     // Stopped by SIGINT or SIGTERM: what was found is printed, nothing more is done.
     if (const int signal = StopSignalReceived()) return 128 + signal;
     if (!cli::WriteAfterSearch(cli, session, messages, stdout)) return kRefused;

@@ -10,6 +10,7 @@
 #include "cli/record_fields.h"
 #include "cli/terminal.h"
 #include "platform/control_chars.h"
+#include "platform/parallel_parts.h"
 #include "platform/utf8_text.h"
 #include "results/list_view_spacer.h"
 #include "results/result_kind.h"
@@ -91,26 +92,45 @@ void AppendCsv(std::string& line, std::string_view text) {
     else line += CsvField(text);
 }
 
+// Rows are formatted a block at a time, the block's rows cut into parts
+// made side by side and written in their order: the output is the same for
+// any number of threads, and no more than a block is held as text.
+constexpr size_t kRowsPerBlock = 8192;
+constexpr size_t kRowsPerPart = 512;
+
 // append(line, text) adds a field's text, escaped or quoted as needed.
 template <typename Append>
-void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Append append) {
+void AppendRow(std::string& text, const tagPrivStruct& record, char separator, Append append, std::string& number) {
+    bool first = true;
+    for (const RecordField& field : kRecordFields) {
+        if (!first) text += separator;
+        first = false;
+        append(text, FieldText(record, field, number));
+    }
+    text += '\n';
+}
+
+template <typename Append>
+void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Append append, int threads = 1) {
     std::string header;
     for (const RecordField& field : kRecordFields) {
         if (!header.empty()) header += separator;
         header += field.name;
     }
     WriteLine(out, header);
-    std::string line;
-    std::string number;
-    for (const tagPrivStruct& record : list) {
-        line.clear();
-        bool first = true;
-        for (const RecordField& field : kRecordFields) {
-            if (!first) line += separator;
-            first = false;
-            append(line, FieldText(record, field, number));
-        }
-        WriteLine(out, line);
+    std::vector<std::string> texts;
+    for (size_t block = 0; block < list.size(); block += kRowsPerBlock) {
+        const size_t rows = std::min(kRowsPerBlock, list.size() - block);
+        const size_t parts = PartsFor(rows, kRowsPerPart, threads);
+        texts.resize(std::max(texts.size(), parts));
+        RunParts(parts, [&](size_t part) {
+            const auto [first, end] = PartRange(rows, parts, part);
+            std::string& text = texts[part];
+            std::string number;
+            text.clear();
+            for (size_t r = block + first; r < block + end; ++r) AppendRow(text, list[r], separator, append, number);
+        });
+        for (size_t part = 0; part < parts; ++part) std::fwrite(texts[part].data(), 1, texts[part].size(), out);
     }
 }
 
@@ -180,9 +200,13 @@ void PrintTable(std::FILE* out, const RESULT_LIST& list) {
     for (const auto& row : rows) print(row);
 }
 
-void PrintTsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, '\t', AppendTsv); }
+void PrintTsv(std::FILE* out, const RESULT_LIST& list, int threads) {
+    PrintDelimited(out, list, '\t', AppendTsv, threads);
+}
 
-void PrintCsv(std::FILE* out, const RESULT_LIST& list) { PrintDelimited(out, list, ',', AppendCsv); }
+void PrintCsv(std::FILE* out, const RESULT_LIST& list, int threads) {
+    PrintDelimited(out, list, ',', AppendCsv, threads);
+}
 
 void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsStore& store) {
     std::string number;
@@ -200,7 +224,7 @@ void PrintJsonLines(std::FILE* out, const RESULT_LIST& list, const FileResultsSt
     }
 }
 
-void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results) {
+void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& results, int threads) {
     // Column padding belongs to the window's sort keys, not to printed
     // output: the printers take it off field by field.
     // CSV stays exact for the programs that read it, but not on a terminal,
@@ -209,14 +233,15 @@ void PrintResults(std::FILE* out, OutputFormat format, const SearchResults& resu
     results.Read([&](const RESULT_LIST& list, const FileResultsStore& store) {
         switch (format) {
             case OutputFormat::Table: PrintTable(out, list); break;
-            case OutputFormat::Tsv: PrintTsv(out, list); break;
+            case OutputFormat::Tsv: PrintTsv(out, list, threads); break;
             case OutputFormat::Csv:
                 if (terminalCsv)
-                    PrintDelimited(out, list, ',', [](std::string& line, std::string_view text) {
-                        line += CsvField(EscapeControlChars(text));
-                    });
+                    PrintDelimited(
+                        out, list, ',',
+                        [](std::string& line, std::string_view text) { line += CsvField(EscapeControlChars(text)); },
+                        threads);
                 else
-                    PrintCsv(out, list);
+                    PrintCsv(out, list, threads);
                 break;
             case OutputFormat::Json: PrintJsonLines(out, list, store); break;
         }

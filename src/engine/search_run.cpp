@@ -184,15 +184,6 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
     context.fileRules = MakeFileTermRules(context.options, context.query.matcher, context.messages);
 }
 
-// READTHREAD: how many threads read files; 0 (or less) for one per core.
-int ReadingThreads(const Options& options) {
-    constexpr int64_t kMostThreads = 64;
-    const int64_t chosen = options.Int(Opt::READTHREAD);
-    if (chosen > 0) return int(std::min(chosen, kMostThreads));
-    const int64_t cores = std::thread::hardware_concurrency();
-    return int(std::clamp<int64_t>(cores, 1, kMostThreads));
-}
-
 void EndOfRun(RunContext& context) {
     Session& s = context.session;
     FinishSearchResults(s.results, s.resultView, &context.observer, ReadingThreads(context.options));
@@ -212,6 +203,15 @@ void EndOfRun(RunContext& context) {
 }
 
 }  // namespace
+
+// READTHREAD: how many threads read files; 0 (or less) for one per core.
+int ReadingThreads(const Options& options) {
+    constexpr int64_t kMostThreads = 64;
+    const int64_t chosen = options.Int(Opt::READTHREAD);
+    if (chosen > 0) return int(std::min(chosen, kMostThreads));
+    const int64_t cores = std::thread::hardware_concurrency();
+    return int(std::clamp<int64_t>(cores, 1, kMostThreads));
+}
 
 void SearchRun(Session& session, const Options& startOptions, const std::vector<std::string>& terms,
                const BooleanQuery& boolean, SearchObserver& frontEnd, UserMessages& messages, std::time_t now) {

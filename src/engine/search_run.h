@@ -28,6 +28,10 @@ void WaitForSearch(Session& session);
 // Asks the running search to stop; it ends within one entry or one file.
 inline void StopSearch(Session& session) { session.bStopRequest = 1; }
 
+// How many threads read files (READTHREAD): the chosen number, or one per
+// core when it is 0 or less; at most 64.
+int ReadingThreads(const Options& options);
+
 // The run itself, on the calling thread. `now` is the clock of the date rules.
 void SearchRun(Session& session, const Options& options, const std::vector<std::string>& terms,
                const BooleanQuery& boolean, SearchObserver& observer, UserMessages& messages, std::time_t now);
