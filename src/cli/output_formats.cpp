@@ -111,18 +111,17 @@ void AppendRow(std::string& text, const tagPrivStruct& record, char separator, A
 }
 
 template <typename Append>
-void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Append append, int threads = 1) {
+void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, Append append, int threads) {
     std::string header;
     for (const RecordField& field : kRecordFields) {
         if (!header.empty()) header += separator;
         header += field.name;
     }
     WriteLine(out, header);
-    std::vector<std::string> texts;
+    std::vector<std::string> texts(PartsFor(kRowsPerBlock, kRowsPerPart, threads));
     for (size_t block = 0; block < list.size(); block += kRowsPerBlock) {
         const size_t rows = std::min(kRowsPerBlock, list.size() - block);
-        const size_t parts = PartsFor(rows, kRowsPerPart, threads);
-        texts.resize(std::max(texts.size(), parts));
+        const size_t parts = PartsFor(rows, kRowsPerPart, threads);  // no more than a full block's
         RunParts(parts, [&](size_t part) {
             const auto [first, end] = PartRange(rows, parts, part);
             std::string& text = texts[part];

@@ -204,7 +204,6 @@ void EndOfRun(RunContext& context) {
 
 }  // namespace
 
-// READTHREAD: how many threads read files; 0 (or less) for one per core.
 int ReadingThreads(const Options& options) {
     constexpr int64_t kMostThreads = 64;
     const int64_t chosen = options.Int(Opt::READTHREAD);
