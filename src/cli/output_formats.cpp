@@ -95,7 +95,7 @@ void AppendCsv(std::string& line, std::string_view text) {
 // Rows are formatted a block at a time, the block's rows cut into parts
 // made side by side and written in their order: the output is the same for
 // any number of threads, and no more than a block is held as text.
-constexpr size_t kRowsPerBlock = 8192;
+constexpr size_t kRowsPerBlock = 1024;
 constexpr size_t kRowsPerPart = 512;
 
 // append(line, text) adds a field's text, escaped or quoted as needed.
