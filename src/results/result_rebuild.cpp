@@ -1,10 +1,13 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
+#include <cstring>
+#include <numeric>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "platform/case_fold.h"
 #include "platform/parallel_parts.h"
 #include "results/result_kind.h"
 
@@ -33,34 +36,39 @@ tagSelectedFileFolderStruct EntryOf(const tagFileStrukt& f) {
     return e;
 }
 
+// The numbers a file's records get, given in the store's order.
+struct FileNumbers {
+    std::string folder;     // the folder key's number
+    std::string file;       // the file key's number within its folder
+    bool newFolder = false; // its first record is the folder key's first
+    bool newFile = false;   // its first record is the file key's first
+    size_t storeStart = 0;  // records of the files before it in the store's order
+};
+
 // The store is ordered by full path, so one folder's files need not be
 // adjacent ("a/b.txt" < "a/b/x" < "a/c.txt"); numbering by first appearance
-// keeps one number per folder.
+// keeps one number per folder. A file's records come one after another, so
+// they share their file's numbers.
 class FolderNumbering {
 public:
-    void Number(tagPrivStruct& r) {
-        // A file's rows come one after another: the maps are searched only
-        // when the folder or the file changes.
-        bool newFolder = false;
-        if (!folder_ || r.folderKey != folder_->first) {
-            auto [folder, added] = folders_.try_emplace(r.folderKey, Folder{int(folders_.size()) + 1, {}});
+    FileNumbers Number(const tagFileStrukt& f, size_t storeStart) {
+        FileNumbers numbers;
+        numbers.storeStart = storeStart;
+        // The maps are searched only when the folder or the file changes.
+        if (!folder_ || f.folderPath != folder_->first) {
+            auto [folder, added] = folders_.try_emplace(f.folderPath, Folder{int(folders_.size()) + 1, {}});
             folder_ = &*folder;
             file_ = nullptr;
-            newFolder = added;
+            numbers.newFolder = added;
         }
-        bool newFile = false;
-        if (!file_ || r.fileKey != file_->first) {
-            auto [file, added] = folder_->second.files.try_emplace(r.fileKey, int(folder_->second.files.size()) + 1);
+        if (!file_ || f.fileName != file_->first) {
+            auto [file, added] = folder_->second.files.try_emplace(f.fileName, int(folder_->second.files.size()) + 1);
             file_ = &*file;
-            newFile = added;
+            numbers.newFile = added;
         }
-        r.folderNumber = std::to_string(folder_->second.number);
-        r.fileNumberInFolder = std::to_string(file_->second);
-        r.newFolderMark = newFolder ? "New" : "  ";
-        r.newFileMark = newFile ? "New" : "  ";
-        r.lineNumberCopy = r.lineNumber;
-        r.resultNumber = std::to_string(++results_);
-        r.readOrderMark = "F";
+        numbers.folder = std::to_string(folder_->second.number);
+        numbers.file = std::to_string(file_->second);
+        return numbers;
     }
 
 private:
@@ -69,10 +77,20 @@ private:
         std::map<std::string, int> files;
     };
     std::map<std::string, Folder> folders_;
-    std::pair<const std::string, Folder>* folder_ = nullptr;  // the last record's
+    std::pair<const std::string, Folder>* folder_ = nullptr;  // the last file's
     std::pair<const std::string, int>* file_ = nullptr;
-    int results_ = 0;
 };
+
+// The k-th record of a file takes its numbers; only the first can be new.
+void NumberRecord(tagPrivStruct& r, const FileNumbers& numbers, size_t k) {
+    r.folderNumber = numbers.folder;
+    r.fileNumberInFolder = numbers.file;
+    r.newFolderMark = k == 0 && numbers.newFolder ? "New" : "  ";
+    r.newFileMark = k == 0 && numbers.newFile ? "New" : "  ";
+    r.lineNumberCopy = r.lineNumber;
+    r.resultNumber = std::to_string(numbers.storeStart + k + 1);
+    r.readOrderMark = "F";
+}
 
 // How many records a file makes: none for a folder found by a text, one for
 // a whole-file result, one per hit line up to maxLines.
@@ -82,50 +100,107 @@ size_t RecordCount(const tagFileStrukt& file, int maxLines) {
     return std::min(file.lines.size(), size_t(std::max(maxLines, 0)));
 }
 
-// The `count` records of a file, made in their places from list[at] on.
-void FillFileRecords(RESULT_LIST& list, size_t at, const tagFileStrukt& file, size_t count) {
+// A file that makes records: how many, where they start and their numbers.
+struct PlannedFile {
+    const tagFileStrukt* file = nullptr;
+    size_t count = 0;
+    size_t start = 0;
+    FileNumbers numbers;
+};
+
+// The `count` records of a file, made and numbered in their places from
+// list[start] on.
+void FillFileRecords(RESULT_LIST& list, const PlannedFile& planned) {
+    const tagFileStrukt& file = *planned.file;
     tagPrivStruct base;
     FillKindFields(base, file.resultKind, EntryOf(file));
     FillFileData(base, file.findData);
     if (!IsLineKind(file.resultKind)) {
         FillWholeFile(base);
-        list[at] = std::move(base);
+        NumberRecord(base, planned.numbers, 0);
+        list[planned.start] = std::move(base);
         return;
     }
     size_t made = 0;
     for (const auto& [number, line] : file.lines) {
-        if (made == count) break;
-        tagPrivStruct& record = list[at + made];
+        if (made == planned.count) break;
+        tagPrivStruct& record = list[planned.start + made];
         // The last record takes the base itself.
-        if (++made == count)
+        if (made + 1 == planned.count)
             record = std::move(base);
         else
             record = base;
         FillHitLine(record, number, line);
+        NumberRecord(record, planned.numbers, made++);
     }
 }
 
-// The files that make records, each with where its records start.
 struct RecordPlan {
-    std::vector<const tagFileStrukt*> files;
-    std::vector<size_t> starts;
-    std::vector<size_t> counts;
+    std::vector<PlannedFile> files;
     size_t total = 0;
 };
 
 RecordPlan PlanRecords(const FileResultsStore& store, int maxLines) {
     RecordPlan plan;
+    FolderNumbering numbering;
     for (const auto& [path, file] : store) {
         const size_t count = RecordCount(file, maxLines);
         if (count == 0) continue;
-        plan.files.push_back(&file);
-        plan.starts.push_back(plan.total);
-        plan.counts.push_back(count);
+        plan.files.push_back({&file, count, plan.total, numbering.Number(file, plan.total)});
         plan.total += count;
     }
     return plan;
 }
 
+// Lowered texts compared as the padded key fields of the default sort
+// compare: the shorter one as if padded with spaces to the other's length.
+int ComparePadded(std::string_view a, std::string_view b) {
+    const size_t common = std::min(a.size(), b.size());
+    if (const int order = std::memcmp(a.data(), b.data(), common); order != 0) return order;
+    const std::string_view rest = a.size() > common ? a.substr(common) : b.substr(common);
+    const int longer = a.size() > common ? 1 : -1;
+    for (const char c : rest)
+        if (c != ' ') return static_cast<unsigned char>(c) > ' ' ? longer : -longer;
+    return 0;
+}
+
+// Places the files in the default sort's order of folder key, then file
+// key; files that compare equal keep the store's order.
+void PlaceByFolderAndFile(RecordPlan& plan) {
+    // Each file's folder and name lowered once, into one buffer.
+    std::vector<size_t> ends;  // folder, then name, for each file
+    ends.reserve(2 * plan.files.size());
+    size_t size = 0;
+    for (const PlannedFile& planned : plan.files) {
+        ends.push_back(size += planned.file->folderPath.size());
+        ends.push_back(size += planned.file->fileName.size());
+    }
+    std::string lowered(size, '\0');
+    char* to = lowered.data();
+    for (const PlannedFile& planned : plan.files) {
+        to = std::transform(planned.file->folderPath.begin(), planned.file->folderPath.end(), to, AsciiLower);
+        to = std::transform(planned.file->fileName.begin(), planned.file->fileName.end(), to, AsciiLower);
+    }
+    const auto text = [&](size_t i) {
+        const size_t begin = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(lowered).substr(begin, ends[i] - begin);
+    };
+    std::vector<size_t> order(plan.files.size());
+    std::iota(order.begin(), order.end(), size_t(0));
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        const int folder = ComparePadded(text(2 * a), text(2 * b));
+        return folder != 0 ? folder < 0 : ComparePadded(text(2 * a + 1), text(2 * b + 1)) < 0;
+    });
+    std::vector<PlannedFile> placed;
+    placed.reserve(order.size());
+    size_t start = 0;
+    for (const size_t i : order) {
+        placed.push_back(std::move(plan.files[i]));
+        placed.back().start = start;
+        start += placed.back().count;
+    }
+    plan.files = std::move(placed);
+}
 
 // The plan's files cut into `parts` runs of about as many records each.
 std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t parts) {
@@ -134,8 +209,9 @@ std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t 
     for (size_t part = 1; part <= parts; ++part) {
         const size_t end =
             part == parts ? plan.files.size()
-                          : size_t(std::lower_bound(plan.starts.begin(), plan.starts.end(), plan.total * part / parts) -
-                                   plan.starts.begin());
+                          : size_t(std::lower_bound(plan.files.begin(), plan.files.end(), plan.total * part / parts,
+                                                    [](const PlannedFile& f, size_t at) { return f.start < at; }) -
+                                   plan.files.begin());
         runs.emplace_back(begin, end);  // the starts rise, so each run ends where the next begins
         begin = end;
     }
@@ -148,17 +224,14 @@ size_t RecordParts(size_t records, int threads) {
     return PartsFor(records, kRecordsPerThread, std::min(threads, kMostRebuildThreads));
 }
 
-RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads) {
-    const RecordPlan plan = PlanRecords(store, maxLinesPerFile);
+RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads, FileOrder order) {
+    RecordPlan plan = PlanRecords(store, maxLinesPerFile);
+    if (order == FileOrder::FolderAndFile) PlaceByFolderAndFile(plan);
     RESULT_LIST list(plan.total);
     const auto runs = SplitPlan(plan, RecordParts(plan.total, threads));
     RunParts(runs.size(), [&](size_t part) {
-        for (size_t i = runs[part].first; i < runs[part].second; ++i)
-            FillFileRecords(list, plan.starts[i], *plan.files[i], plan.counts[i]);
+        for (size_t i = runs[part].first; i < runs[part].second; ++i) FillFileRecords(list, plan.files[i]);
     });
-    // Numbers go in list order, as the rows are shown.
-    FolderNumbering numbering;
-    for (tagPrivStruct& record : list) numbering.Number(record);
     return list;
 }
 

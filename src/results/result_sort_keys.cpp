@@ -1,6 +1,8 @@
 #include "results/result_sort_keys.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "platform/case_fold.h"
 
@@ -39,6 +41,30 @@ void AppendSortKey(const tagPrivStruct& r, int keyIndex, std::string& out) {
     if (keyIndex < 0 || keyIndex >= kSortKeyCount) return;
     AppendSortField(r, keyIndex, out);
     out.append(r.folderKey).append(r.fileKey).append(r.lineNumberCopy);
+}
+
+int CompareDefaultKeys(const tagPrivStruct& a, const tagPrivStruct& b) {
+    // The key's three fields, walked as one text on each side.
+    const std::array<std::string_view, 3> x = {a.folderKey, a.fileKey, a.lineNumberCopy};
+    const std::array<std::string_view, 3> y = {b.folderKey, b.fileKey, b.lineNumberCopy};
+    size_t i = 0, j = 0, atX = 0, atY = 0;
+    for (;;) {
+        while (i < x.size() && atX == x[i].size()) ++i, atX = 0;
+        while (j < y.size() && atY == y[j].size()) ++j, atY = 0;
+        if (i == x.size() || j == y.size()) return int(j == y.size()) - int(i == x.size());
+        const size_t n = std::min(x[i].size() - atX, y[j].size() - atY);
+        const char* p = x[i].data() + atX;
+        const char* q = y[j].data() + atY;
+        if (std::memcmp(p, q, n) != 0) {
+            for (size_t k = 0; k < n; ++k) {
+                const auto c = static_cast<unsigned char>(AsciiLower(p[k]));
+                const auto d = static_cast<unsigned char>(AsciiLower(q[k]));
+                if (c != d) return c < d ? -1 : 1;
+            }
+        }
+        atX += n;
+        atY += n;
+    }
 }
 
 std::optional<int> SortKeyFromText(std::string_view text) {

@@ -31,6 +31,10 @@ std::string DateKey(std::string_view timeText);
 // for an unknown key index.
 void AppendSortKey(const tagPrivStruct& record, int keyIndex, std::string& out);
 
+// Compares the lowered default key texts of two records (below zero: a's
+// first) without making them.
+int CompareDefaultKeys(const tagPrivStruct& a, const tagPrivStruct& b);
+
 // A "Sort by: " caption (any letter case) or its index as digits.
 std::optional<int> SortKeyFromText(std::string_view text);
 

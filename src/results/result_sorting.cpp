@@ -68,6 +68,16 @@ bool MergeRuns(std::vector<size_t>& order, Before before) {
     return true;
 }
 
+// True when no record's default key comes before the one of the record
+// above it: the sort would keep the list as it is, so no keys are made.
+bool InDefaultOrder(const RESULT_LIST& list, bool descending) {
+    for (size_t i = 1; i < list.size(); ++i) {
+        const int order = CompareDefaultKeys(list[i - 1], list[i]);
+        if (descending ? order < 0 : order > 0) return false;
+    }
+    return true;
+}
+
 // Rebuilds the list from the store and swaps the new list in. The lock is
 // held while the records are made (about what copying the store would
 // cost) and for the swap, not for the sort: a window painting rows must not
@@ -79,7 +89,10 @@ bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPe
     results.Read([&](const RESULT_LIST&, const FileResultsStore& store) {
         empty = store.empty();
         if (empty) return;
-        list = RebuildResultList(store, maxLinesPerFile, threads);
+        // Made in the default order, the list need not be moved by its sort.
+        const FileOrder order =
+            keyIndex == kDefaultSortKey && !descending ? FileOrder::FolderAndFile : FileOrder::Store;
+        list = RebuildResultList(store, maxLinesPerFile, threads, order);
         view.folderCount = CountFolders(store);
     });
     if (empty) {
@@ -130,6 +143,7 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
 
 bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending, int threads) {
     if (keyIndex < 0 || keyIndex >= kSortKeyCount) return false;
+    if (keyIndex == kDefaultSortKey && InDefaultOrder(list, descending)) return true;
     SortListByKey(list, [keyIndex](const tagPrivStruct& r, std::string& out) { AppendSortKey(r, keyIndex, out); },
                   descending, threads);
     return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <random>
 
+#include "platform/case_fold.h"
 #include "platform/user_messages.h"
 #include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
@@ -223,6 +224,74 @@ TEST(ResultSorting, RebuildOnSeveralThreadsMakesTheSameRecords) {
     ASSERT_EQ(qf::FinishSearchResults(byThree, viewThree, nullptr, 3), rows);
     for (size_t i = 0; i < byOne.Size(); ++i) ASSERT_EQ(byThree.Row(i), byOne.Row(i)) << "row " << i;
     EXPECT_EQ(viewThree.folderFileCounts, viewOne.folderFileCounts);
+}
+
+// Names that differ only in case, end in spaces or hold bytes below a
+// space, in folders nested so that the store's path order interleaves them:
+// the list made in the default order and checked pair by pair must be the
+// one that sorting the store's order by the key texts gives, both ways.
+TEST(ResultSorting, TheDefaultOrderMadeDirectlyIsTheOrderOfItsKeys) {
+    const std::vector<std::string> names = {"a", "A", "a ", "a\x01", "a\x1f", "a_", "ab", "aB", "Ab", "a.b", "b", "~x"};
+    const std::vector<std::string> folders = {"/t", "/t/a", "/t/A", "/t/a/b", "/t/a ", "/t/a\x01", "/t/ab", "/T"};
+    const auto fill = [&](qf::SearchResults& results) {
+        std::mt19937 random(11);
+        for (const std::string& folder : folders)
+            for (const std::string& name : names) {
+                if (random() % 4 == 0) {
+                    AddWholeFile(results, Entry(folder, name, random() % 100));
+                    continue;
+                }
+                qf::MAP_LINES_WITH_HITS lines;
+                for (uint32_t n = 1; n <= 12; ++n)
+                    if (random() % 3 == 0) lines[n].sLineText = "hit " + std::to_string(n);
+                if (lines.empty()) lines[9].sLineText = "hit";
+                // The same path again: a name hit beside the content hits.
+                if (random() % 5 == 0) AddWholeFile(results, Entry(folder, name));
+                qf::MakeRecords(results, Entry(folder, name), qf::kKindFileContent, lines);
+            }
+    };
+    qf::SearchResults results;
+    fill(results);
+    const qf::FileResultsStore store = results.CopyStore();
+    // Any two padded records compare as their lowered key texts do.
+    qf::RESULT_LIST padded = qf::RebuildResultList(store, qf::kNoLineLimit);
+    qf::ListViewSpacer(padded);
+    std::vector<std::string> keys(padded.size());
+    for (size_t i = 0; i < padded.size(); ++i) {
+        qf::AppendSortKey(padded[i], qf::kDefaultSortKey, keys[i]);
+        for (char& c : keys[i]) c = qf::AsciiLower(c);
+    }
+    const auto sign = [](int order) { return (order > 0) - (order < 0); };
+    for (size_t a = 0; a < padded.size(); ++a)
+        for (size_t b = 0; b < padded.size(); ++b)
+            ASSERT_EQ(sign(qf::CompareDefaultKeys(padded[a], padded[b])), sign(keys[a].compare(keys[b])))
+                << keys[a] << " / " << keys[b];
+    for (const bool descending : {false, true}) {
+        qf::RESULT_LIST want = qf::RebuildResultList(store, qf::kNoLineLimit);
+        qf::ListViewSpacer(want);
+        qf::SortListByKey(
+            want, [](const qf::tagPrivStruct& r, std::string& out) { qf::AppendSortKey(r, qf::kDefaultSortKey, out); },
+            descending);
+        for (int threads : {1, 3}) {
+            qf::SearchResults copy;
+            fill(copy);
+            qf::ResultViewState view;
+            qf::Options options;
+            qf::RecordingMessages messages;
+            if (descending)
+                qf::SortCommand(copy, view, options, {qf::kDefaultSortKey, true}, messages, nullptr);
+            else
+                qf::FinishSearchResults(copy, view, nullptr, threads);
+            ASSERT_EQ(copy.Size(), want.size());
+            for (size_t i = 0; i < want.size(); ++i) {
+                qf::tagPrivStruct row = copy.Row(i);
+                row.resultNumber = want[i].resultNumber;  // the renumbering's
+                row.newFolderMark = want[i].newFolderMark;
+                row.newFileMark = want[i].newFileMark;
+                ASSERT_EQ(row, want[i]) << "row " << i << (descending ? ", descending" : "") << ", " << threads;
+            }
+        }
+    }
 }
 
 TEST(ResultSorting, FinishingASearchSortsByFolderFileAndLineAndFillsTypes) {
