@@ -1,14 +1,16 @@
 #include "results/result_renumber.h"
 
 #include <set>
+#include <string_view>
 #include <utility>
 
 namespace qf {
 
 FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list) {
-    std::string previousFolder, previousFile;
+    // Views into the list's own keys, which stay in place while it is renumbered.
+    std::string_view previousFolder, previousFile;
     bool first = true;
-    std::set<std::pair<std::string, std::string>> files;
+    std::set<std::pair<std::string_view, std::string_view>> files;
     FOLDER_FILE_COUNTS counts;
     size_t position = 0;
     for (tagPrivStruct& r : list) {
@@ -18,13 +20,12 @@ FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list) {
         if (first || r.folderKey != previousFolder) {
             r.newFolderMark = "New";
             r.newFileMark = "New";
-            previousFolder = r.folderKey;
-            previousFile = r.fileKey;
         } else {
             r.newFolderMark = "  ";
             r.newFileMark = r.fileKey != previousFile ? "New" : "  ";
-            previousFile = r.fileKey;
         }
+        previousFolder = r.folderKey;
+        previousFile = r.fileKey;
         first = false;
         // Counted per folder key rather than per run of rows: after a sort by
         // size one folder's files are spread over many runs.
