@@ -2,10 +2,11 @@
 # quillfind-cli side by side with rg, grep, ugrep, find and fdfind on the same
 # tree and file: a common term, an absent term, a case-sensitive whole-word
 # term, a regular expression with a required literal (-e), one 1 GiB file,
-# and the walk by name. Prints the best wall time of
-# RUNS runs, the CPU time and peak memory of that run (/usr/bin/time -v), and
-# quillfind's time over each peer's: with one thread against the one-thread
-# peers, with its default threads against the peers' defaults.
+# and the walk by name. The tools of a work take turns, RUNS rounds of one
+# run each. Prints each tool's best wall time and the median of its runs,
+# the CPU time and peak memory of the best run (/usr/bin/time -v), and
+# quillfind's best time over each peer's: with one thread against the
+# one-thread peers, with its default threads against the peers' defaults.
 #
 # Usage: bench/compare.sh [QUILLFIND_CLI] [TREE] [BIG_FILE] [RUNS]
 #   TREE      default: copies of /usr/include and /usr/share/doc in a temp folder
@@ -57,51 +58,75 @@ QF=("$CLI" --home "$WORK/home" --no-progress --format tsv --set SEARCHENDC=0 --s
 
 have() { command -v "$1" >/dev/null 2>&1; }
 
-# Best of RUNS: prints "wall cpu peak_kib" of the fastest run. Output goes to a
-# file, as some tools take a shortcut when it goes to /dev/null. The wall time
-# is taken to the microsecond around the run (time -v gives hundredths only).
+# One timed run: prints "wall cpu peak_kib". Output goes to a file, as some
+# tools take a shortcut when it goes to /dev/null. The wall time is taken to
+# the microsecond around the run (time -v gives hundredths only).
+measure_once() {
+    local start end wall cpu peak
+    start=$(date +%s%N)
+    /usr/bin/time -v -o "$WORK/time" "$@" >"$WORK/out" 2>/dev/null || true
+    end=$(date +%s%N)
+    wall=$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.4f", (b - a) / 1e9}')
+    cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {print s}' "$WORK/time")
+    peak=$(awk -F': ' '/Maximum resident/ {print $2}' "$WORK/time")
+    echo "$wall $cpu $peak"
+}
+
+# Best of RUNS: prints "wall cpu peak_kib" of the fastest run.
 measure() {
-    local best="" line wall cpu peak start end
+    local best="" line
     "$@" >"$WORK/out" 2>/dev/null || true
     for _ in $(seq "$RUNS"); do
-        start=$(date +%s%N)
-        /usr/bin/time -v -o "$WORK/time" "$@" >"$WORK/out" 2>/dev/null || true
-        end=$(date +%s%N)
-        wall=$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.4f", (b - a) / 1e9}')
-        cpu=$(awk -F': ' '/User time|System time/ {s += $2} END {print s}' "$WORK/time")
-        peak=$(awk -F': ' '/Maximum resident/ {print $2}' "$WORK/time")
-        line="$wall $cpu $peak"
-        if [ -z "$best" ] || awk -v a="$wall" -v b="${best%% *}" 'BEGIN {exit !(a < b)}'; then best=$line; fi
+        line=$(measure_once "$@")
+        if [ -z "$best" ] || awk -v a="${line%% *}" -v b="${best%% *}" 'BEGIN {exit !(a < b)}'; then best=$line; fi
     done
     echo "$best"
 }
 
 # One work: quillfind with one and with its default threads, then each peer.
 # Arguments: title, then "label|kind|command" items where kind is 1 (one
-# thread), n (default threads) or q1/qn for quillfind itself.
+# thread), n (default threads) or q1/qn for quillfind itself. The tools take
+# turns, one run each per round, so that a change in the machine's speed
+# during the work touches all of them alike; each keeps its fastest run, and
+# the median of its runs is shown beside it.
 compare() {
     local title=$1
     shift
     echo
     echo "== $title    (load: $(cut -d' ' -f1-3 /proc/loadavg))"
-    printf '%-34s %9s %9s %10s %10s\n' tool "wall s" "cpu s" "peak MiB" "qf/tool"
-    local q1="" qn="" item label kind cmd result wall cpu peak ratio
+    printf '%-34s %9s %9s %9s %10s %10s\n' tool "wall s" "median s" "cpu s" "peak MiB" "qf/tool"
+    local labels=() kinds=() cmds=() best=() walls=() item label kind cmd i line
     for item in "$@"; do
         IFS='|' read -r label kind cmd <<<"$item"
         if [[ $kind != q* ]] && ! have "${cmd%% *}"; then
             printf '%-34s %9s\n' "$label" "missing"
             continue
         fi
-        result=$(eval "measure $cmd")
-        read -r wall cpu peak <<<"$result"
+        labels+=("$label") kinds+=("$kind") cmds+=("$cmd") best+=("") walls+=("")
+        eval "$cmd" >"$WORK/out" 2>/dev/null || true  # a first run to warm up
+    done
+    for _ in $(seq "$RUNS"); do
+        for i in "${!cmds[@]}"; do
+            line=$(eval "measure_once ${cmds[$i]}")
+            walls[i]+="${line%% *} "
+            if [ -z "${best[$i]}" ] || awk -v a="${line%% *}" -v b="${best[$i]%% *}" 'BEGIN {exit !(a < b)}'; then
+                best[i]=$line
+            fi
+        done
+    done
+    local q1="" qn="" wall cpu peak ratio median
+    for i in "${!cmds[@]}"; do
+        read -r wall cpu peak <<<"${best[$i]}"
+        median=$(tr ' ' '\n' <<<"${walls[$i]}" | grep . | sort -g | awk '{v[NR] = $1} END {print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}')
         ratio=""
-        case $kind in
+        case ${kinds[$i]} in
             q1) q1=$wall ;;
             qn) qn=$wall ;;
             1) ratio=$(awk -v a="$q1" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
             n) ratio=$(awk -v a="$qn" -v b="$wall" 'BEGIN {printf "%.2f", a / b}') ;;
         esac
-        printf '%-34s %9.4f %9.2f %10.1f %10s\n' "$label" "$wall" "$cpu" "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$ratio"
+        printf '%-34s %9.4f %9.4f %9.2f %10.1f %10s\n' "${labels[$i]}" "$wall" "$median" "$cpu" \
+            "$(awk -v k="$peak" 'BEGIN {print k / 1024}')" "$ratio"
     done
 }
 
