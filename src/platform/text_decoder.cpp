@@ -23,6 +23,11 @@ void MoveBytes(char* to, const char* from, size_t n) {
 
 constexpr size_t kRawBlock = 64 * 1024;
 constexpr size_t kAlign = 64;
+// A Windows-1252 block read straight whose decoding grew by more bytes than
+// this (each byte above 0x7F grows by one or two) makes the next reads go
+// through the pending bytes.
+constexpr size_t kFewHighBytes = 64;
+constexpr int kReadsNotStraight = 16;
 
 char* AlignUp(char* p) {
     const auto at = reinterpret_cast<uintptr_t>(p);
@@ -150,6 +155,12 @@ size_t TextDecoder::Read(char* to, size_t n) {
 size_t TextDecoder::ReadUnchecked(char* to, size_t n) {
     unchecked_ = false;
     if (n < kUtf8MaxBytes || AtEnd()) return 0;
+    if (encoding_ == TextEncoding::Windows1252) {
+        if (notStraight_ > 0)
+            --notStraight_;
+        else if (Pending() == 0)
+            return ReadStraight(to, n);
+    }
     if (!Utf8Mode() || Pending() >= kUtf8MaxBytes) return DecodePending(to, n);
     size_t got = Pending();
     CopyBytes(to, PendingData(), got);
@@ -168,12 +179,27 @@ size_t TextDecoder::ReadUnchecked(char* to, size_t n) {
     return got;
 }
 
+// Windows-1252 gives ASCII as it is: with nothing pending, the file is read
+// straight into `to`, and only what follows a byte above 0x7F (which the
+// caller hands to Settle) goes through the pending bytes to be decoded.
+// Where such bytes are many, that would copy most of each block once more:
+// the next reads then go through the pending bytes (see Settle).
+size_t TextDecoder::ReadStraight(char* to, size_t n) {
+    const size_t got = ReadFile(to, n);
+    if (got < n) fileEnd_ = true;
+    unchecked_ = true;
+    return got;
+}
+
 size_t TextDecoder::Settle(char* from, size_t n, size_t room) {
     unchecked_ = false;
     if (!decided_) Decide(from, n);
     if (!Utf8Mode()) {
         Keep(from, n);
-        return DecodePending(from, room);
+        grown_ = 0;
+        const size_t made = DecodePending(from, room);
+        if (grown_ > kFewHighBytes) notStraight_ = kReadsNotStraight;
+        return made;
     }
     if (Position() <= checkedTo_) {
         // Checked when the file was taken as UTF-8: only a sequence that
@@ -292,8 +318,10 @@ size_t TextDecoder::DecodePending(char* to, size_t n) {
         out += DecodeSome(to + out, n - out);
         if (n - out < kUtf8MaxBytes || fileEnd_) break;
         // What is left is a sequence cut short: UTF-8 goes on reading
-        // straight, the others read on into the pending bytes.
-        if (Utf8Mode() && out > 0) break;
+        // straight, and so does Windows-1252 (unless its high bytes are
+        // many) once its pending bytes are all decoded; UTF-16 reads on
+        // into the pending bytes.
+        if ((Utf8Mode() || (encoding_ == TextEncoding::Windows1252 && notStraight_ == 0)) && out > 0) break;
         Refill();
     }
     return out;
@@ -313,6 +341,7 @@ size_t TextDecoder::DecodeSome(char* to, size_t room) {
     }
     pendingBegin_ += d.used;
     if (pendingBegin_ == pendingEnd_) pendingBegin_ = pendingEnd_ = 0;
+    grown_ += d.made - std::min(d.made, d.used);
     return d.made;
 }
 

@@ -61,6 +61,7 @@ private:
     bool ValidAhead(const char* carried, size_t carriedBytes);
     bool ValidKept(const char* carried, size_t carriedBytes, uint64_t& offset, uint64_t& left, bool& valid);
     size_t ReadFile(char* to, size_t n);
+    size_t ReadStraight(char* to, size_t n);
     size_t AheadLeft() const { return aheadEnd_ - aheadBegin_; }
     // Where the text given out goes on in the file.
     uint64_t Position() const { return file_.Position() - AheadLeft(); }
@@ -81,6 +82,8 @@ private:
     bool fileEnd_ = false;  // the file has given its last byte
     bool unchecked_ = false;
     uint64_t checkedTo_ = 0;  // the file is known to be valid UTF-8 up to this offset
+    size_t grown_ = 0;        // bytes that decoding added since Settle began
+    int notStraight_ = 0;     // Windows-1252 reads still to go through the pending bytes
     // Bytes read from the file and not given out yet: the rest of a sequence
     // cut by a read, or what comes after a byte that had to be decoded.
     std::unique_ptr<char[]> pending_;

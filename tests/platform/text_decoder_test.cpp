@@ -172,3 +172,34 @@ TEST(TextDecoder, WhatTheCheckKeptReadsAsTheFileDoes) {
     EXPECT_EQ(Decode(dir / "f0").text, valid);
     EXPECT_EQ(Decode(dir / "f1").encoding, qf::TextEncoding::Windows1252);
 }
+
+// A Windows-1252 file is read straight while its bytes are ASCII and decoded
+// from its first byte above 0x7F on: stray bytes far apart, at and around
+// the 64 KiB blocks' bounds, in a dense run, and pairs that would be UTF-8,
+// read in pieces of every kind, give each byte's own character.
+TEST(TextDecoder, Windows1252ReadsTheSameWhereverItsBytesFall) {
+    const std::pair<char, std::string> high[] = {
+        {'\x80', "\xE2\x82\xAC"}, {'\xE9', "\xC3\xA9"}, {'\xC3', "\xC3\x83"}, {'\xA9', "\xC2\xA9"}, {'\xFF', "\xC3\xBF"}};
+    std::string raw, want;
+    const auto add = [&](size_t at, size_t which) {
+        const std::string filler(at - raw.size(), 'x');
+        raw += filler + high[which % std::size(high)].first;
+        want += filler + high[which % std::size(high)].second;
+    };
+    size_t which = 0;
+    for (const size_t at : {size_t(100), size_t(65535), size_t(65537), size_t(131072), size_t(196607)}) add(at, which++);
+    for (size_t i = 0; i < 3000; ++i) add(raw.size() + i % 3, which++);  // a dense run
+    add(raw.size(), 2), add(raw.size(), 3);                               // "\xC3\xA9": two characters
+    add(raw.size() + 300000, which++);
+    raw += "\ntail";
+    want += "\ntail";
+    qftest::TempDir dir;
+    qftest::WriteFile(dir / "cp1252", raw);
+    for (const size_t chunk : {size_t(5), size_t(4096), size_t(65536), size_t(1) << 20}) {
+        const Decoded read = Decode(dir / "cp1252", chunk);
+        EXPECT_EQ(read.encoding, qf::TextEncoding::Windows1252);
+        ASSERT_EQ(read.text.size(), want.size()) << chunk;
+        EXPECT_TRUE(read.text == want) << "read " << chunk << " bytes at a time";
+        EXPECT_TRUE(read.wholeCharacters);
+    }
+}
