@@ -1,7 +1,6 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
-#include <cstring>
 #include <numeric>
 #include <set>
 #include <utility>
@@ -10,6 +9,7 @@
 #include "platform/case_fold.h"
 #include "platform/parallel_parts.h"
 #include "results/result_kind.h"
+#include "results/result_sort_keys.h"
 
 namespace qf {
 namespace {
@@ -38,11 +38,11 @@ tagSelectedFileFolderStruct EntryOf(const tagFileStrukt& f) {
 
 // The numbers a file's records get, given in the store's order.
 struct FileNumbers {
-    std::string folder;     // the folder key's number
-    std::string file;       // the file key's number within its folder
-    bool newFolder = false; // its first record is the folder key's first
-    bool newFile = false;   // its first record is the file key's first
-    size_t storeStart = 0;  // records of the files before it in the store's order
+    std::string folder;      // the folder key's number
+    std::string file;        // the file key's number within its folder
+    bool newFolder = false;  // its first record is the folder key's first
+    bool newFile = false;    // its first record is the file key's first
+    size_t storeStart = 0;   // records of the files before it in the store's order
 };
 
 // The store is ordered by full path, so one folder's files need not be
@@ -152,18 +152,6 @@ RecordPlan PlanRecords(const FileResultsStore& store, int maxLines) {
     return plan;
 }
 
-// Lowered texts compared as the padded key fields of the default sort
-// compare: the shorter one as if padded with spaces to the other's length.
-int ComparePadded(std::string_view a, std::string_view b) {
-    const size_t common = std::min(a.size(), b.size());
-    if (const int order = std::memcmp(a.data(), b.data(), common); order != 0) return order;
-    const std::string_view rest = a.size() > common ? a.substr(common) : b.substr(common);
-    const int longer = a.size() > common ? 1 : -1;
-    for (const char c : rest)
-        if (c != ' ') return static_cast<unsigned char>(c) > ' ' ? longer : -longer;
-    return 0;
-}
-
 // Places the files in the default sort's order of folder key, then file
 // key; files that compare equal keep the store's order.
 void PlaceByFolderAndFile(RecordPlan& plan) {
@@ -188,8 +176,8 @@ void PlaceByFolderAndFile(RecordPlan& plan) {
     std::vector<size_t> order(plan.files.size());
     std::iota(order.begin(), order.end(), size_t(0));
     std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
-        const int folder = ComparePadded(text(2 * a), text(2 * b));
-        return folder != 0 ? folder < 0 : ComparePadded(text(2 * a + 1), text(2 * b + 1)) < 0;
+        const int folder = ComparePaddedField(text(2 * a), text(2 * b));
+        return folder != 0 ? folder < 0 : ComparePaddedField(text(2 * a + 1), text(2 * b + 1)) < 0;
     });
     std::vector<PlannedFile> placed;
     placed.reserve(order.size());

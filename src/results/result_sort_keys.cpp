@@ -67,6 +67,16 @@ int CompareDefaultKeys(const tagPrivStruct& a, const tagPrivStruct& b) {
     }
 }
 
+int ComparePaddedField(std::string_view a, std::string_view b) {
+    const size_t common = std::min(a.size(), b.size());
+    if (const int order = std::memcmp(a.data(), b.data(), common); order != 0) return order;
+    const std::string_view rest = a.size() > common ? a.substr(common) : b.substr(common);
+    const int longer = a.size() > common ? 1 : -1;
+    for (const char c : rest)
+        if (c != ' ') return static_cast<unsigned char>(c) > ' ' ? longer : -longer;
+    return 0;
+}
+
 std::optional<int> SortKeyFromText(std::string_view text) {
     int index = -1;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), index);

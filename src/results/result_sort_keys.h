@@ -35,6 +35,10 @@ void AppendSortKey(const tagPrivStruct& record, int keyIndex, std::string& out);
 // first) without making them.
 int CompareDefaultKeys(const tagPrivStruct& a, const tagPrivStruct& b);
 
+// Compares two lowered values of one key field as they compare once padded
+// with spaces to the list's width: the shorter one as if it had the spaces.
+int ComparePaddedField(std::string_view a, std::string_view b);
+
 // A "Sort by: " caption (any letter case) or its index as digits.
 std::optional<int> SortKeyFromText(std::string_view text);
 
