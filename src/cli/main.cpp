@@ -16,6 +16,7 @@
 #include "engine/search_run.h"
 #include "engine/session.h"
 #include "platform/app_home.h"
+#include "platform/folder_opened_ahead.h"
 #include "platform/heap_steps.h"
 #include "platform/stop_signals.h"
 #include "settings/search_start.h"
@@ -100,6 +101,7 @@ int main(int argc, char** argv) {
     if (parsed >= 0) return parsed;
     qf::RunAgainWithHugeHeapPages(argv);
     qf::GrowHeapInLargeSteps();
+    qf::MakeRoomForFoldersOpenedAhead();
     std::optional<qf::Session> session;
     const int code = Run(cli, session);
     if (kFreeAtExit || !session) return code;

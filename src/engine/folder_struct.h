@@ -36,6 +36,8 @@ struct _Folder_Struct {
     // extraction folder), which it must not lead back into.
     std::shared_ptr<const FolderAncestry> ancestry;
     std::shared_ptr<const FolderAncestry> above;
+    // The folder's handle when it was opened as its parent was listed.
+    std::shared_ptr<FolderOpenedAhead> openedAhead;
 
     bool IsArchiveFolder() const { return !sArchiveFolderFiles.empty(); }
 };

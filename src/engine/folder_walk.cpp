@@ -48,6 +48,7 @@ void QueueSubfolders(FOLDER_QUEUE& queue, const _Folder_Struct& folder, const st
             sub.sArchiveFolderFiles = folder.sArchiveFolderFiles;
             sub.sIncreasedFolder = folder.sIncreasedFolder;
             sub.above = folder.ancestry;
+            sub.openedAhead = entry.openedAhead;
             subfolders.push_back(std::move(sub));
         }
         if (stop()) break;

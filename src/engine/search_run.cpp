@@ -102,7 +102,9 @@ void ReportClosedSubfolders(RunContext& context, const _Folder_Struct& folder) {
 FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE& queue) {
     FolderBatch batch;
     if (IsIgnoredFolder(context.ignored, folder.sWorkingFolder)) return batch;
-    FolderHandle handle(folder.sWorkingFolder, folder.above ? folder.above->opened.get() : nullptr);
+    FolderHandle handle(folder.sWorkingFolder, folder.above ? folder.above->opened.get() : nullptr,
+                        folder.openedAhead.get());
+    folder.openedAhead.reset();
     bool refused = false;
     const bool identified = IdentifyFolder(folder, handle, refused);
     if (refused) return batch;
@@ -125,10 +127,11 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
     }
 
     int listError = 0;
-    const bool listed = handle.List(context.listing, &listError);
+    const bool walksSubfolders = context.options.On(Opt::SUBFOLDERS);
+    const bool listed = handle.List(context.listing, &listError, walksSubfolders);
     context.listedThrough = &handle;
     if (!listed && identified) ReportUnreadableFolder(context, folder.sWorkingFolder, listError);
-    if (context.options.On(Opt::SUBFOLDERS)) {
+    if (walksSubfolders) {
         QueueSubfolders(queue, folder, context.listing, [&] { return context.PollStop(); });
         ReportClosedSubfolders(context, folder);
     } else if (context.modes.folderNames) {

@@ -165,7 +165,15 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
     return false;
 }
 
-FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within) {
+FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within, FolderOpenedAhead* ahead) {
+    if (ahead) {
+        const int fd = ahead->Take();
+        if (fd >= 0) {
+            open_ = std::make_shared<const OpenFolder>(folder, fd);
+            id_ = {ahead->Device(), ahead->Inode()};
+            return;
+        }
+    }
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
     const int fd = within ? openat(within->Fd(), BaseName(folder).c_str(), kFlags) : open(folder.c_str(), kFlags);
     if (fd < 0) {
@@ -184,7 +192,7 @@ FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within) 
 
 FolderHandle::~FolderHandle() = default;
 
-bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
+bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubfolders) {
     out.clear();
     if (!IsOpen() || listed_) {
         if (error) *error = openError_ != 0 ? openError_ : EBADF;
@@ -201,7 +209,9 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error) {
         } else if (type == DT_DIR) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
             entry.data.cFileName = name;
-            entry.enterable = faccessat(fd, name, X_OK, 0) == 0;
+            SubfolderCheck check = CheckSubfolder(fd, name, openSubfolders);
+            entry.enterable = check.enterable;
+            entry.openedAhead = std::move(check.opened);
         } else if (!ExamineEntry(fd, name, type, entry)) {
             return;
         }

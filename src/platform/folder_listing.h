@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/folder_opened_ahead.h"
 #include "platform/open_folder.h"
 #include "platform/win_types.h"
 
@@ -23,6 +24,7 @@ struct FolderEntry {
     bool enterable = false;  // folder the user may enter (X_OK)
     FolderId id;             // for links and entries of unknown type: device and inode of what they lead to
     bool detailed = false;   // times and size are filled (see LoadEntryDetails)
+    std::shared_ptr<FolderOpenedAhead> openedAhead;  // an enterable subfolder, opened as it was listed
 };
 
 // A folder opened to be listed. Its identity comes from the open handle,
@@ -31,8 +33,10 @@ struct FolderEntry {
 class FolderHandle {
 public:
     // With `within`, the handle of the folder's parent, the folder is opened
-    // by its name in it.
-    explicit FolderHandle(const std::string& folder, const OpenFolder* within = nullptr);
+    // by its name in it; with `ahead`, the folder opened as its parent was
+    // listed, that handle is taken instead.
+    explicit FolderHandle(const std::string& folder, const OpenFolder* within = nullptr,
+                          FolderOpenedAhead* ahead = nullptr);
     ~FolderHandle();
     FolderHandle(const FolderHandle&) = delete;
     FolderHandle& operator=(const FolderHandle&) = delete;
@@ -41,8 +45,10 @@ public:
     const FolderId& Id() const { return id_; }
 
     // Lists the folder as ListFolder does (once). The handle stays open
-    // until it is destroyed, for the details of the entries listed.
-    bool List(std::vector<FolderEntry>& out, int* error = nullptr);
+    // until it is destroyed, for the details of the entries listed. With
+    // `openSubfolders`, the subfolders to be walked next are opened ahead
+    // (see FolderOpenedAhead).
+    bool List(std::vector<FolderEntry>& out, int* error = nullptr, bool openSubfolders = false);
 
     // The open handle, for the files of the folder to be opened in after
     // this is gone; nothing when the folder did not open.

@@ -5,6 +5,7 @@
 
 #include "engine/session.h"
 #include "platform/app_home.h"
+#include "platform/folder_opened_ahead.h"
 #include "platform/user_messages.h"
 #include "shell/help_pages.h"
 #include "shell/main_window.h"
@@ -34,6 +35,7 @@ void ReportHelpFolder() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    qf::MakeRoomForFoldersOpenedAhead();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillfind"));
     QApplication::setApplicationVersion(QStringLiteral("2.00"));

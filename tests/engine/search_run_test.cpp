@@ -11,6 +11,7 @@
 #include "engine/run_helpers.h"
 #include "platform/content_file.h"
 #include "platform/file_info.h"
+#include "platform/folder_opened_ahead.h"
 #include "results/result_record.h"
 #include "support/test_support.h"
 
@@ -136,6 +137,42 @@ TEST_F(SearchRunTest, StopFromAnotherThreadEndsTheRun) {
     EXPECT_TRUE(observer.ended);
     EXPECT_LE(session.results.Size(), 2u);
     EXPECT_LT(session.counters.nFoldersExamined.load(), 5);
+}
+
+size_t OpenHandles() {
+    return size_t(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}));
+}
+
+// Subfolders are opened as their folder is listed, as many as may be held;
+// the rest are opened in their turn. Every one is walked, in order, and no
+// handle stays open after the run, whether it ends or is stopped.
+TEST_F(SearchRunTest, SubfoldersOpenedAheadAreAllWalkedAndNoneStayOpen) {
+    std::vector<std::string> expected;
+    for (int d = 0; d < 1100; ++d) {
+        const std::string folder = "wide/d" + std::string(d < 10 ? "000" : d < 100 ? "00" : d < 1000 ? "0" : "") +
+                                   std::to_string(d);
+        WriteFile(P(folder + "/f.txt"), "x");
+        expected.push_back(P(folder + "/f.txt"));
+        if (d == 0) {
+            WriteFile(P(folder + "/inner/g.txt"), "x");
+            expected.push_back(P(folder + "/inner/g.txt"));
+        }
+    }
+    const size_t before = OpenHandles();
+    qftest::ByFileName(session, {P("wide")});
+    const auto outcome = qftest::RunSearch(session, messages);
+    EXPECT_EQ(outcome.paths, expected);
+    EXPECT_EQ(qf::FoldersOpenedAhead(), 0u);
+    EXPECT_EQ(OpenHandles(), before);
+
+    qftest::RecordingObserver observer;
+    observer.onName = [&](const std::string& name) {
+        if (name == "f.txt") qf::StopSearch(session);
+    };
+    qftest::RunSearch(session, messages, &observer);
+    EXPECT_LT(session.results.Size(), 5u);
+    EXPECT_EQ(qf::FoldersOpenedAhead(), 0u);
+    EXPECT_EQ(OpenHandles(), before);
 }
 
 TEST_F(SearchRunTest, FolderDeletedWhileQueuedIsSkipped) {

@@ -106,6 +106,11 @@ TEST(PlatformFolderListing, FolderWithoutSearchPermissionIsNotEnterable) {
     EXPECT_TRUE(entries[0].data.IsFolder());
     EXPECT_FALSE(entries[0].enterable);
     EXPECT_FALSE(qf::IsEnterableFolder(dir / "closed"));
+    // Opened ahead for the walk, it opens, but may still not be entered.
+    qf::FolderHandle handle(dir.Path());
+    ASSERT_TRUE(handle.List(entries, nullptr, true));
+    EXPECT_FALSE(entries[0].enterable);
+    EXPECT_EQ(entries[0].openedAhead, nullptr);
 }
 
 TEST(PlatformFolderListing, MissingOrNonFolderPathFails) {
