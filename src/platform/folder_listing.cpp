@@ -166,16 +166,9 @@ bool MatchWildcard(std::string_view pattern, std::string_view name) {
 }
 
 FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within, FolderOpenedAhead* ahead) {
-    if (ahead) {
-        const int fd = ahead->Take();
-        if (fd >= 0) {
-            open_ = std::make_shared<const OpenFolder>(folder, fd);
-            id_ = {ahead->Device(), ahead->Inode()};
-            return;
-        }
-    }
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-    const int fd = within ? openat(within->Fd(), BaseName(folder).c_str(), kFlags) : open(folder.c_str(), kFlags);
+    int fd = ahead ? ahead->Take() : -1;
+    if (fd < 0) fd = within ? openat(within->Fd(), BaseName(folder).c_str(), kFlags) : open(folder.c_str(), kFlags);
     if (fd < 0) {
         openError_ = errno;
         return;

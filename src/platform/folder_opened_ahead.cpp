@@ -2,11 +2,12 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
+#include <cstring>
 #include <utility>
 
 namespace qf {
@@ -40,13 +41,15 @@ bool Reserve() {
 void Release() { gHeld.fetch_sub(1, std::memory_order_relaxed); }
 
 std::shared_ptr<FolderOpenedAhead> OpenAhead(int folderFd, const char* name) {
-    if (!Reserve()) return nullptr;
-    const int fd = openat(folderFd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat st{};
-    // Looking up "." in the folder needs the right to enter it: the check
-    // and the folder's identity in one call.
-    if (fd >= 0 && fstatat(fd, ".", &st, 0) == 0) return std::make_shared<FolderOpenedAhead>(fd, st.st_dev, st.st_ino);
-    if (fd >= 0) close(fd);
+    // "name/." is opened: looking up "." in the folder needs the right to
+    // enter it, so the one call opens the folder and checks that right.
+    char path[NAME_MAX + 3];
+    const size_t length = std::strlen(name);
+    if (length > NAME_MAX || !Reserve()) return nullptr;
+    std::memcpy(path, name, length);
+    std::memcpy(path + length, "/.", 3);
+    const int fd = openat(folderFd, path, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) return std::make_shared<FolderOpenedAhead>(fd);
     Release();
     return nullptr;
 }

@@ -6,27 +6,23 @@
 // process may have open, subfolders are only tested, and opened in their
 // turn as before.
 
-#include <cstdint>
+#include <cstddef>
 #include <memory>
 
 namespace qf {
 
 class FolderOpenedAhead {
 public:
-    FolderOpenedAhead(int fd, uint64_t device, uint64_t inode) : fd_(fd), device_(device), inode_(inode) {}
+    explicit FolderOpenedAhead(int fd) : fd_(fd) {}
     ~FolderOpenedAhead();
     FolderOpenedAhead(const FolderOpenedAhead&) = delete;
     FolderOpenedAhead& operator=(const FolderOpenedAhead&) = delete;
 
     // The handle, handed over once (-1 after); the caller closes it.
     int Take();
-    uint64_t Device() const { return device_; }
-    uint64_t Inode() const { return inode_; }
 
 private:
     int fd_;
-    uint64_t device_;
-    uint64_t inode_;
 };
 
 // What testing the subfolder `name` of the open folder `folderFd` found.
