@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
     qf::cli::CliOptions cli;
     const int parsed = qf::cli::ParseCommandLine(argc, argv, cli);
     if (parsed >= 0) return parsed;
-    qf::RunAgainWithHugeHeapPages(argv);
     qf::GrowHeapInLargeSteps();
+    qf::AskHugeHeapPages();
     qf::MakeRoomForFoldersOpenedAhead();
     std::optional<qf::Session> session;
     const int code = Run(cli, session);

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <string>
 
+#include "platform/heap_steps.h"
+
 namespace qf {
 namespace {
 
@@ -50,7 +52,10 @@ ReadAhead::ReadAhead(const QueryContext& query, const std::atomic<int>& stopRequ
         readers_.push_back(std::make_unique<Reader>(query, stopRequest, abandon_));
     for (size_t i = 1; i < readers_.size(); ++i) {
         try {
-            helpers_.emplace_back([this, i] { Help(*readers_[i]); });
+            helpers_.emplace_back([this, i] {
+                AskHugePagesForThreadHeap();
+                Help(*readers_[i]);
+            });
         } catch (const std::system_error&) {
             break;  // fewer helpers: the run's own thread reads what they do not
         }

@@ -18,6 +18,7 @@
 #include "engine/walk_effects.h"
 #include "platform/file_info.h"
 #include "platform/file_time.h"
+#include "platform/heap_steps.h"
 #include "platform/paths.h"
 #include "results/result_kind.h"
 #include "results/search_end_results.h"
@@ -259,6 +260,7 @@ bool StartSearch(Session& session, SearchObserver& observer, UserMessages& messa
     // The run reads its own copy: the options may change in the window meanwhile.
     auto body = [&session, &observer, &messages, options = live, terms = session.state.searchTerms,
                  boolean = session.booleanQuery] {
+        AskHugePagesForThreadHeap();
         SearchRun(session, options, terms, boolean, observer, messages, std::time(nullptr));
         ReleaseSearchLock(session);
         session.running = false;

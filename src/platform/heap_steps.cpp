@@ -1,21 +1,25 @@
 #include "platform/heap_steps.h"
 
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>  // defines __GLIBC__ with the GNU C library
 #include <fstream>
+#include <string>
 
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) && defined(__linux__)
 #include <malloc.h>
-#endif
-#if defined(__linux__)
-#include <sys/auxv.h>
+#include <sys/mman.h>
 #include <unistd.h>
+
+extern char end;  // the end of the program's data: the main heap lies above it
 #endif
 
 namespace qf {
 namespace {
 
 constexpr std::string_view kHugePagesTunable = "glibc.malloc.hugetlb";
-constexpr const char* kRunAgainMark = "QUILLFIND_HEAP_RUN_AGAIN";
+
+std::atomic<bool> heapAsksHugePages{false};
 
 // The kernel's choice is shown as "always [madvise] never": huge pages go
 // only to memory that asks for them.
@@ -24,6 +28,20 @@ bool HugePagesOnRequest() {
     std::string line;
     return std::getline(in, line) && line.find("[madvise]") != std::string::npos;
 }
+
+#if defined(__GLIBC__) && defined(__linux__)
+constexpr uintptr_t kHugePage = uintptr_t(2) << 20;
+// A thread's heap is a reserved range of this size, aligned to it, whose
+// start is made usable step by step (its first step is the 32 MiB above).
+constexpr uintptr_t kThreadHeapRange = uintptr_t(64) << 20;
+
+void AskHugePages(uintptr_t from, uintptr_t to) {
+    from = (from + kHugePage - 1) & ~(kHugePage - 1);
+    // Only a kind of memory is asked for: where the range is not all the
+    // heap's, nothing is lost but the asking.
+    if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+}
+#endif
 
 }  // namespace
 
@@ -34,39 +52,38 @@ void GrowHeapInLargeSteps() {
 #endif
 }
 
-std::optional<std::string> TunablesWithHugePages(std::string_view tunables) {
-    if (tunables.find(kHugePagesTunable) != std::string_view::npos) return std::nullopt;
-    std::string with(tunables);
-    if (!with.empty()) with += ':';
-    with += kHugePagesTunable;
-    with += "=1";
-    return with;
+bool HugeHeapPagesLeftToUs(std::string_view tunables) {
+    return tunables.find(kHugePagesTunable) == std::string_view::npos;
 }
 
-void RunAgainWithHugeHeapPages(char** argv) {
+void AskHugeHeapPages() {
 #if defined(__GLIBC__) && defined(__linux__)
-    // The second run is told so: it never runs a third time, even where the
-    // C library drops the setting (as it may for a program with raised
-    // privileges, which is not run again at all).
-    if (std::getenv(kRunAgainMark) != nullptr) {
-        unsetenv(kRunAgainMark);
-        return;
+    const char* tunables = std::getenv("GLIBC_TUNABLES");
+    if (!HugeHeapPagesLeftToUs(tunables ? tunables : "") || !HugePagesOnRequest()) return;
+    // A block larger than what the heap has left makes it take its first
+    // large step now, so that the step can be asked for as a whole. Where
+    // the heap took no step (another allocator serves the program, as under
+    // a sanitizer), the threads' heaps are not where this looks for them.
+    const uintptr_t before = reinterpret_cast<uintptr_t>(sbrk(0));
+    void* volatile step = std::malloc(96 << 10);
+    const uintptr_t after = reinterpret_cast<uintptr_t>(sbrk(0));
+    AskHugePages(before, after);
+    std::free(step);
+    heapAsksHugePages = after > before;
+#endif
+}
+
+void AskHugePagesForThreadHeap() {
+#if defined(__GLIBC__) && defined(__linux__)
+    if (!heapAsksHugePages) return;
+    void* volatile probe = std::malloc(16);
+    const uintptr_t at = reinterpret_cast<uintptr_t>(probe);
+    const bool mainHeap = at >= reinterpret_cast<uintptr_t>(&end) && at < reinterpret_cast<uintptr_t>(sbrk(0));
+    if (!mainHeap) {
+        const uintptr_t heap = at & ~(kThreadHeapRange - 1);
+        AskHugePages(heap, heap + kThreadHeapRange);
     }
-    if (getauxval(AT_SECURE) != 0) return;
-    const char* before = std::getenv("GLIBC_TUNABLES");
-    const std::optional<std::string> with = TunablesWithHugePages(before ? before : "");
-    if (!with || !HugePagesOnRequest()) return;
-    const std::string kept = before ? before : "";
-    if (setenv("GLIBC_TUNABLES", with->c_str(), 1) != 0 || setenv(kRunAgainMark, "1", 1) != 0) return;
-    execv("/proc/self/exe", argv);
-    // Not run again: everything goes on as it was.
-    unsetenv(kRunAgainMark);
-    if (before)
-        setenv("GLIBC_TUNABLES", kept.c_str(), 1);
-    else
-        unsetenv("GLIBC_TUNABLES");
-#else
-    (void)argv;
+    std::free(probe);
 #endif
 }
 

@@ -5,8 +5,6 @@
 // costs nothing, but what the heap keeps on top after frees stays with the
 // process, so a long-running program leaves the default.
 
-#include <optional>
-#include <string>
 #include <string_view>
 
 namespace qf {
@@ -15,17 +13,21 @@ namespace qf {
 void GrowHeapInLargeSteps();
 
 // Every new page of the heap costs a fault: ten thousand results of a
-// search take about seven thousand. Where the system gives huge pages to
-// memory that asks for them, the program runs itself again at once with the
-// C library told to ask for them (through GLIBC_TUNABLES), which takes a
-// twentieth of the faults for about a millisecond. Returns only when it does
-// not run again: this is the second run, huge pages are always or never
-// given, the user chose already, the program runs with raised privileges, or
-// it cannot be run again.
-void RunAgainWithHugeHeapPages(char** argv);
+// search take about seven thousand. Where the system gives huge pages only
+// to memory that asks for them, the heap asks: its first step now (called
+// after GrowHeapInLargeSteps, while there is one thread), and the heap of
+// each thread that calls AskHugePagesForThreadHeap later. That takes a
+// twentieth of the faults. Nothing is asked when the user set the C
+// library's own choice (glibc.malloc.hugetlb in GLIBC_TUNABLES), or outside
+// the GNU C library on Linux.
+void AskHugeHeapPages();
 
-// The tunables text `tunables` with huge heap pages asked for, or nothing
-// when it already says whether to ask.
-std::optional<std::string> TunablesWithHugePages(std::string_view tunables);
+// The calling thread's heap asks for huge pages too, if AskHugeHeapPages
+// did; otherwise nothing is done. Called first thing in a thread's work.
+void AskHugePagesForThreadHeap();
+
+// True when the tunables text `tunables` leaves the choice of huge heap
+// pages to the program.
+bool HugeHeapPagesLeftToUs(std::string_view tunables);
 
 }  // namespace qf

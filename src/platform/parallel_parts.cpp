@@ -6,13 +6,18 @@
 #include <utility>
 #include <vector>
 
+#include "platform/heap_steps.h"
+
 namespace qf {
 
 void RunParts(size_t parts, const std::function<void(size_t part)>& work) {
     std::vector<std::future<void>> others;
     for (size_t part = 1; part < parts; ++part) {
         try {
-            others.push_back(std::async(std::launch::async, work, part));
+            others.push_back(std::async(std::launch::async, [&work, part] {
+                AskHugePagesForThreadHeap();
+                work(part);
+            }));
         } catch (const std::system_error&) {
             work(part);  // no thread to spare: done here
         }

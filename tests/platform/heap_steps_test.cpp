@@ -4,14 +4,12 @@
 
 namespace {
 
-// The setting is added to what the user set, and never twice: the second
-// run sees it and goes on, and a user's own choice of huge pages holds.
-TEST(PlatformHeapSteps, HugePagesAreAskedForOnceAndTheUsersTunablesKept) {
-    EXPECT_EQ(qf::TunablesWithHugePages(""), "glibc.malloc.hugetlb=1");
-    EXPECT_EQ(qf::TunablesWithHugePages("glibc.malloc.arena_max=2"),
-              "glibc.malloc.arena_max=2:glibc.malloc.hugetlb=1");
-    EXPECT_EQ(qf::TunablesWithHugePages(*qf::TunablesWithHugePages("glibc.malloc.arena_max=2")), std::nullopt);
-    EXPECT_EQ(qf::TunablesWithHugePages("glibc.malloc.hugetlb=0"), std::nullopt);
+// A user's own choice of huge heap pages holds, whatever else is set.
+TEST(PlatformHeapSteps, TheUsersChoiceOfHugePagesHolds) {
+    EXPECT_TRUE(qf::HugeHeapPagesLeftToUs(""));
+    EXPECT_TRUE(qf::HugeHeapPagesLeftToUs("glibc.malloc.arena_max=2"));
+    EXPECT_FALSE(qf::HugeHeapPagesLeftToUs("glibc.malloc.hugetlb=0"));
+    EXPECT_FALSE(qf::HugeHeapPagesLeftToUs("glibc.malloc.arena_max=2:glibc.malloc.hugetlb=1"));
 }
 
 }  // namespace
