@@ -82,6 +82,22 @@ void Convert(ConversionContext& context, const Converter& converter, const std::
     request.sConvFullPath = text;
 }
 
+void TellConverting(ConversionContext& context, const std::string& fullPath) {
+    context.observer.StatusText("Converting : ");
+    context.observer.CurrentName(fullPath);
+}
+
+// Whether a file of the lowercase extension is converted in this run.
+bool ConvertsType(const ConversionContext& context, const std::string& extension) {
+    return extension == "doc" || extension == "pdf" || (context.officeDocs && IsOfficeDocumentType(extension));
+}
+
+void ConvertByType(ConversionContext& context, _Convert_Path_Info_Struct& request, const std::string& extension) {
+    if (extension == "doc") Convert(context, kWord, context.wordWorkFolder, request);
+    else if (extension == "pdf") Convert(context, kPdf, context.pdfWorkFolder, request);
+    else if (context.officeDocs && IsOfficeDocumentType(extension)) ConvertOfficeDocument(context, request);
+}
+
 }  // namespace
 
 bool ConvertsDocument(const std::string& extension) {
@@ -90,17 +106,17 @@ bool ConvertsDocument(const std::string& extension) {
 }
 
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request) {
-    context.observer.StatusText("Converting : ");
-    context.observer.CurrentName(request.sFullPath);
-    const std::string extension = CharLowerA(request.sExtension);
-    if (extension == "doc") Convert(context, kWord, context.wordWorkFolder, request);
-    else if (extension == "pdf") Convert(context, kPdf, context.pdfWorkFolder, request);
-    else if (context.officeDocs && IsOfficeDocumentType(extension)) ConvertOfficeDocument(context, request);
+    TellConverting(context, request.sFullPath);
+    ConvertByType(context, request, CharLowerA(request.sExtension));
 }
 
 void ConvertSelectedFile(ConversionContext& context, tagSelectedFileFolderStruct& file) {
+    TellConverting(context, file.fullPath);
+    // Every file is told, but most are no documents: they need no request.
+    const std::string extension = CharLowerA(file.extension);
+    if (!ConvertsType(context, extension)) return;
     _Convert_Path_Info_Struct request{file.extension, file.folderPath, file.fullPath, {}, {}, {}};
-    ConvertDocument(context, request);
+    ConvertByType(context, request, extension);
     if (request.sConvExtension.empty()) return;
     file.convertedExtension = request.sConvExtension;
     file.convertedFolder = request.sConvFolder;

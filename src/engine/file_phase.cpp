@@ -108,6 +108,7 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
 // The listing's kept files join the selected-file list; binary types are
 // kept out of the content phase and counted.
 void AppendKept(RunContext& context, std::vector<KeptFile>& kept) {
+    context.selected.reserve(context.selected.size() + kept.size());
     for (auto& [entry, binary] : kept) {
         if (entry.resultKind == kKindFileContent && binary) {
             context.Show([&s = context.session] {

@@ -2,7 +2,6 @@
 // What one search run shares between its steps, prepared at its start.
 
 #include <ctime>
-#include <deque>
 #include <vector>
 
 #include "engine/file_rules.h"
@@ -42,7 +41,7 @@ struct RunContext {
     int64_t maxLines = 0;   // SEARCHMAXL, at most kSystemLineLimit
     bool detailsCanWait = false;  // files of a plain content search are selected by name alone
 
-    std::deque<tagSelectedFileFolderStruct> selected;  // the selected-file list
+    std::vector<tagSelectedFileFolderStruct> selected;  // the selected-file list
     std::vector<FolderEntry> listing;                  // the current folder's entries
     const FolderHandle* listedThrough = nullptr;       // and the handle they were listed through
 

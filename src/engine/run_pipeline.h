@@ -27,7 +27,7 @@ namespace qf {
 // One walked folder waiting for its turn.
 struct FolderBatch {
     std::vector<std::function<void()>> shown;  // what the walk held back, in order
-    std::deque<tagSelectedFileFolderStruct> selected;
+    std::vector<tagSelectedFileFolderStruct> selected;
     std::vector<std::optional<uint64_t>> tickets;  // per selected entry: its reading, when read ahead
     SharedFolder openFolder;                       // the walk's handle, for its files to be opened in
     int stopAfterWalk = 0;                         // the run's stop flag when the walk of the folder ended

@@ -118,7 +118,7 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
         if (!reading.selectable) return;
         KeepWithinRunLimit(reading, left);
         CountLineLimitCut(context, reading);
-        TellLinesGivenUp(context, reading, entry.ReadPath());
+        if (!reading.givenUpLines.empty()) TellLinesGivenUp(context, reading, entry.ReadPath());
         verdict = ApplyFileRule(context.query, reading.lines);
         RestoreTimes(context, entry);
     }

@@ -25,7 +25,9 @@ SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
     : SkipNeedles(std::make_shared<const std::vector<TermFinder>>(std::move(finders))) {}
 
 SkipNeedles::SkipNeedles(std::shared_ptr<const std::vector<TermFinder>> finders)
-    : finders_(std::move(finders)), marks_(finders_ ? finders_->size() : 0) {}
+    : finders_(std::move(finders)), count_(finders_ ? finders_->size() : 0) {
+    if (count_ > few_.size()) many_.resize(count_);
+}
 
 LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)
     : LineReader(std::move(file), fold, own_, lineCap) {}
@@ -170,9 +172,9 @@ size_t LineReader::NextNeedle(SkipNeedles& needles, std::string_view folded) {
     const size_t region = folded.size();
     const uint64_t start = bufferStart_ + begin_;
     size_t hit = region;
-    for (size_t i = 0; i < needles.marks_.size(); ++i) {
+    for (size_t i = 0; i < needles.Count(); ++i) {
         const TermFinder& needle = (*needles.finders_)[i];
-        SkipNeedles::Mark& mark = needles.marks_[i];
+        SkipNeedles::Mark& mark = needles.MarkOf(i);
         if (mark.clear < start) mark = {start, false};  // passed by the lines read since
         const size_t n = needle.Needle().size();
         // Only an occurrence that starts before the best one so far matters.

@@ -6,6 +6,7 @@
 // cap count the decoded text. A line longer than a cap comes in pieces, so
 // that no line makes the buffers grow past the cap.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -65,8 +66,15 @@ private:
         uint64_t clear = 0;
         bool found = false;
     };
+    size_t Count() const { return count_; }
+    Mark& MarkOf(size_t i) { return count_ <= few_.size() ? few_[i] : many_[i]; }
+
     std::shared_ptr<const std::vector<TermFinder>> finders_;
-    std::vector<Mark> marks_;
+    // A set is made for each file read: the marks of a few needles are held
+    // in place, without an allocation.
+    size_t count_ = 0;
+    std::array<Mark, 4> few_{};
+    std::vector<Mark> many_;
 };
 
 class LineReader {
