@@ -141,12 +141,13 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<KeptFile> kept;
-    kept.reserve(context.listing.size());
     for (FolderEntry& listed : context.listing) {
         // Times and size are read only for names that match, and only when
         // needed before the file is read; a file that vanished since the
         // listing is passed over.
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
+            // Room for the rest of the listing, made once a name matches.
+            if (kept.capacity() == 0) kept.reserve(context.listing.size() - size_t(&listed - context.listing.data()));
             FileType type = TypeOf(context.options, listed.data.cFileName);
             if (DetailsCanWait(context, type, mode) ||
                 LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough)) {

@@ -40,8 +40,13 @@ struct tagSelectedFileFolderStruct {
 
     // The file the content scan reads: converted text, extracted copy or the file.
     std::string ReadPath() const {
+        std::string built;
+        return ReadPath(built);
+    }
+    // The same without a copy: only an extracted copy's path is built, in `built`.
+    const std::string& ReadPath(std::string& built) const {
         if (!convertedFullPath.empty()) return convertedFullPath;
-        if (!unzippedFolder.empty()) return JoinPath(unzippedFolder, unzippedFileName);
+        if (!unzippedFolder.empty()) return built = JoinPath(unzippedFolder, unzippedFileName);
         return fullPath;
     }
 };

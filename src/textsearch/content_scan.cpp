@@ -111,8 +111,9 @@ void SearchFileContent(ContentScanContext& context, const tagSelectedFileFolderS
         context.observer.StatusText("Searching ...");
         context.observer.CurrentName(entry.fullPath);
         const int64_t left = RunLinesLeft(context);
+        std::string built;
         reading = readAhead ? std::move(*readAhead)
-                            : ReadFileContent(context, entry.ReadPath(), left, entry.findDataPending);
+                            : ReadFileContent(context, entry.ReadPath(built), left, entry.findDataPending);
         // Gone, or grown too large, since it was listed: it was never selected.
         if (reading.unreadable) ReportUnreadable(context, entry, reading.openError);
         if (!reading.selectable) return;
