@@ -14,28 +14,6 @@
 namespace qf {
 namespace {
 
-tagSelectedFileFolderStruct EntryOf(const tagFileStrukt& f) {
-    tagSelectedFileFolderStruct e;
-    e.resultKind = f.resultKind;
-    e.folderPath = f.folderPath;
-    e.fileName = f.fileName;
-    e.extension = f.extension;
-    e.fullPath = f.fullPath;
-    e.findData = f.findData;
-    e.archiveFolder = f.archiveFolder;
-    e.archiveFileName = f.archiveFileName;
-    e.archiveExtension = f.archiveExtension;
-    e.unzippedFolder = f.unzippedFolder;
-    e.unzippedFileName = f.unzippedFileName;
-    e.unzippedExtension = f.unzippedExtension;
-    e.zipFolderText = f.zipFolderText;
-    e.convertedFolder = f.convertedFolder;
-    e.convertedFileName = f.convertedFileName;
-    e.convertedExtension = f.convertedExtension;
-    e.convertedFullPath = f.convertedFullPath;
-    return e;
-}
-
 // The numbers a file's records get, given in the store's order.
 struct FileNumbers {
     std::string folder;      // the folder key's number
@@ -113,7 +91,7 @@ struct PlannedFile {
 void FillFileRecords(RESULT_LIST& list, const PlannedFile& planned) {
     const tagFileStrukt& file = *planned.file;
     tagPrivStruct base;
-    FillKindFields(base, file.resultKind, EntryOf(file));
+    FillKindFields(base, file.resultKind, file);
     FillFileData(base, file.findData);
     if (!IsLineKind(file.resultKind)) {
         FillWholeFile(base);

@@ -30,9 +30,9 @@ std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr
 // The first n characters of s.
 std::string CutCharacters(std::string_view s, size_t n) { return std::string(Utf8Prefix(s, n)); }
 
-}  // namespace
-
-void FillKindFields(tagPrivStruct& record, int kind, const tagSelectedFileFolderStruct& entry) {
+// The same fields of a selected file and of a stored file.
+template <typename Entry>
+void FillKindFieldsOf(tagPrivStruct& record, int kind, const Entry& entry) {
     record.resultKind = kind;
     record.typeCode = std::string(KindCode(kind));
     record.hitsLocatedIn = std::string(KindHitsLocatedIn(kind));
@@ -58,6 +58,14 @@ void FillKindFields(tagPrivStruct& record, int kind, const tagSelectedFileFolder
     record.convertedFullPath =
         entry.convertedFolder.empty() ? "" : JoinPath(entry.convertedFolder, record.convertedFileName);
 }
+
+}  // namespace
+
+void FillKindFields(tagPrivStruct& record, int kind, const tagSelectedFileFolderStruct& entry) {
+    FillKindFieldsOf(record, kind, entry);
+}
+
+void FillKindFields(tagPrivStruct& record, int kind, const tagFileStrukt& file) { FillKindFieldsOf(record, kind, file); }
 
 void FillFileData(tagPrivStruct& record, const WIN32_FIND_DATAA& data) {
     record.size = std::to_string(data.nFileSize);

@@ -6,6 +6,7 @@
 
 #include "platform/win_types.h"
 #include "results/hit_types.h"
+#include "results/result_store.h"
 #include "results/selected_file.h"
 
 namespace qf {
@@ -54,8 +55,10 @@ struct tagPrivStruct {
 constexpr size_t kMaxFirstHitText = 200;
 constexpr size_t kMaxArchiveText = 250;
 
-// Kind texts, names, paths and the archive and conversion columns from the entry.
+// Kind texts, names, paths and the archive and conversion columns from the
+// entry: a selected file, or a file of the result store.
 void FillKindFields(tagPrivStruct& record, int kind, const tagSelectedFileFolderStruct& entry);
+void FillKindFields(tagPrivStruct& record, int kind, const tagFileStrukt& file);
 // Size and the three times (local time, "%02d/%02d/%d  %02d:%02d").
 void FillFileData(tagPrivStruct& record, const WIN32_FIND_DATAA& data);
 // Line number and the two line texts of a hit line, tabs removed.
