@@ -1,8 +1,10 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <set>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -50,13 +52,14 @@ public:
     }
 
 private:
+    // Keyed by views of the store's texts, which outlive the numbering.
     struct Folder {
         int number;
-        std::map<std::string, int> files;
+        std::map<std::string_view, int> files;
     };
-    std::map<std::string, Folder> folders_;
-    std::pair<const std::string, Folder>* folder_ = nullptr;  // the last file's
-    std::pair<const std::string, int>* file_ = nullptr;
+    std::map<std::string_view, Folder> folders_;
+    std::pair<const std::string_view, Folder>* folder_ = nullptr;  // the last file's
+    std::pair<const std::string_view, int>* file_ = nullptr;
 };
 
 // The k-th record of a file takes its numbers; only the first can be new.
@@ -202,7 +205,7 @@ RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile
 }
 
 int CountFolders(const FileResultsStore& store) {
-    std::set<std::string> folders;
+    std::set<std::string_view> folders;  // views of the store's own texts
     for (const auto& [path, file] : store)
         if (file.resultKind != kKindTextFolder) folders.insert(file.folderPath);
     return int(folders.size());
