@@ -73,6 +73,8 @@ void AskHugeHeapPages() {
 #endif
 }
 
+bool HugeHeapPagesAsked() { return heapAsksHugePages; }
+
 void AskHugePagesForThreadHeap() {
 #if defined(__GLIBC__) && defined(__linux__)
     if (!heapAsksHugePages) return;

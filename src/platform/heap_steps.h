@@ -26,6 +26,9 @@ void AskHugeHeapPages();
 // did; otherwise nothing is done. Called first thing in a thread's work.
 void AskHugePagesForThreadHeap();
 
+// Whether AskHugeHeapPages asked, so that threads' heaps ask too.
+bool HugeHeapPagesAsked();
+
 // True when the tunables text `tunables` leaves the choice of huge heap
 // pages to the program.
 bool HugeHeapPagesLeftToUs(std::string_view tunables);
