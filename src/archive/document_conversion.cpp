@@ -89,13 +89,14 @@ void TellConverting(ConversionContext& context, const std::string& fullPath) {
 
 // Whether a file of the lowercase extension is converted in this run.
 bool ConvertsType(const ConversionContext& context, const std::string& extension) {
-    return extension == "doc" || extension == "pdf" || (context.officeDocs && IsOfficeDocumentType(extension));
+    return ConvertsDocument(extension) || (context.officeDocs && IsOfficeDocumentType(extension));
 }
 
+// A document of a type ConvertsType accepts, by its lowercase extension.
 void ConvertByType(ConversionContext& context, _Convert_Path_Info_Struct& request, const std::string& extension) {
     if (extension == "doc") Convert(context, kWord, context.wordWorkFolder, request);
     else if (extension == "pdf") Convert(context, kPdf, context.pdfWorkFolder, request);
-    else if (context.officeDocs && IsOfficeDocumentType(extension)) ConvertOfficeDocument(context, request);
+    else ConvertOfficeDocument(context, request);
 }
 
 }  // namespace
@@ -107,7 +108,8 @@ bool ConvertsDocument(const std::string& extension) {
 
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request) {
     TellConverting(context, request.sFullPath);
-    ConvertByType(context, request, CharLowerA(request.sExtension));
+    const std::string extension = CharLowerA(request.sExtension);
+    if (ConvertsType(context, extension)) ConvertByType(context, request, extension);
 }
 
 void ConvertSelectedFile(ConversionContext& context, tagSelectedFileFolderStruct& file) {

@@ -25,8 +25,8 @@ SkipNeedles::SkipNeedles(std::vector<TermFinder> finders)
     : SkipNeedles(std::make_shared<const std::vector<TermFinder>>(std::move(finders))) {}
 
 SkipNeedles::SkipNeedles(std::shared_ptr<const std::vector<TermFinder>> finders)
-    : finders_(std::move(finders)), count_(finders_ ? finders_->size() : 0) {
-    if (count_ > few_.size()) many_.resize(count_);
+    : finders_(std::move(finders)) {
+    if (Count() > few_.size()) many_.resize(Count());
 }
 
 LineReader::LineReader(ContentFile file, bool fold, size_t lineCap)

@@ -66,13 +66,12 @@ private:
         uint64_t clear = 0;
         bool found = false;
     };
-    size_t Count() const { return count_; }
-    Mark& MarkOf(size_t i) { return count_ <= few_.size() ? few_[i] : many_[i]; }
+    size_t Count() const { return finders_ ? finders_->size() : 0; }
+    Mark& MarkOf(size_t i) { return many_.empty() ? few_[i] : many_[i]; }
 
     std::shared_ptr<const std::vector<TermFinder>> finders_;
     // A set is made for each file read: the marks of a few needles are held
-    // in place, without an allocation.
-    size_t count_ = 0;
+    // in place, without an allocation; only more needles take `many_`.
     std::array<Mark, 4> few_{};
     std::vector<Mark> many_;
 };
