@@ -1,6 +1,7 @@
 #include "platform/parallel_parts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <system_error>
 #include <utility>
@@ -11,18 +12,25 @@
 namespace qf {
 
 void RunParts(size_t parts, const std::function<void(size_t part)>& work) {
+    // Each thread takes the next part no thread has taken. A thread may be
+    // started late, queued behind the caller on a busy processor: the
+    // caller then takes its part too, rather than wait for it.
+    std::atomic<size_t> next{0};
+    const auto takeParts = [&] {
+        for (size_t part = next.fetch_add(1); part < parts; part = next.fetch_add(1)) work(part);
+    };
     std::vector<std::future<void>> others;
-    for (size_t part = 1; part < parts; ++part) {
+    for (size_t thread = 1; thread < parts; ++thread) {
         try {
-            others.push_back(std::async(std::launch::async, [&work, part] {
+            others.push_back(std::async(std::launch::async, [&takeParts] {
                 AskHugePagesForThreadHeap();
-                work(part);
+                takeParts();
             }));
         } catch (const std::system_error&) {
-            work(part);  // no thread to spare: done here
+            break;  // no thread to spare: the others take its part
         }
     }
-    if (parts > 0) work(0);
+    takeParts();
     for (std::future<void>& other : others) other.get();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// Work cut into parts that run side by side: part 0 on the calling thread,
-// each other part on a thread of its own (or on the calling thread when no
-// thread can be started). Returns when every part is done; an exception
-// thrown by a part is passed on.
+// Work cut into parts that run side by side, on the calling thread and on
+// up to parts - 1 threads started for it. Each part runs once, on whichever
+// thread takes it first: a part must not count on the thread it runs on.
+// Returns when every part is done; an exception thrown by a part is passed on.
 
 #include <cstddef>
 #include <functional>
