@@ -40,6 +40,7 @@ struct RunContext {
     RunPipeline* pipeline = nullptr;  // the folders' turns
     int64_t maxLines = 0;   // SEARCHMAXL, at most kSystemLineLimit
     bool detailsCanWait = false;  // files of a plain content search are selected by name alone
+    int threads = 1;        // the run's reading threads, which also try a large folder's subfolders
 
     std::vector<tagSelectedFileFolderStruct> selected;  // the selected-file list
     std::vector<FolderEntry> listing;                  // the current folder's entries

@@ -129,7 +129,7 @@ FolderBatch WalkFolder(RunContext& context, _Folder_Struct& folder, FOLDER_QUEUE
 
     int listError = 0;
     const bool walksSubfolders = context.options.On(Opt::SUBFOLDERS);
-    const bool listed = handle.List(context.listing, &listError, walksSubfolders);
+    const bool listed = handle.List(context.listing, &listError, walksSubfolders, context.threads);
     context.listedThrough = &handle;
     if (!listed && identified) ReportUnreadableFolder(context, folder.sWorkingFolder, listError);
     if (walksSubfolders) {
@@ -234,7 +234,8 @@ void SearchRun(Session& session, const Options& startOptions, const std::vector<
     StartOfRun(context, queue);
     ArchiveSteps archive(context);
     context.archive = &archive;
-    RunPipeline pipeline(context, observer, ReadingThreads(options));
+    context.threads = ReadingThreads(options);
+    RunPipeline pipeline(context, observer, context.threads);
     context.pipeline = &pipeline;
     while (!queue.empty() && pipeline.BeginFolder()) {
         _Folder_Struct folder = std::move(queue.front());

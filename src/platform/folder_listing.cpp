@@ -11,6 +11,7 @@
 
 #include "platform/case_fold.h"
 #include "platform/entry_stat.h"
+#include "platform/parallel_parts.h"
 #include "platform/paths.h"
 
 namespace qf {
@@ -137,6 +138,24 @@ bool ExamineEntry(int fd, const char* name, unsigned char type, FolderEntry& ent
     return true;
 }
 
+// Whether each listed subfolder may be entered, opening it ahead when
+// asked. A folder with many subfolders has them tried side by side: the
+// walk's first files reach the readers that much sooner.
+void CheckSubfolders(int fd, std::vector<FolderEntry>& entries, const std::vector<size_t>& subfolders,
+                     bool openAhead, int threads) {
+    constexpr size_t kSubfoldersPerPart = 128;
+    const size_t parts = PartsFor(subfolders.size(), kSubfoldersPerPart, threads);
+    RunParts(parts, [&](size_t part) {
+        const auto [first, end] = PartRange(subfolders.size(), parts, part);
+        for (size_t i = first; i < end; ++i) {
+            FolderEntry& entry = entries[subfolders[i]];
+            SubfolderCheck check = CheckSubfolder(fd, entry.data.cFileName.c_str(), openAhead);
+            entry.enterable = check.enterable;
+            entry.openedAhead = std::move(check.opened);
+        }
+    });
+}
+
 }  // namespace
 
 bool LoadEntryDetails(const std::string& folder, FolderEntry& entry, const FolderHandle* handle) {
@@ -185,7 +204,7 @@ FolderHandle::FolderHandle(const std::string& folder, const OpenFolder* within, 
 
 FolderHandle::~FolderHandle() = default;
 
-bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubfolders) {
+bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubfolders, int threads) {
     out.clear();
     if (!IsOpen() || listed_) {
         if (error) *error = openError_ != 0 ? openError_ : EBADF;
@@ -194,6 +213,7 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubf
     listed_ = true;
     errno = 0;
     const int fd = Fd();
+    std::vector<size_t> subfolders;  // the entries the folder listed as folders
     const bool ok = ReadEntries(fd, [&](const char* name, unsigned char type) {
         FolderEntry entry;
         if (type == DT_REG) {
@@ -202,9 +222,7 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubf
         } else if (type == DT_DIR) {
             entry.data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
             entry.data.cFileName = name;
-            SubfolderCheck check = CheckSubfolder(fd, name, openSubfolders);
-            entry.enterable = check.enterable;
-            entry.openedAhead = std::move(check.opened);
+            subfolders.push_back(out.size());
         } else if (!ExamineEntry(fd, name, type, entry)) {
             return;
         }
@@ -216,6 +234,7 @@ bool FolderHandle::List(std::vector<FolderEntry>& out, int* error, bool openSubf
         out.clear();
         return false;
     }
+    CheckSubfolders(fd, out, subfolders, openSubfolders, threads);
     SortByName(out);
     return true;
 }

@@ -47,8 +47,9 @@ public:
     // Lists the folder as ListFolder does (once). The handle stays open
     // until it is destroyed, for the details of the entries listed. With
     // `openSubfolders`, the subfolders to be walked next are opened ahead
-    // (see FolderOpenedAhead).
-    bool List(std::vector<FolderEntry>& out, int* error = nullptr, bool openSubfolders = false);
+    // (see FolderOpenedAhead). The subfolders of a large folder are tried
+    // by up to `threads` threads.
+    bool List(std::vector<FolderEntry>& out, int* error = nullptr, bool openSubfolders = false, int threads = 1);
 
     // The open handle, for the files of the folder to be opened in after
     // this is gone; nothing when the folder did not open.
