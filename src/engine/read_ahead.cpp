@@ -1,5 +1,6 @@
 #include "engine/read_ahead.h"
 
+#include <chrono>
 #include <limits>
 #include <system_error>
 #include <string>
@@ -10,6 +11,11 @@ namespace qf {
 namespace {
 
 constexpr size_t kFilesAheadPerThread = 512;
+// A helper out of files watches for more this long before it sleeps. The
+// walk queues a small folder's files every few microseconds, and a helper
+// woken for each was often put on the busy processor of the thread that
+// woke it, to wait there while the other one stood idle.
+constexpr auto kWatchForFiles = std::chrono::microseconds(100);
 // Hit lines read ahead and waiting beyond this are not added to, except by
 // the file whose turn is next.
 constexpr size_t kHeldBytes = size_t(64) << 20;
@@ -73,6 +79,7 @@ uint64_t ReadAhead::Add(const tagSelectedFileFolderStruct& entry, SharedFolder f
     slot.path = entry.ReadPath();
     slot.folder = std::move(folder);
     slot.withDetails = entry.findDataPending;
+    changes_.fetch_add(1, std::memory_order_release);
     return first_ + slots_.size() - 1;
 }
 
@@ -93,6 +100,7 @@ void ReadAhead::Abandon() {
     abandon_ = true;
     std::lock_guard lock(mutex_);
     quit_ = true;
+    changes_.fetch_add(1, std::memory_order_release);
     changed_.notify_all();
 }
 
@@ -121,9 +129,22 @@ void ReadAhead::ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader) {
     changed_.notify_all();
 }
 
+// Watches, with the lock let go, until the queue changes or kWatchForFiles
+// has passed. It yields as it watches: the thread that queues the files may
+// be waiting for this processor.
+void ReadAhead::WatchForChange(std::unique_lock<std::mutex>& lock) {
+    const uint64_t seen = changes_.load(std::memory_order_relaxed);
+    lock.unlock();
+    const auto until = std::chrono::steady_clock::now() + kWatchForFiles;
+    while (changes_.load(std::memory_order_acquire) == seen && std::chrono::steady_clock::now() < until)
+        std::this_thread::yield();
+    lock.lock();
+}
+
 void ReadAhead::Help(Reader& reader) {
     std::unique_lock lock(mutex_);
     for (;;) {
+        if (!quit_ && !CanStart()) WatchForChange(lock);
         ++waiting_;
         changed_.wait(lock, [this] { return quit_ || CanStart(); });
         --waiting_;
@@ -147,6 +168,7 @@ FileReading ReadAhead::Take(uint64_t ticket) {
     heldBytes_ -= slots_.front().bytes;
     slots_.pop_front();
     ++first_;
+    changes_.fetch_add(1, std::memory_order_release);
     // The window moved on: a helper that waited for it may start.
     if (waiting_ > 0 && CanStart()) changed_.notify_all();
     return reading;

@@ -52,6 +52,7 @@ private:
     bool CanStart() const;
     void ReadNext(std::unique_lock<std::mutex>& lock, Reader& reader);
     void NoteRead();
+    void WatchForChange(std::unique_lock<std::mutex>& lock);
 
     const size_t window_;  // files read ahead of the oldest one not taken
     std::atomic<bool> abandon_{false};
@@ -63,6 +64,7 @@ private:
     size_t heldBytes_ = 0;    // hit lines read and not taken yet
     std::atomic<uint64_t> readBefore_{0};  // every ticket below it has been read
     int waiting_ = 0;         // helpers asleep for want of a file to read
+    std::atomic<uint64_t> changes_{0};  // counts what may let a helper start: files queued, taken, the end
     bool quit_ = false;
     std::vector<std::unique_ptr<Reader>> readers_;  // the run's thread's first, then one per helper
     std::vector<std::thread> helpers_;
