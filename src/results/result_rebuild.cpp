@@ -171,17 +171,23 @@ void PlaceByFolderAndFile(RecordPlan& plan) {
     plan.files = std::move(placed);
 }
 
-// The plan's files cut into `parts` runs of about as many records each.
+// The plan's files cut into `parts` runs of about as much work each. A
+// file's common fields (its times formatted among them) cost about as much
+// as two of its records, so a run of many files with one hit line each
+// takes fewer records than a run of few files with many.
 std::vector<std::pair<size_t, size_t>> SplitPlan(const RecordPlan& plan, size_t parts) {
+    constexpr size_t kFileCost = 2;
+    const auto workBefore = [&](size_t file) { return plan.files[file].start + kFileCost * file; };
+    const size_t total = plan.total + kFileCost * plan.files.size();
     std::vector<std::pair<size_t, size_t>> runs;
     size_t begin = 0;
     for (size_t part = 1; part <= parts; ++part) {
-        const size_t end =
-            part == parts ? plan.files.size()
-                          : size_t(std::lower_bound(plan.files.begin(), plan.files.end(), plan.total * part / parts,
-                                                    [](const PlannedFile& f, size_t at) { return f.start < at; }) -
-                                   plan.files.begin());
-        runs.emplace_back(begin, end);  // the starts rise, so each run ends where the next begins
+        size_t end = begin;
+        if (part == parts)
+            end = plan.files.size();
+        else
+            while (end < plan.files.size() && workBefore(end) < total * part / parts) ++end;
+        runs.emplace_back(begin, end);
         begin = end;
     }
     return runs;
