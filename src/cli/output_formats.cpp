@@ -70,9 +70,21 @@ std::string TsvField(std::string_view text) {
     return EscapeControlChars(out);
 }
 
+// Printable ASCII with backslashes, as in source code: only the
+// backslashes change, doubled.
+void AppendDoubledBackslashes(std::string& line, std::string_view text) {
+    for (size_t at = text.find('\\'); at != std::string_view::npos; at = text.find('\\')) {
+        line.append(text.substr(0, at + 1)).push_back('\\');
+        text.remove_prefix(at + 1);
+    }
+    line += text;
+}
+
 void AppendTsv(std::string& line, std::string_view text) {
     static const PlainBytes plain("\\");
+    static const PlainBytes printable("\x7F");  // no byte is special beyond the rule
     if (plain.Plain(text)) line += text;
+    else if (printable.Plain(text)) AppendDoubledBackslashes(line, text);
     else line += TsvField(text);
 }
 
@@ -95,8 +107,9 @@ void AppendCsv(std::string& line, std::string_view text) {
 // Rows are formatted a block at a time, the block's rows cut into parts
 // made side by side and written in their order: the output is the same for
 // any number of threads, and no more than a block is held as text.
-constexpr size_t kRowsPerBlock = 1024;
-constexpr size_t kRowsPerPart = 512;
+constexpr size_t kRowsPerBlock = 2048;
+constexpr size_t kRowsPerPart = 1024;
+constexpr size_t kRowBytes = 512;  // about what a row of hit lines takes
 
 // append(line, text) adds a field's text, escaped or quoted as needed.
 template <typename Append>
@@ -119,6 +132,8 @@ void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, App
     }
     WriteLine(out, header);
     std::vector<std::string> texts(PartsFor(kRowsPerBlock, kRowsPerPart, threads));
+    // Room for a part's rows at once, rather than grown through the first block.
+    for (std::string& text : texts) text.reserve(kRowsPerPart * kRowBytes);
     for (size_t block = 0; block < list.size(); block += kRowsPerBlock) {
         const size_t rows = std::min(kRowsPerBlock, list.size() - block);
         const size_t parts = PartsFor(rows, kRowsPerPart, threads);  // no more than a full block's

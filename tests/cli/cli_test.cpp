@@ -128,6 +128,7 @@ TEST_F(CliTest, NonUtf8NamesBecomeBase64AndOddNamesSurvive) {
 TEST_F(CliTest, ControlCharactersAreEscapedExceptInJson) {
     WriteFile(tree / "evil\x1b[2J\nname.txt", "alpha\rforged\x1b]0;title\x07\n");
     WriteFile(tree / "slashes.txt", "forged in C:\\dir\\sub as \"such\", too\n");
+    WriteFile(tree / "trail.txt", "forged to end in \\\\\n");
     for (const char* format : {"table", "tsv"}) {
         const auto r = RunCli(Args({"-q", "forged", "--format", format, tree.Path()}));
         ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -136,6 +137,7 @@ TEST_F(CliTest, ControlCharactersAreEscapedExceptInJson) {
         EXPECT_NE(r.out.find("forged\\x1B]0;title\\x07"), std::string::npos) << r.out;
         if (std::string(format) == "tsv") {
             EXPECT_NE(r.out.find("C:\\\\dir\\\\sub as"), std::string::npos) << r.out;
+            EXPECT_NE(r.out.find("end in \\\\\\\\\t"), std::string::npos) << r.out;
         }
     }
     const auto csv = RunCli(Args({"-q", "forged", "--format", "csv", tree.Path()}));
