@@ -1,6 +1,8 @@
 #include "results/result_record.h"
 
 #include <algorithm>
+#include <array>
+#include <ctime>
 
 #include "platform/file_time.h"
 #include "platform/utf8_text.h"
@@ -18,11 +20,31 @@ std::string WithoutTabs(std::string_view text) {
     return out;
 }
 
-std::string LocalTimeText(const FILETIME& ft) {
+std::string LocalTimeTextOf(const FILETIME& ft) {
     FILETIME local;
     SYSTEMTIME st;
     if (!FileTimeToLocalFileTime(ft, local) || !FileTimeToSystemTime(local, st)) return {};
     return FormatDateTimeMinutes(st);
+}
+
+// The files of one tree often share their times to the second (a checkout,
+// a copy, an unpacked archive), and the zone's offset is looked up under a
+// lock: each thread keeps the texts of the last few seconds it showed.
+std::string LocalTimeText(const FILETIME& ft) {
+    struct Shown {
+        std::time_t second = 0;
+        bool made = false;
+        std::string text;
+    };
+    thread_local std::array<Shown, 4> shown;
+    thread_local size_t oldest = 0;
+    const std::time_t second = UnixFromFileTime(ft);
+    for (const Shown& s : shown)
+        if (s.made && s.second == second) return s.text;
+    Shown& s = shown[oldest];
+    oldest = (oldest + 1) % shown.size();
+    s = {second, true, LocalTimeTextOf(ft)};
+    return s.text;
 }
 
 std::string Cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
