@@ -1,9 +1,9 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
+#include <unordered_set>
 #include <numeric>
-#include <set>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -52,12 +52,14 @@ public:
     }
 
 private:
-    // Keyed by views of the store's texts, which outlive the numbering.
+    // Keyed by views of the store's texts, which outlive the numbering, and
+    // hashed: the paths share long beginnings. Elements stay in place as
+    // the maps grow.
     struct Folder {
         int number;
-        std::map<std::string_view, int> files;
+        std::unordered_map<std::string_view, int> files;
     };
-    std::map<std::string_view, Folder> folders_;
+    std::unordered_map<std::string_view, Folder> folders_;
     std::pair<const std::string_view, Folder>* folder_ = nullptr;  // the last file's
     std::pair<const std::string_view, int>* file_ = nullptr;
 };
@@ -201,8 +203,18 @@ size_t RecordParts(size_t records, int threads) {
 
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads, FileOrder order) {
     RecordPlan plan = PlanRecords(store, maxLinesPerFile);
-    if (order == FileOrder::FolderAndFile) PlaceByFolderAndFile(plan);
-    RESULT_LIST list(plan.total);
+    RESULT_LIST list;
+    const auto placeFiles = [&] {
+        if (order == FileOrder::FolderAndFile) PlaceByFolderAndFile(plan);
+    };
+    const auto makeEmptyRecords = [&] { list.resize(plan.total); };
+    // With threads to spare, the empty records are made while the files are put in order.
+    if (threads > 1) {
+        RunParts(2, [&](size_t part) { part == 0 ? placeFiles() : makeEmptyRecords(); });
+    } else {
+        placeFiles();
+        makeEmptyRecords();
+    }
     const auto runs = SplitPlan(plan, RecordParts(plan.total, threads));
     RunParts(runs.size(), [&](size_t part) {
         for (size_t i = runs[part].first; i < runs[part].second; ++i) FillFileRecords(list, plan.files[i]);
@@ -211,7 +223,7 @@ RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile
 }
 
 int CountFolders(const FileResultsStore& store) {
-    std::set<std::string_view> folders;  // views of the store's own texts
+    std::unordered_set<std::string_view> folders;  // views of the store's own texts
     for (const auto& [path, file] : store)
         if (file.resultKind != kKindTextFolder) folders.insert(file.folderPath);
     return int(folders.size());
