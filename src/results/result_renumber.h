@@ -9,6 +9,7 @@ namespace qf {
 
 // Returns, per folder key, how many different files of that folder the list
 // holds; the record view shows it beside the file number.
-FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list);
+// A long list is marked by up to `threads` threads.
+FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list, int threads = 1);
 
 }  // namespace qf

@@ -103,7 +103,7 @@ bool RebuildSorted(SearchResults& results, ResultViewState& view, int maxLinesPe
     ListViewSpacer(list, threads);
     const bool sorted = SortResultList(list, keyIndex, descending, threads);
     if (knownKey) *knownKey = sorted;
-    view.folderFileCounts = RenumberResultList(list);
+    view.folderFileCounts = RenumberResultList(list, threads);
     results.ReplaceList(std::move(list));
     return true;
 }
