@@ -113,6 +113,38 @@ TEST(PlatformFolderListing, FolderWithoutSearchPermissionIsNotEnterable) {
     EXPECT_EQ(entries[0].openedAhead, nullptr);
 }
 
+// A folder with many subfolders has them tried side by side: each answer
+// must reach its own entry, wherever the entry is sorted to.
+TEST(PlatformFolderListing, ManySubfoldersTriedSideBySideKeepTheirOwnAnswers) {
+    qftest::TempDir dir;
+    const bool root = geteuid() == 0;
+    for (int i = 0; i < 300; ++i) {
+        const std::string number = std::to_string(1000 + i);
+        qftest::MakeDirs(dir / ("d" + number));
+        qftest::WriteFile(dir / ("f" + number), "x");
+        if (i % 7 == 0) {
+            ASSERT_EQ(chmod((dir / ("d" + number)).c_str(), 0600), 0);
+        }
+    }
+    qf::FolderHandle handle(dir.Path());
+    std::vector<qf::FolderEntry> entries;
+    ASSERT_TRUE(handle.List(entries, nullptr, true, 2));
+    ASSERT_EQ(entries.size(), 600u);
+    size_t openedAhead = 0;
+    for (const qf::FolderEntry& e : entries) {
+        const std::string& name = e.data.cFileName;
+        const bool folder = name[0] == 'd';
+        const bool closed = folder && !root && (std::stoi(name.substr(1)) - 1000) % 7 == 0;
+        EXPECT_EQ(e.data.IsFolder(), folder) << name;
+        EXPECT_EQ(e.enterable, folder && !closed) << name;
+        if (e.openedAhead) {
+            EXPECT_TRUE(folder && !closed) << name;
+            ++openedAhead;
+        }
+    }
+    EXPECT_GT(openedAhead, 0u);
+}
+
 TEST(PlatformFolderListing, MissingOrNonFolderPathFails) {
     qftest::TempDir dir;
     qftest::WriteFile(dir / "file", "x");
