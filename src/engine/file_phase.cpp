@@ -34,6 +34,13 @@ FileType TypeOf(const Options& options, std::string_view name) {
     return type;
 }
 
+// What the counters take of an examined file.
+struct ExaminedFile {
+    SearchModes modes;
+    uint8_t type;  // a StatFileType
+    bool binary;
+};
+
 // A kept file, and whether its type is binary (as converted, when it was).
 struct KeptFile {
     tagSelectedFileFolderStruct entry;
@@ -71,10 +78,14 @@ void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderE
     if (!NameOrTypeRulePasses(o, pattern, type.extension)) return;
     // An archive is counted as met when it is unzipped, never as an examined file.
     if (!IsZipExtension(type.extension)) {
-        context.Show([&s = context.session, modes = context.modes, extension = type.extension, binary = type.binary] {
+        // Small enough to be held back without an allocation of its own.
+        const ExaminedFile file{context.modes, uint8_t(FileTypeOfExtension(type.extension)), type.binary};
+        auto count = [&s = context.session, file] {
             ++s.counters.nFilesExamined;
-            CountFileExamined(s.statistics, modes, extension, binary);
-        });
+            CountFileExamined(s.statistics, file.modes, StatFileType(file.type), file.binary);
+        };
+        static_assert(sizeof(count) <= 2 * sizeof(void*));
+        context.Show(std::move(count));
     }
     // Without its details the file passes the rules but for the size bound,
     // which its reading applies.

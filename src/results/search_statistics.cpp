@@ -94,11 +94,11 @@ void StartNextFolder(SearchStatistics& stats) {
     for (auto& mark : stats.folderMarked) mark = false;
 }
 
-void CountFileExamined(SearchStatistics& stats, const ActiveRows& rows, std::string_view extension, bool binaryType) {
+void CountFileExamined(SearchStatistics& stats, const ActiveRows& rows, StatFileType type, bool binaryType) {
     for (int row : {kRowFileNameOnly, kRowFileName, kRowExtension})
         if (rows.Active(row)) ++stats.cells[size_t(row)][kColExaminedFiles];
     if (rows.content && !binaryType) ++stats.cells[kRowContent][kColExaminedFiles];
-    ++stats.fileTypes[FileTypeOfExtension(extension)].examined;
+    ++stats.fileTypes[type].examined;
     ++stats.sumExamined;
 }
 

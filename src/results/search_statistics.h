@@ -97,7 +97,8 @@ void CountFolderExamined(SearchStatistics& stats, const ActiveRows& rows);
 // The run starts on the next folder: found-folder marks cleared.
 void StartNextFolder(SearchStatistics& stats);
 // A listed file passed the name or type rule (archives are not counted here).
-void CountFileExamined(SearchStatistics& stats, const ActiveRows& rows, std::string_view extension, bool binaryType);
+// `type` is the extension's (FileTypeOfExtension).
+void CountFileExamined(SearchStatistics& stats, const ActiveRows& rows, StatFileType type, bool binaryType);
 // A selected file of a binary type is kept out of the content phase.
 void CountBinarySkipped(SearchStatistics& stats);
 // A result is made: hits and lines with hits of its row.

@@ -27,7 +27,7 @@ TEST(SearchStatistics, ContentSearchOverThreeTextFilesWithOneHitFile) {
     CountFolderExamined(s, rows);
     for (const char* name : {"a.txt", "b.TXT", "c.txt"}) {
         (void)name;
-        CountFileExamined(s, rows, "txt", false);
+        CountFileExamined(s, rows, FileTypeOfExtension("txt"), false);
     }
     CountResultMade(s, kKindFileContent, Lines({{3, {0, 9}}, {8, {4}}}));
     CountFileFound(s, kKindFileContent);
@@ -53,7 +53,7 @@ TEST(SearchStatistics, BinaryTypesAreNotExaminedForContentButSkipped) {
     Options o;
     o.SetInt(Opt::STSTRGFILE, 1);
     const ActiveRows rows = ActiveRows::FromOptions(o);
-    CountFileExamined(s, rows, "exe", true);
+    CountFileExamined(s, rows, FileTypeOfExtension("exe"), true);
     CountBinarySkipped(s);
     EXPECT_EQ(s.Cell(kRowContent, kColExaminedFiles), 0u);
     EXPECT_EQ(s.Cell(kRowFileName, kColExaminedFiles), 1u);
@@ -80,7 +80,7 @@ TEST(SearchStatistics, ByFileNameModeCountsOnlyItsRowAndFileResultsCountOneHit) 
     o.SetInt(Opt::STYDOSFILE, 1);  // content flag stays set but does not count
     const ActiveRows rows = ActiveRows::FromOptions(o);
     CountFolderExamined(s, rows);
-    CountFileExamined(s, rows, "html", false);
+    CountFileExamined(s, rows, FileTypeOfExtension("html"), false);
     CountResultMade(s, kKindFile, {});
     EXPECT_EQ(s.Cell(kRowFileNameOnly, kColExaminedFolders), 1u);
     EXPECT_EQ(s.Cell(kRowContent, kColExaminedFolders), 0u);
@@ -116,7 +116,7 @@ TEST(SearchStatistics, FieldLinesReadTheConversionCountersOfTheRun) {
     counters.nZipExamined = 2;
     counters.nZipUnzipped = 1;
     counters.nZipFailed = 1;
-    CountFileExamined(s, ActiveRows::FromOptions(Options()), "htm", false);
+    CountFileExamined(s, ActiveRows::FromOptions(Options()), FileTypeOfExtension("htm"), false);
     const std::vector<std::string> lines = StatisticsFieldLines(s, counters);
     EXPECT_EQ(lines[2], "Zipped files : Found  2  Unzipped  1  Failed  1");
     EXPECT_EQ(lines[4], "Htm   : Examined  1  Found  0  Not found 0");
