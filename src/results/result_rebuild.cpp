@@ -1,10 +1,10 @@
 #include "results/result_rebuild.h"
 
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
 #include <numeric>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
