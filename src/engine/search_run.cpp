@@ -190,7 +190,7 @@ void StartOfRun(RunContext& context, FOLDER_QUEUE& queue) {
 
 void EndOfRun(RunContext& context) {
     Session& s = context.session;
-    FinishSearchResults(s.results, s.resultView, &context.observer, ReadingThreads(context.options));
+    FinishSearchResults(s.results, s.resultView, &context.observer, context.threads);
     context.observer.ResultsRefreshed(s.results.Size());
     const SYSTEMTIME end = LocalNow();
     s.state.options.SetDate(Opt::SEARCHENDT, end);
