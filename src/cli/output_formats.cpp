@@ -104,14 +104,13 @@ void AppendCsv(std::string& line, std::string_view text) {
     else line += CsvField(text);
 }
 
-// Rows are formatted a block at a time, the block's rows cut into parts
-// made side by side and written in their order: the output is the same for
-// any number of threads, and no more than a block is held as text.
-constexpr size_t kRowsPerBlock = 2048;
+// Rows are formatted in parts made side by side and written in their
+// order: the output is the same for any number of threads, and no more
+// than a part a thread is held as text. A thread writes its part while the
+// others go on formatting theirs.
 constexpr size_t kRowsPerPart = 1024;
 constexpr size_t kRowBytes = 512;  // about what a row of hit lines takes
 
-// append(line, text) adds a field's text, escaped or quoted as needed.
 template <typename Append>
 void AppendRow(std::string& text, const tagPrivStruct& record, char separator, Append append, std::string& number) {
     bool first = true;
@@ -131,21 +130,17 @@ void PrintDelimited(std::FILE* out, const RESULT_LIST& list, char separator, App
         header += field.name;
     }
     WriteLine(out, header);
-    std::vector<std::string> texts(PartsFor(kRowsPerBlock, kRowsPerPart, threads));
-    // Room for a part's rows at once, rather than grown through the first block.
-    for (std::string& text : texts) text.reserve(kRowsPerPart * kRowBytes);
-    for (size_t block = 0; block < list.size(); block += kRowsPerBlock) {
-        const size_t rows = std::min(kRowsPerBlock, list.size() - block);
-        const size_t parts = PartsFor(rows, kRowsPerPart, threads);  // no more than a full block's
-        RunParts(parts, [&](size_t part) {
-            const auto [first, end] = PartRange(rows, parts, part);
-            std::string& text = texts[part];
+    const size_t parts = (list.size() + kRowsPerPart - 1) / kRowsPerPart;
+    RunPartsInOrder(
+        parts, threads,
+        [&](size_t part, std::string& text) {
+            // Room for a part's rows at once, rather than grown row by row.
+            text.reserve(kRowsPerPart * kRowBytes);
             std::string number;
-            text.clear();
-            for (size_t r = block + first; r < block + end; ++r) AppendRow(text, list[r], separator, append, number);
-        });
-        for (size_t part = 0; part < parts; ++part) std::fwrite(texts[part].data(), 1, texts[part].size(), out);
-    }
+            const size_t end = std::min(list.size(), (part + 1) * kRowsPerPart);
+            for (size_t r = part * kRowsPerPart; r < end; ++r) AppendRow(text, list[r], separator, append, number);
+        },
+        [&](const std::string& text) { std::fwrite(text.data(), 1, text.size(), out); });
 }
 
 // The hit line of a record in the store: same file, same kind, same line.

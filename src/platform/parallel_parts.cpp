@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
 #include <future>
+#include <mutex>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -32,6 +34,45 @@ void RunParts(size_t parts, const std::function<void(size_t part)>& work) {
     }
     takeParts();
     for (std::future<void>& other : others) other.get();
+}
+
+void RunPartsInOrder(size_t parts, int threads, const std::function<void(size_t part, std::string& text)>& make,
+                     const std::function<void(const std::string& text)>& emit) {
+    std::atomic<size_t> next{0};
+    std::mutex mutex;
+    std::condition_variable turn;
+    size_t emitted = 0;  // parts handed on so far
+    bool failed = false;
+    const auto fail = [&] {
+        {
+            std::lock_guard lock(mutex);
+            failed = true;
+        }
+        turn.notify_all();
+    };
+    // Parts are taken in their order, so the next part to emit is always
+    // held by a thread that waits for no one: no thread waits for ever.
+    const auto makeAndEmit = [&](size_t) {
+        std::string text;
+        for (size_t part = next.fetch_add(1); part < parts; part = next.fetch_add(1)) {
+            try {
+                text.clear();
+                make(part, text);
+                std::unique_lock lock(mutex);
+                turn.wait(lock, [&] { return emitted == part || failed; });
+                if (failed) return;
+                lock.unlock();
+                emit(text);
+                lock.lock();
+                ++emitted;
+            } catch (...) {
+                fail();
+                throw;
+            }
+            turn.notify_all();
+        }
+    };
+    RunParts(std::clamp<size_t>(size_t(std::max(threads, 1)), 1, std::max<size_t>(parts, 1)), makeAndEmit);
 }
 
 size_t PartsFor(size_t count, size_t perPart, int threads) {

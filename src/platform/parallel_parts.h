@@ -6,10 +6,19 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 namespace qf {
 
 void RunParts(size_t parts, const std::function<void(size_t part)>& work);
+
+// Parts made side by side on up to `threads` threads, each into a text that
+// is handed to `emit` in the parts' order: part k after part k - 1. A
+// thread holds one part's text at a time, so no more than `threads` texts
+// are held at once. A failure of `make` or `emit` ends the work and is
+// passed on; no part after it is emitted.
+void RunPartsInOrder(size_t parts, int threads, const std::function<void(size_t part, std::string& text)>& make,
+                     const std::function<void(const std::string& text)>& emit);
 
 // How many parts `count` items make with at least `perPart` items a part,
 // and no more parts than `threads` (at least one).
