@@ -69,13 +69,20 @@ bool MergeRuns(std::vector<size_t>& order, Before before) {
 }
 
 // True when no record's default key comes before the one of the record
-// above it: the sort would keep the list as it is, so no keys are made.
-bool InDefaultOrder(const RESULT_LIST& list, bool descending) {
-    for (size_t i = 1; i < list.size(); ++i) {
-        const int order = CompareDefaultKeys(list[i - 1], list[i]);
-        if (descending ? order < 0 : order > 0) return false;
-    }
-    return true;
+// above it: the sort would keep the list as it is, so no keys are made. A
+// long list's parts are checked side by side, each row against the one
+// above it, which no part changes.
+bool InDefaultOrder(const RESULT_LIST& list, bool descending, int threads) {
+    const size_t parts = RecordParts(list.size(), threads);
+    std::vector<char> inOrder(parts, 1);
+    RunParts(parts, [&](size_t part) {
+        const auto [first, end] = PartRange(list.size(), parts, part);
+        for (size_t i = std::max<size_t>(first, 1); i < end && inOrder[part]; ++i) {
+            const int order = CompareDefaultKeys(list[i - 1], list[i]);
+            if (descending ? order < 0 : order > 0) inOrder[part] = 0;
+        }
+    });
+    return std::all_of(inOrder.begin(), inOrder.end(), [](char in) { return in != 0; });
 }
 
 // Rebuilds the list from the store and swaps the new list in. The lock is
@@ -143,7 +150,7 @@ void SortListByKey(RESULT_LIST& list, const std::function<void(const tagPrivStru
 
 bool SortResultList(RESULT_LIST& list, int keyIndex, bool descending, int threads) {
     if (keyIndex < 0 || keyIndex >= kSortKeyCount) return false;
-    if (keyIndex == kDefaultSortKey && InDefaultOrder(list, descending)) return true;
+    if (keyIndex == kDefaultSortKey && InDefaultOrder(list, descending, threads)) return true;
     SortListByKey(list, [keyIndex](const tagPrivStruct& r, std::string& out) { AppendSortKey(r, keyIndex, out); },
                   descending, threads);
     return true;

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "platform/case_fold.h"
+#include "platform/parallel_parts.h"
 #include "platform/user_messages.h"
 #include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
@@ -362,6 +363,29 @@ TEST(ResultSorting, AnyOrderOfKeysSortsStably) {
             });
             for (size_t i = 0; i < want.size(); ++i)
                 ASSERT_EQ(sorted[i].resultNumber, want[i].second) << "row " << i << ", runs of " << runLength;
+        }
+    }
+}
+
+// A long list is checked for the default order in parts side by side: a
+// pair out of order where one part ends and the next begins must still be
+// found and sorted, both ways.
+TEST(ResultSorting, APairOutOfOrderAcrossPartsIsSorted) {
+    for (const bool descending : {false, true}) {
+        qf::RESULT_LIST list(2000);
+        for (size_t i = 0; i < list.size(); ++i) {
+            const size_t n = descending ? list.size() - i : i;
+            list[i].folderKey = "/t/" + std::to_string(10000 + n);
+            list[i].fileKey = "f";
+            list[i].lineNumberCopy = "1";
+        }
+        const size_t boundary = qf::PartRange(list.size(), qf::RecordParts(list.size(), 2), 1).first;
+        ASSERT_GT(boundary, 0u);
+        std::swap(list[boundary - 1], list[boundary]);
+        ASSERT_TRUE(qf::SortResultList(list, qf::kDefaultSortKey, descending, 2));
+        for (size_t i = 1; i < list.size(); ++i) {
+            const int order = qf::CompareDefaultKeys(list[i - 1], list[i]);
+            ASSERT_TRUE(descending ? order >= 0 : order <= 0) << "row " << i << (descending ? ", descending" : "");
         }
     }
 }
