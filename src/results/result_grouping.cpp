@@ -68,7 +68,14 @@ bool RefuseEmptyLists(const ResultViewState& view, UserMessages& messages) {
 
 std::vector<std::string> DistinctTypes(const RESULT_LIST& list) {
     std::set<std::string> types;
-    for (const tagPrivStruct& r : list) types.insert(TypeOf(r));
+    // A file's rows, and often a folder's files, share one extension: it is
+    // lowered and looked up once for each run of rows that share it.
+    const std::string* last = nullptr;
+    for (const tagPrivStruct& r : list) {
+        if (last && r.extension == *last) continue;
+        types.insert(TypeOf(r));
+        last = &r.extension;
+    }
     return {types.begin(), types.end()};
 }
 

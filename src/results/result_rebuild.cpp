@@ -224,8 +224,13 @@ RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile
 
 int CountFolders(const FileResultsStore& store) {
     std::unordered_set<std::string_view> folders;  // views of the store's own texts
-    for (const auto& [path, file] : store)
-        if (file.resultKind != kKindTextFolder) folders.insert(file.folderPath);
+    // The store is ordered by path: a folder's files mostly follow one another.
+    const std::string* last = nullptr;
+    for (const auto& [path, file] : store) {
+        if (file.resultKind == kKindTextFolder || (last && file.folderPath == *last)) continue;
+        folders.insert(file.folderPath);
+        last = &file.folderPath;
+    }
     return int(folders.size());
 }
 
