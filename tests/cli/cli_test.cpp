@@ -146,6 +146,28 @@ TEST_F(CliTest, ControlCharactersAreEscapedExceptInJson) {
     EXPECT_NE(r.out.find("\"fileName\": \"evil\\u001b[2J\\nname.txt\""), std::string::npos) << r.out;
 }
 
+// Fields are checked for bytes to escape many bytes at a time: each kind of
+// byte must be escaped wherever it stands in a long line, at the start, in
+// the middle or at the end of such a step.
+TEST_F(CliTest, AByteToEscapeIsFoundWhereverItStands) {
+    const std::vector<std::pair<std::string, std::string>> kinds = {
+        {"\x01", "\\x01"}, {"\x1f", "\\x1F"}, {"\x7f", "\\x7F"}, {"\\", "\\\\"},
+        {"\xc2\x85", "\\xC2\\x85"}, {"\xc3\xa9", "\xc3\xa9"}};
+    for (size_t kind = 0; kind < kinds.size(); ++kind) {
+        std::string text;
+        for (size_t at = 0; at <= 40; ++at)
+            text += "forged " + std::string(at, 'a') + kinds[kind].first + std::string(40 - at, 'b') + "\n";
+        WriteFile(tree / ("kind" + std::to_string(kind) + ".txt"), text);
+    }
+    const auto r = RunCli(Args({"-q", "forged", "--format", "tsv", tree.Path()}));
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    for (const auto& [byte, escaped] : kinds)
+        for (size_t at = 0; at <= 40; ++at) {
+            const std::string line = "forged " + std::string(at, 'a') + escaped + std::string(40 - at, 'b');
+            EXPECT_NE(r.out.find("\t" + line + "\t"), std::string::npos) << escaped << " after " << at << " bytes";
+        }
+}
+
 TEST_F(CliTest, ByNameFilesExcludeAndNoSubfolders) {
     auto r = RunCli(Args({"--by-name", "-f", "*.txt", "--format", "csv", tree.Path()}));
     EXPECT_EQ(r.exitCode, 0);
