@@ -125,14 +125,19 @@ struct RecordPlan {
 
 RecordPlan PlanRecords(const FileResultsStore& store, int maxLines) {
     RecordPlan plan;
-    FolderNumbering numbering;
     for (const auto& [path, file] : store) {
         const size_t count = RecordCount(file, maxLines);
         if (count == 0) continue;
-        plan.files.push_back({&file, count, plan.total, numbering.Number(file, plan.total)});
+        plan.files.push_back({&file, count, plan.total, {}});
         plan.total += count;
     }
     return plan;
+}
+
+// Numbers the plan's files while they are still in the store's order.
+void NumberFiles(RecordPlan& plan) {
+    FolderNumbering numbering;
+    for (PlannedFile& planned : plan.files) planned.numbers = numbering.Number(*planned.file, planned.start);
 }
 
 // Places the files in the default sort's order of folder key, then file
@@ -204,15 +209,16 @@ size_t RecordParts(size_t records, int threads) {
 RESULT_LIST RebuildResultList(const FileResultsStore& store, int maxLinesPerFile, int threads, FileOrder order) {
     RecordPlan plan = PlanRecords(store, maxLinesPerFile);
     RESULT_LIST list;
-    const auto placeFiles = [&] {
+    const auto numberAndPlaceFiles = [&] {
+        NumberFiles(plan);
         if (order == FileOrder::FolderAndFile) PlaceByFolderAndFile(plan);
     };
     const auto makeEmptyRecords = [&] { list.resize(plan.total); };
-    // With threads to spare, the empty records are made while the files are put in order.
+    // With threads to spare, the empty records are made while the files are numbered and put in order.
     if (threads > 1) {
-        RunParts(2, [&](size_t part) { part == 0 ? placeFiles() : makeEmptyRecords(); });
+        RunParts(2, [&](size_t part) { part == 0 ? numberAndPlaceFiles() : makeEmptyRecords(); });
     } else {
-        placeFiles();
+        numberAndPlaceFiles();
         makeEmptyRecords();
     }
     const auto runs = SplitPlan(plan, RecordParts(plan.total, threads));
