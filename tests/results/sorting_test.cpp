@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 
 #include "platform/case_fold.h"
 #include "platform/parallel_parts.h"
 #include "platform/user_messages.h"
 #include "results/list_view_spacer.h"
 #include "results/result_rebuild.h"
+#include "results/result_renumber.h"
 #include "results/result_sort_keys.h"
 #include "results/result_sorting.h"
 #include "results/search_end_results.h"
@@ -125,6 +127,21 @@ TEST(ResultSorting, RenumbersRowsAndMarksButKeepsFolderAndFileNumbers) {
     // Folder /a's two files are counted although its rows are not adjacent.
     EXPECT_EQ(s.view.folderFileCounts.at(s.results.Row(0).folderKey), 2);
     EXPECT_EQ(s.view.folderCount, 2);
+}
+
+// A file whose rows a sort has cut into several runs is still one file of
+// its folder, however many threads count, and wherever the runs begin.
+TEST(ResultSorting, AFileCutIntoSeveralRunsCountsOnce) {
+    const std::vector<std::pair<std::string, std::string>> cycle = {
+        {"/a      ", "big    "}, {"/a      ", "small  "}, {"/a      ", "big    "}, {"/b/c    ", "mid    "}};
+    for (const size_t rows : {size_t(4), size_t(1500)}) {
+        for (const int threads : {1, 2}) {
+            qf::RESULT_LIST list(rows);
+            for (size_t i = 0; i < rows; ++i) std::tie(list[i].folderKey, list[i].fileKey) = cycle[i % cycle.size()];
+            const qf::FOLDER_FILE_COUNTS counts = qf::RenumberResultList(list, threads);
+            EXPECT_EQ(counts, (qf::FOLDER_FILE_COUNTS{{"/a      ", 2}, {"/b/c    ", 1}})) << rows << " rows, " << threads;
+        }
+    }
 }
 
 TEST(ResultSorting, OneNumberPerFolderWhenTheStoreInterleavesIt) {
