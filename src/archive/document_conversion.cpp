@@ -102,8 +102,7 @@ void ConvertByType(ConversionContext& context, _Convert_Path_Info_Struct& reques
 }  // namespace
 
 bool ConvertsDocument(const std::string& extension) {
-    const std::string lowered = CharLowerA(extension);
-    return lowered == "doc" || lowered == "pdf";
+    return EqualsIgnoreCase(extension, "doc") || EqualsIgnoreCase(extension, "pdf");
 }
 
 void ConvertDocument(ConversionContext& context, _Convert_Path_Info_Struct& request) {

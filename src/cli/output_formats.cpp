@@ -131,6 +131,7 @@ void AppendCsv(std::string& line, std::string_view text) {
 constexpr size_t kRowsPerPart = 1024;
 constexpr size_t kRowBytes = 512;  // about what a row of hit lines takes
 
+// append(line, text) adds a field's text, escaped or quoted as needed.
 template <typename Append>
 void AppendRow(std::string& text, const tagPrivStruct& record, char separator, Append append, std::string& number) {
     bool first = true;

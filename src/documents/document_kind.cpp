@@ -1,6 +1,8 @@
 #include "documents/document_kind.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "platform/case_fold.h"
@@ -27,10 +29,35 @@ constexpr std::array kKinds{
     KindOfExtension{"fodp", DocumentKind::FlatOpenDocument}, KindOfExtension{"rtf", DocumentKind::Rtf},
 };
 
+// The lengths and first letters of the extensions above: most files'
+// extensions are told apart by these alone.
+struct Outline {
+    size_t shortest = SIZE_MAX;
+    size_t longest = 0;
+    uint32_t firstLetters = 0;  // bit n: 'a' + n
+
+    bool Fits(std::string_view extension) const {
+        if (extension.size() < shortest || extension.size() > longest) return false;
+        const char first = AsciiLower(extension[0]);
+        return first >= 'a' && first <= 'z' && (firstLetters >> (first - 'a') & 1) != 0;
+    }
+};
+
+constexpr Outline kOutline = [] {
+    Outline outline;
+    for (const KindOfExtension& entry : kKinds) {
+        outline.shortest = std::min(outline.shortest, entry.extension.size());
+        outline.longest = std::max(outline.longest, entry.extension.size());
+        outline.firstLetters |= uint32_t(1) << (entry.extension[0] - 'a');
+    }
+    return outline;
+}();
+
 }  // namespace
 
 DocumentKind DocumentKindOf(std::string_view extension) {
     // Asked for every file of a walk: compared in place, nothing allocated.
+    if (!kOutline.Fits(extension)) return DocumentKind::None;
     for (const KindOfExtension& entry : kKinds)
         if (EqualsIgnoreCase(extension, entry.extension)) return entry.kind;
     return DocumentKind::None;

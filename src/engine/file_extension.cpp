@@ -28,6 +28,6 @@ std::string NameWithoutExtension(std::string_view name) {
     return std::string(dot == std::string_view::npos ? name : name.substr(0, dot));
 }
 
-bool IsZipExtension(std::string_view extension) { return CharUpperA(extension) == "ZIP"; }
+bool IsZipExtension(std::string_view extension) { return EqualsIgnoreCase(extension, "zip"); }
 
 }  // namespace qf

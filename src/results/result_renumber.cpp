@@ -61,8 +61,10 @@ FOLDER_FILE_COUNTS RenumberResultList(RESULT_LIST& list, int threads) {
     std::vector<std::vector<RunStart>> runStarts(parts);
     RunParts(parts, [&](size_t part) {
         const auto [first, end] = PartRange(list.size(), parts, part);
-        for (size_t row = first; row < end; ++row)
-            if (MarkRow(list, row)) runStarts[part].push_back({HashedKey(list[row].folderKey), HashedKey(list[row].fileKey)});
+        for (size_t row = first; row < end; ++row) {
+            if (!MarkRow(list, row)) continue;
+            runStarts[part].push_back({HashedKey(list[row].folderKey), HashedKey(list[row].fileKey)});
+        }
     });
     // Counted per folder key rather than per run of rows: after a sort by
     // size one folder's files are spread over many runs. The views are of

@@ -59,10 +59,9 @@ int StatRowOfKind(int kind) {
 }
 
 StatFileType FileTypeOfExtension(std::string_view extension) {
-    const std::string upper = CharUpperA(extension);
-    if (upper == "HTML") return kTypeHtml;
-    if (upper == "HTM") return kTypeHtm;
-    if (upper == "TXT") return kTypeTxt;
+    if (EqualsIgnoreCase(extension, "html")) return kTypeHtml;
+    if (EqualsIgnoreCase(extension, "htm")) return kTypeHtm;
+    if (EqualsIgnoreCase(extension, "txt")) return kTypeTxt;
     return kTypeOther;
 }
 

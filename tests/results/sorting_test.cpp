@@ -139,7 +139,8 @@ TEST(ResultSorting, AFileCutIntoSeveralRunsCountsOnce) {
             qf::RESULT_LIST list(rows);
             for (size_t i = 0; i < rows; ++i) std::tie(list[i].folderKey, list[i].fileKey) = cycle[i % cycle.size()];
             const qf::FOLDER_FILE_COUNTS counts = qf::RenumberResultList(list, threads);
-            EXPECT_EQ(counts, (qf::FOLDER_FILE_COUNTS{{"/a      ", 2}, {"/b/c    ", 1}})) << rows << " rows, " << threads;
+            EXPECT_EQ(counts, (qf::FOLDER_FILE_COUNTS{{"/a      ", 2}, {"/b/c    ", 1}}))
+                << rows << " rows, " << threads << " threads";
         }
     }
 }
