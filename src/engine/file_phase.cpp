@@ -28,9 +28,16 @@ struct FileType {
     bool binary = false;
 };
 
-FileType TypeOf(const Options& options, std::string_view name) {
+// The files of a folder often share their extension: the type found for
+// the last file is taken again when its extension is the same.
+FileType TypeOf(const Options& options, std::string_view name, FileType& last) {
     FileType type{ExtensionOfName(name)};
+    if (type.extension == last.extension && !last.extension.empty()) {
+        type.binary = last.binary;
+        return type;
+    }
     type.binary = IsBinaryType(options, type.extension);
+    last = type;
     return type;
 }
 
@@ -153,6 +160,7 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
     context.observer.StatusText(kSearching);
     const bool restore = context.options.On(Opt::RESTORETIM) && !LiesInWindowsFolder(folder.sWorkingFolder);
     std::vector<KeptFile> kept;
+    FileType lastType;
     for (FolderEntry& listed : context.listing) {
         // Times and size are read only for names that match, and only when
         // needed before the file is read; a file that vanished since the
@@ -160,7 +168,7 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
             // Room for the rest of the listing, made once a name matches.
             if (kept.capacity() == 0) kept.reserve(context.listing.size() - size_t(&listed - context.listing.data()));
-            FileType type = TypeOf(context.options, listed.data.cFileName);
+            FileType type = TypeOf(context.options, listed.data.cFileName, lastType);
             if (DetailsCanWait(context, type, mode) ||
                 LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough)) {
                 context.observer.CurrentName(listed.data.cFileName);
