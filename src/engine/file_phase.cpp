@@ -22,21 +22,27 @@ bool ConvertsAnyDocument(const Options& o, const std::string& extension) {
     return ConvertsDocument(extension) || (o.On(Opt::CONVOFFICE) && IsOfficeDocumentType(CharLowerA(extension)));
 }
 
-// A listed file's extension and whether its type is binary, found once a file.
+// What a listed file's extension tells, found once a file: whether its type
+// is binary, whether it passes the name or type rule of the listing's
+// pattern, and its type in the statistics.
 struct FileType {
     std::string extension;
     bool binary = false;
+    bool passesRule = false;
+    StatFileType statType = kTypeOther;
 };
 
 // The files of a folder often share their extension: the type found for
 // the last file is taken again when its extension is the same.
-FileType TypeOf(const Options& options, std::string_view name, FileType& last) {
+FileType TypeOf(const Options& options, std::string_view name, const std::string& pattern, FileType& last) {
     FileType type{ExtensionOfName(name)};
     if (type.extension == last.extension && !last.extension.empty()) {
-        type.binary = last.binary;
+        type = last;
         return type;
     }
     type.binary = IsBinaryType(options, type.extension);
+    type.passesRule = NameOrTypeRulePasses(options, pattern, type.extension);
+    type.statType = FileTypeOfExtension(type.extension);
     last = type;
     return type;
 }
@@ -80,14 +86,14 @@ void MatchFileNames(RunContext& context, const tagSelectedFileFolderStruct& entr
 // Name or type rule, date and size rules, conversion, name terms and unzip
 // for one listed file; kept files go to `kept`.
 void SelectFile(RunContext& context, const _Folder_Struct& folder, const FolderEntry& listed, FileType type,
-                const std::string& pattern, ListingMode mode, std::vector<KeptFile>& kept) {
+                ListingMode mode, std::vector<KeptFile>& kept) {
     const Options& o = context.options;
-    if (!NameOrTypeRulePasses(o, pattern, type.extension)) return;
+    if (!type.passesRule) return;
     // An archive is counted as met when it is unzipped, never as an examined file.
     if (!IsZipExtension(type.extension)) {
         // Small enough to be held back in place, without an allocation of
         // its own (16 bytes is what a held effect keeps in place).
-        const ExaminedFile file{context.modes, uint8_t(FileTypeOfExtension(type.extension)), type.binary};
+        const ExaminedFile file{context.modes, uint8_t(type.statType), type.binary};
         auto count = [&s = context.session, file] {
             ++s.counters.nFilesExamined;
             CountFileExamined(s.statistics, file.modes, StatFileType(file.type), file.binary);
@@ -168,11 +174,11 @@ void ListWithPattern(RunContext& context, const _Folder_Struct& folder, const st
         if (!listed.data.IsFolder() && MatchWildcard(pattern, listed.data.cFileName)) {
             // Room for the rest of the listing, made once a name matches.
             if (kept.capacity() == 0) kept.reserve(context.listing.size() - size_t(&listed - context.listing.data()));
-            FileType type = TypeOf(context.options, listed.data.cFileName, lastType);
+            FileType type = TypeOf(context.options, listed.data.cFileName, pattern, lastType);
             if (DetailsCanWait(context, type, mode) ||
                 LoadEntryDetails(folder.sWorkingFolder, listed, context.listedThrough)) {
                 context.observer.CurrentName(listed.data.cFileName);
-                SelectFile(context, folder, listed, std::move(type), pattern, mode, kept);
+                SelectFile(context, folder, listed, std::move(type), mode, kept);
                 if (restore) {
                     RestoreFileTimes(JoinPath(folder.sWorkingFolder, listed.data.cFileName),
                                      listed.data.ftLastAccessTime, listed.data.ftLastWriteTime);
