@@ -22,9 +22,9 @@ bool ConvertsAnyDocument(const Options& o, const std::string& extension) {
     return ConvertsDocument(extension) || (o.On(Opt::CONVOFFICE) && IsOfficeDocumentType(CharLowerA(extension)));
 }
 
-// What a listed file's extension tells, found once a file: whether its type
-// is binary, whether it passes the name or type rule of the listing's
-// pattern, and its type in the statistics.
+// What a listed file's extension tells: whether its type is binary,
+// whether it passes the name or type rule of the listing's pattern, and its
+// type in the statistics.
 struct FileType {
     std::string extension;
     bool binary = false;
@@ -36,10 +36,7 @@ struct FileType {
 // the last file is taken again when its extension is the same.
 FileType TypeOf(const Options& options, std::string_view name, const std::string& pattern, FileType& last) {
     FileType type{ExtensionOfName(name)};
-    if (type.extension == last.extension && !last.extension.empty()) {
-        type = last;
-        return type;
-    }
+    if (type.extension == last.extension && !last.extension.empty()) return last;
     type.binary = IsBinaryType(options, type.extension);
     type.passesRule = NameOrTypeRulePasses(options, pattern, type.extension);
     type.statType = FileTypeOfExtension(type.extension);
