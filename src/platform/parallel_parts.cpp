@@ -72,7 +72,7 @@ void RunPartsInOrder(size_t parts, int threads, const std::function<void(size_t 
             turn.notify_all();
         }
     };
-    RunParts(std::clamp<size_t>(size_t(std::max(threads, 1)), 1, std::max<size_t>(parts, 1)), makeAndEmit);
+    RunParts(PartsFor(parts, 1, threads), makeAndEmit);  // a thread for each part at most
 }
 
 size_t PartsFor(size_t count, size_t perPart, int threads) {
